@@ -1,0 +1,140 @@
+// Argument parsing for the `gridlux` program.
+#include "CommandLine.h"
+
+#include <cstdlib>
+#include <vector>
+
+namespace gridlux {
+namespace cli {
+
+namespace {
+
+const int kMaxSide = 16384;
+
+bool
+parseSide(const std::string & text, int & value)
+{
+  if (text.empty() || text.size() > 5) return false;
+  for (char c : text) {
+    if (c < '0' || c > '9') return false;
+  }
+  value = std::atoi(text.c_str());
+  return value >= 1 && value <= kMaxSide;
+}
+
+CommandLine
+failed(CommandLine line, int status, const std::string & error)
+{
+  line.status = status;
+  line.error = error;
+  return line;
+}
+
+} // namespace
+
+bool
+CommandLine::parseSize(const std::string & text, int & width, int & height)
+{
+  const size_t x = text.find_first_of("xX");
+  if (x == std::string::npos) return false;
+  int w = 0, h = 0;
+  if (!parseSide(text.substr(0, x), w) || !parseSide(text.substr(x + 1), h)) return false;
+  width = w;
+  height = h;
+  return true;
+}
+
+const char *
+CommandLine::usage()
+{
+  return
+    "usage: gridlux render SCENE.iv -o OUT.png [--size WxH]\n"
+    "       gridlux expand SCENE.iv -o OUT.iv\n"
+    "       gridlux info\n"
+    "       gridlux help | --help | --version\n"
+    "\n"
+    "  render   draws the scene offscreen (adding a camera and a light when it\n"
+    "           has none) and writes a PNG; the size defaults to 400x400\n"
+    "  expand   writes the scene with the geometry the library's nodes build,\n"
+    "           readable by any Inventor reader\n"
+    "  info     prints the version and every class the library registers,\n"
+    "           with its parent\n";
+}
+
+CommandLine
+CommandLine::parse(int argc, const char * const * argv)
+{
+  CommandLine line;
+  std::vector<std::string> args(argv + 1, argv + (argc > 0 ? argc : 1));
+  if (args.empty()) return failed(line, 2, "no command given (try 'gridlux help')");
+
+  const std::string & name = args[0];
+  if (name == "render") line.command = RENDER;
+  else if (name == "expand") line.command = EXPAND;
+  else if (name == "info") line.command = INFO;
+  else if (name == "help" || name == "--help" || name == "-h") line.command = HELP;
+  else if (name == "--version") line.command = VERSION;
+  else return failed(line, 2, "unknown command '" + name + "' (try 'gridlux help')");
+
+  const bool takesScene = line.command == RENDER || line.command == EXPAND;
+  bool optionsEnded = false;
+  bool sizeSeen = false;
+  bool outputSeen = false;
+  for (size_t i = 1; i < args.size(); ++i) {
+    const std::string & arg = args[i];
+    const bool isOption = !optionsEnded && arg.size() > 1 && arg[0] == '-';
+    if (!isOption) {
+      if (!takesScene) return failed(line, 2, "'" + name + "' takes no arguments, got '" + arg + "'");
+      if (!line.input.empty()) return failed(line, 2, "more than one scene file given ('" + line.input + "' and '" + arg + "')");
+      line.input = arg;
+      continue;
+    }
+    if (arg == "--") {
+      optionsEnded = true;
+      continue;
+    }
+
+    // Options take their value as the next argument or after '='.
+    std::string option = arg;
+    std::string value;
+    bool hasValue = false;
+    const size_t eq = arg.find('=');
+    if (arg.compare(0, 2, "--") == 0 && eq != std::string::npos) {
+      option = arg.substr(0, eq);
+      value = arg.substr(eq + 1);
+      hasValue = true;
+    }
+    const bool isOutput = takesScene && (option == "-o" || option == "--output");
+    const bool isSize = line.command == RENDER && option == "--size";
+    if (!isOutput && !isSize) {
+      return failed(line, 1, "unknown option '" + arg + "' for '" + name + "' (try 'gridlux help')");
+    }
+    if (!hasValue) {
+      if (i + 1 >= args.size()) return failed(line, 2, "option '" + option + "' needs a value");
+      value = args[++i];
+    }
+    if (isOutput) {
+      if (outputSeen) return failed(line, 2, "output file given more than once");
+      if (value.empty()) return failed(line, 2, "option '" + option + "' needs a file name");
+      line.output = value;
+      outputSeen = true;
+    }
+    else {
+      if (sizeSeen) return failed(line, 2, "--size given more than once");
+      if (!parseSize(value, line.width, line.height)) {
+        return failed(line, 2, "bad --size '" + value + "': expected WxH, each side 1 to " +
+                      std::to_string(kMaxSide));
+      }
+      sizeSeen = true;
+    }
+  }
+
+  if (takesScene) {
+    if (line.input.empty()) return failed(line, 2, "'" + name + "' needs a scene file");
+    if (line.output.empty()) return failed(line, 2, "'" + name + "' needs an output file: -o FILE");
+  }
+  return line;
+}
+
+} // namespace cli
+} // namespace gridlux

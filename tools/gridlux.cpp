@@ -1,0 +1,152 @@
+// The `gridlux` program: renders scene files to PNG, writes them with the
+// library's geometry expanded, and lists the library's classes.
+#include "CommandLine.h"
+#include "SceneReader.h"
+
+#include "offscreen/PngFile.h"
+#include "offscreen/SceneRenderer.h"
+
+#include <Gridlux/base/PoBase.h>
+#include <Gridlux/base/PoDebugError.h>
+#include <Gridlux/base/PoGridlux.h>
+
+#include <Inventor/SbViewportRegion.h>
+#include <Inventor/SoOutput.h>
+#include <Inventor/SoType.h>
+#include <Inventor/actions/SoGetBoundingBoxAction.h>
+#include <Inventor/actions/SoWriteAction.h>
+#include <Inventor/nodes/SoSeparator.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <string>
+
+using gridlux::cli::CommandLine;
+using gridlux::cli::SceneReader;
+
+namespace {
+
+int
+fail(const std::string & message)
+{
+  std::cerr << "gridlux: " << message << std::endl;
+  return 1;
+}
+
+int
+render(const CommandLine & line)
+{
+  std::string error;
+  SoSeparator * root = SceneReader::read(line.input, error);
+  if (!root) return fail(error);
+
+  gridlux::offscreen::SceneRenderer renderer;
+  renderer.setSize(line.width, line.height);
+  gridlux::offscreen::RgbaImage image;
+  const bool drawn = renderer.render(root, image, &error);
+  root->unref();
+  if (!drawn) return fail(line.input + ": " + error);
+  if (!gridlux::offscreen::PngFile::write(line.output, image, &error)) return fail(error);
+  return 0;
+}
+
+int
+expand(const CommandLine & line)
+{
+  std::string error;
+  SoSeparator * root = SceneReader::read(line.input, error);
+  if (!root) return fail(error);
+
+  // The file is opened here, not by SoOutput, so that a failure names its
+  // reason and a full disk is noticed when the file is closed.
+  FILE * file = std::fopen(line.output.c_str(), "w");
+  if (!file) {
+    const std::string reason = std::strerror(errno);
+    root->unref();
+    return fail("cannot write " + line.output + ": " + reason);
+  }
+
+  PoBase::setNodeWriteFormat(PoBase::WRITE_FORMAT_EXPANDED);
+  // Writing asks only the root to build itself: one traversal first makes
+  // every library node below it build its geometry.
+  SoGetBoundingBoxAction boxes(SbViewportRegion(line.width, line.height));
+  boxes.apply(root);
+
+  {
+    SoOutput output;
+    output.setFilePointer(file);
+    SoWriteAction writer(&output);
+    writer.apply(root);
+  }
+  root->unref();
+
+  const bool written = !std::ferror(file);
+  const int closed = std::fclose(file);
+  if (!written || closed != 0) {
+    return fail("cannot write " + line.output + ": " + std::strerror(errno));
+  }
+  return 0;
+}
+
+// Library classes are recognised by name ("Po" and a capital, which no Coin
+// class name has) plus the error class, whose type name is Coin's
+// "DebugError". Type keys follow registration order.
+bool
+isLibraryType(SoType type)
+{
+  if (type.isBad()) return false;
+  if (type == PoDebugError::getClassTypeId()) return true;
+  const char * name = type.getName().getString();
+  return name[0] == 'P' && name[1] == 'o' && name[2] >= 'A' && name[2] <= 'Z';
+}
+
+int
+info()
+{
+  std::cout << PoGridlux::getProductName() << " " << PoGridlux::getVersion() << "\n";
+  const int count = SoType::getNumTypes();
+  for (int key = 0; key < count; ++key) {
+    const SoType type = SoType::fromKey(static_cast<uint16_t>(key));
+    if (!isLibraryType(type)) continue;
+    std::string name = type.getName().getString();
+    if (type == PoDebugError::getClassTypeId()) name = "PoDebugError (" + name + ")";
+    const SoType parent = type.getParent();
+    std::cout << name << " : " << (parent.isBad() ? "(none)" : parent.getName().getString()) << "\n";
+  }
+  std::cout.flush();
+  return std::cout ? 0 : 1;
+}
+
+} // namespace
+
+int
+main(int argc, char ** argv)
+{
+  // Without this Coin searches the disk for a library named after every
+  // node type it does not know, which makes a typo in a file slow and noisy.
+  setenv("COIN_NO_SOTYPE_DYNLOAD", "1", 0);
+
+  const CommandLine line = CommandLine::parse(argc, argv);
+  if (!line.ok()) {
+    std::cerr << "gridlux: " << line.error << std::endl;
+    return line.status;
+  }
+  if (line.command == CommandLine::HELP) {
+    std::cout << CommandLine::usage();
+    return 0;
+  }
+
+  PoGridlux::init();
+  switch (line.command) {
+  case CommandLine::VERSION:
+    std::cout << PoGridlux::getProductName() << " " << PoGridlux::getVersion() << std::endl;
+    return 0;
+  case CommandLine::RENDER: return render(line);
+  case CommandLine::EXPAND: return expand(line);
+  case CommandLine::INFO: return info();
+  default: return 2;
+  }
+}
