@@ -12,7 +12,6 @@
 #include <cstdio>
 #include <cstring>
 #include <regex>
-#include <vector>
 
 namespace gridlux {
 namespace cli {
@@ -78,7 +77,8 @@ private:
 } // namespace
 
 SoSeparator *
-SceneReader::read(const std::string & path, std::string & error)
+SceneReader::read(const std::string & path, std::string & error,
+                  std::vector<std::string> * warnings)
 {
   error.clear();
   // Checked here so that the reason is the system's, rather than Coin's
@@ -111,6 +111,11 @@ SceneReader::read(const std::string & path, std::string & error)
       (collector.messages().empty() ? std::string("cannot be read as a scene file")
                                     : oneLine(collector.messages().front()));
     return nullptr;
+  }
+  if (warnings) {
+    for (const std::string & message : collector.messages()) {
+      warnings->push_back(path + ": " + oneLine(message));
+    }
   }
   root->ref();
   return root;

@@ -4,6 +4,7 @@
 #define GRIDLUX_TOOLS_SCENEREADER_H
 
 #include <string>
+#include <vector>
 
 class SoSeparator;
 
@@ -18,8 +19,11 @@ public:
    * (the caller unrefs it). Returns null for a missing, unreadable or
    * malformed file, with a one-line reason such as
    * "scene.iv: line 3: Node type ``Foo'' not recognized." in `error`.
+   * Problems Coin reads past (a File node naming a missing file, say) do
+   * not stop the read; they are added to `warnings`, in the same form.
    */
-  static SoSeparator * read(const std::string & path, std::string & error);
+  static SoSeparator * read(const std::string & path, std::string & error,
+                            std::vector<std::string> * warnings = nullptr);
 };
 
 } // namespace cli

@@ -23,6 +23,7 @@
 #include <cstring>
 #include <iostream>
 #include <string>
+#include <vector>
 
 using gridlux::cli::CommandLine;
 using gridlux::cli::SceneReader;
@@ -36,11 +37,23 @@ fail(const std::string & message)
   return 1;
 }
 
+// Reads the scene, passing on what Coin read past as warnings.
+SoSeparator *
+readScene(const std::string & path, std::string & error)
+{
+  std::vector<std::string> warnings;
+  SoSeparator * root = SceneReader::read(path, error, &warnings);
+  for (const std::string & warning : warnings) {
+    std::cerr << "gridlux: warning: " << warning << std::endl;
+  }
+  return root;
+}
+
 int
 render(const CommandLine & line)
 {
   std::string error;
-  SoSeparator * root = SceneReader::read(line.input, error);
+  SoSeparator * root = readScene(line.input, error);
   if (!root) return fail(error);
 
   gridlux::offscreen::SceneRenderer renderer;
@@ -57,7 +70,7 @@ int
 expand(const CommandLine & line)
 {
   std::string error;
-  SoSeparator * root = SceneReader::read(line.input, error);
+  SoSeparator * root = readScene(line.input, error);
   if (!root) return fail(error);
 
   // The file is opened here, not by SoOutput, so that a failure names its

@@ -142,6 +142,19 @@ TEST(CommandLine, UnreadableInputIsOneLineAndStatusOne)
                      "directory");
 }
 
+TEST(CommandLine, WhatCoinReadsPastIsAWarning)
+{
+  // A File node naming a missing file leaves a usable scene: it renders,
+  // and the problem is still reported.
+  const std::string scene = output("cli_missing_part.iv");
+  std::ofstream(scene) << "#Inventor V2.1 ascii\nSeparator { Cone { } File { name \"no_such_part.iv\" } }\n";
+  const std::string png = output("cli_missing_part.png");
+  const ProgramRun run = runGridlux({"render", scene, "-o", png});
+  expectOneErrorLine(run, 0, "no_such_part.iv");
+  EXPECT_NE(run.err.find("warning"), std::string::npos) << run.err;
+  EXPECT_TRUE(std::filesystem::exists(png));
+}
+
 TEST(CommandLine, UnwritableOutputIsOneLineAndStatusOne)
 {
   const std::string target = output("no_such_dir/cone.png");
