@@ -1,0 +1,65 @@
+// Property-node base: action routing and the write rule of the two write formats.
+#include <Gridlux/base/PoNode.h>
+
+#include <Gridlux/base/PoBase.h>
+
+#include <Inventor/actions/SoCallbackAction.h>
+#include <Inventor/actions/SoGLRenderAction.h>
+#include <Inventor/actions/SoGetBoundingBoxAction.h>
+#include <Inventor/actions/SoGetMatrixAction.h>
+#include <Inventor/actions/SoGetPrimitiveCountAction.h>
+#include <Inventor/actions/SoHandleEventAction.h>
+#include <Inventor/actions/SoPickAction.h>
+#include <Inventor/actions/SoSearchAction.h>
+#include <Inventor/actions/SoWriteAction.h>
+
+PO_NODE_ABSTRACT_SOURCE(PoNode);
+
+void PoNode::initClass()
+{
+  PO_NODE_INIT_ABSTRACT_CLASS(PoNode, SoNode, "Node");
+}
+
+void PoNode::initClasses()
+{
+  PoNode::initClass();
+}
+
+PoNode::PoNode()
+{
+  SO_NODE_CONSTRUCTOR(PoNode);
+}
+
+PoNode::~PoNode() = default;
+
+void PoNode::doAction(SoAction*)
+{
+}
+
+void PoNode::GLRender(SoGLRenderAction* action) { doAction(action); }
+void PoNode::callback(SoCallbackAction* action) { doAction(action); }
+void PoNode::getBoundingBox(SoGetBoundingBoxAction* action) { doAction(action); }
+void PoNode::getMatrix(SoGetMatrixAction* action) { doAction(action); }
+void PoNode::handleEvent(SoHandleEventAction* action) { doAction(action); }
+void PoNode::pick(SoPickAction* action) { doAction(action); }
+void PoNode::getPrimitiveCount(SoGetPrimitiveCountAction* action) { doAction(action); }
+
+void PoNode::search(SoSearchAction* action)
+{
+  doAction(action);
+  SoNode::search(action);
+}
+
+void PoNode::write(SoWriteAction* action)
+{
+  doAction(action);
+  if (PoBase::getNodeWriteFormat() == PoBase::WRITE_FORMAT_COMPACT)
+    SoNode::write(action);
+}
+
+void PoNode::addWriteReference(SoOutput* out, SbBool isFromField)
+{
+  // Left out of an expanded file altogether, so it must not be counted either.
+  if (PoBase::getNodeWriteFormat() == PoBase::WRITE_FORMAT_COMPACT)
+    SoNode::addWriteReference(out, isFromField);
+}
