@@ -687,6 +687,13 @@ void PoBase::setDefaultOnNonWritingFields()
     alternateRep.setDefault(TRUE);
     appearance.setDefault(TRUE);
   }
+  // An emptied part has nothing to write, and a written NULL part does not read back.
+  const SoNodekitCatalog* catalog = getNodekitCatalog();
+  for (int i = 1; i < catalog->getNumEntries(); ++i) {
+    SoSFNode* part = static_cast<SoSFNode*>(getField(catalog->getName(i)));
+    if (part && !part->getValue())
+      part->setDefault(TRUE);
+  }
 }
 
 // ---------------------------------------------------------------------------------------------
