@@ -1,4 +1,5 @@
 // Rebuild protocol of the node base, driven through a small test kit and real actions.
+#include <Gridlux/attributes/PbDataMapping.h>
 #include <Gridlux/attributes/PbDomain.h>
 #include <Gridlux/attributes/PbMiscTextAttr.h>
 #include <Gridlux/attributes/PoDomainElement.h>
@@ -18,6 +19,9 @@
 #include <Inventor/fields/SoSFFloat.h>
 #include <Inventor/nodes/SoCallback.h>
 #include <Inventor/nodes/SoCube.h>
+#include <Inventor/nodes/SoIndexedFaceSet.h>
+#include <Inventor/nodes/SoMaterial.h>
+#include <Inventor/nodes/SoMaterialBinding.h>
 #include <Inventor/nodes/SoMatrixTransform.h>
 #include <Inventor/nodes/SoSeparator.h>
 #include <Inventor/sensors/SoFieldSensor.h>
@@ -90,6 +94,7 @@ public:
   }
 
   using PoBase::setDomainUsedForRebuild;
+  using PoBase::deleteTransparencyParts;
   SoNode* part(const char* name) { return getAnyPart(name, FALSE); }
   SoCallback* catchPart() { return static_cast<SoCallback*>(catchActionCallback.getValue()); }
 
@@ -456,6 +461,71 @@ TEST_F(NodeBase, KitDoesNotLeakItsStateIntoSiblings)
   SbVec3f lo = box.getBoundingBox().getMin();
   EXPECT_FLOAT_EQ(lo[1], -1.0f);
   kit->setDomain(nullptr);
+}
+
+// Three triangles with per-face transparencies, under one group.
+struct TransparentFaces {
+  TransparentFaces(float t0, float t1, float t2)
+  {
+    group = new SoSeparator;
+    group->ref();
+    material = new SoMaterial;
+    material->diffuseColor.setValues(0, 3, std::vector<SbColor>(3, SbColor(1, 0, 0)).data());
+    const float transparencies[] = {t0, t1, t2};
+    material->transparency.setValues(0, 3, transparencies);
+    binding = new SoMaterialBinding;
+    binding->value = SoMaterialBinding::PER_FACE;
+    faces = new SoIndexedFaceSet;
+    const int32_t indices[] = {0, 1, 2, -1, 1, 3, 2, -1, 2, 3, 4, -1};
+    faces->coordIndex.setValues(0, 12, indices);
+    group->addChild(material);
+    group->addChild(binding);
+    group->addChild(faces);
+  }
+  ~TransparentFaces() { group->unref(); }
+  SoIndexedFaceSet* currentFaces() const { return static_cast<SoIndexedFaceSet*>(group->getChild(2)); }
+
+  SoSeparator* group;
+  SoMaterial* material;
+  SoMaterialBinding* binding;
+  SoIndexedFaceSet* faces;
+};
+
+TEST_F(NodeBase, TransparencyDeletionRemovesFacesAtOrAboveTheThreshold)
+{
+  Ref<TestKit> kit(new TestKit);
+  PbDataMapping mapping;
+
+  mapping.setTransparencyValueDeletedParts(1.5f);
+  TransparentFaces untouched(0.2f, 0.7f, 0.5f);
+  kit->deleteTransparencyParts(&mapping, untouched.material, untouched.binding, untouched.group);
+  EXPECT_EQ(untouched.currentFaces(), untouched.faces);
+  EXPECT_EQ(untouched.material->transparency.getNum(), 3);
+
+  mapping.setTransparencyValueDeletedParts(0.5f);
+  TransparentFaces cut(0.2f, 0.7f, 0.5f);
+  kit->deleteTransparencyParts(&mapping, cut.material, cut.binding, cut.group);
+  SoIndexedFaceSet* kept = cut.currentFaces();
+  ASSERT_NE(kept, cut.faces) << "the face set is replaced in its parent";
+  ASSERT_EQ(kept->coordIndex.getNum(), 4);
+  EXPECT_EQ(kept->coordIndex[0], 0);
+  EXPECT_EQ(kept->coordIndex[3], -1);
+  ASSERT_EQ(kept->materialIndex.getNum(), 1);
+  EXPECT_EQ(kept->materialIndex[0], 0);
+  EXPECT_EQ(cut.binding->value.getValue(), int(SoMaterialBinding::PER_FACE_INDEXED));
+  EXPECT_EQ(cut.material->transparency.getNum(), 3) << "0.2 is still see-through: keep the values";
+
+  // When what remains is opaque, the transparencies are dropped altogether.
+  TransparentFaces opaque(0.0f, 0.9f, 0.0f);
+  kit->deleteTransparencyParts(&mapping, opaque.material, opaque.binding, opaque.group);
+  EXPECT_EQ(opaque.currentFaces()->coordIndex.getNum(), 8);
+  EXPECT_EQ(opaque.material->transparency.getNum(), 0);
+
+  // Missing inputs change nothing.
+  TransparentFaces none(0.2f, 0.7f, 0.5f);
+  kit->deleteTransparencyParts(nullptr, none.material, none.binding, none.group);
+  kit->deleteTransparencyParts(&mapping, nullptr, none.binding, none.group);
+  EXPECT_EQ(none.currentFaces(), none.faces);
 }
 
 } // namespace
