@@ -3,11 +3,12 @@
 # gallery/<name>.png, then lists the pictures. A scene that fails to render
 # is reported and makes the script fail, after the others are done.
 #
-# Environment: SIZE (default 640x480), JOBS (default 2), BUILD_TYPE.
+# Environment: SIZE (default 640x480), JOBS (default 2), BUILD_TYPE,
+# BUILD_DIR (default build/ in the tree).
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build=$root/build
+build=${BUILD_DIR:-$root/build}
 gallery=$root/gallery
 size=${SIZE:-640x480}
 
