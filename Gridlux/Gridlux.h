@@ -25,4 +25,28 @@
 #include <Gridlux/attributes/PoDomainElement.h>
 #include <Gridlux/attributes/PoMiscTextAttrElement.h>
 
+// Geometric figures
+#include <Gridlux/figures/PiCircleArc.h>
+#include <Gridlux/figures/PiCircleArc2.h>
+#include <Gridlux/figures/PiCircleArc3.h>
+#include <Gridlux/figures/PiCircularPolygon.h>
+#include <Gridlux/figures/PoCircle.h>
+#include <Gridlux/figures/PoCircle3.h>
+#include <Gridlux/figures/PoCircle3CenterRadius.h>
+#include <Gridlux/figures/PoCircle3ThreePoints.h>
+#include <Gridlux/figures/PoCircleArc.h>
+#include <Gridlux/figures/PoCircleArc3.h>
+#include <Gridlux/figures/PoCircleArc3CtrPtAngle.h>
+#include <Gridlux/figures/PoCircleArc3CtrTwoPts.h>
+#include <Gridlux/figures/PoCircleArc3ThreePts.h>
+#include <Gridlux/figures/PoCircleArcCtrPtAngle.h>
+#include <Gridlux/figures/PoCircleArcCtrRadTwoAngle.h>
+#include <Gridlux/figures/PoCircleArcCtrTwoPts.h>
+#include <Gridlux/figures/PoCircleArcThreePts.h>
+#include <Gridlux/figures/PoCircleCenterRadius.h>
+#include <Gridlux/figures/PoCircleThreePoints.h>
+#include <Gridlux/figures/PoParallelogram.h>
+#include <Gridlux/figures/PoParallelogram3.h>
+#include <Gridlux/figures/PoRectangle.h>
+
 #endif

@@ -1,6 +1,25 @@
 // Chart family base and the registration of the chart family.
 #include <Gridlux/base/PoChartwork.h>
 
+#include <Gridlux/figures/PoCircle.h>
+#include <Gridlux/figures/PoCircle3.h>
+#include <Gridlux/figures/PoCircle3CenterRadius.h>
+#include <Gridlux/figures/PoCircle3ThreePoints.h>
+#include <Gridlux/figures/PoCircleArc.h>
+#include <Gridlux/figures/PoCircleArc3.h>
+#include <Gridlux/figures/PoCircleArc3CtrPtAngle.h>
+#include <Gridlux/figures/PoCircleArc3CtrTwoPts.h>
+#include <Gridlux/figures/PoCircleArc3ThreePts.h>
+#include <Gridlux/figures/PoCircleArcCtrPtAngle.h>
+#include <Gridlux/figures/PoCircleArcCtrRadTwoAngle.h>
+#include <Gridlux/figures/PoCircleArcCtrTwoPts.h>
+#include <Gridlux/figures/PoCircleArcThreePts.h>
+#include <Gridlux/figures/PoCircleCenterRadius.h>
+#include <Gridlux/figures/PoCircleThreePoints.h>
+#include <Gridlux/figures/PoParallelogram.h>
+#include <Gridlux/figures/PoParallelogram3.h>
+#include <Gridlux/figures/PoRectangle.h>
+
 PO_KIT_ABSTRACT_SOURCE(PoChartwork);
 
 namespace {
@@ -14,7 +33,26 @@ void PoChartwork::initClass()
 
 void PoChartwork::initClasses()
 {
+  // The family's fixed order; every parent comes before its children.
   PoChartwork::initClass();
+  PoRectangle::initClass();
+  PoParallelogram::initClass();
+  PoCircle::initClass();
+  PoCircleCenterRadius::initClass();
+  PoCircleThreePoints::initClass();
+  PoCircleArc::initClass();
+  PoCircleArcCtrPtAngle::initClass();
+  PoCircleArcCtrTwoPts::initClass();
+  PoCircleArcThreePts::initClass();
+  PoCircleArcCtrRadTwoAngle::initClass();
+  PoParallelogram3::initClass();
+  PoCircle3::initClass();
+  PoCircle3CenterRadius::initClass();
+  PoCircle3ThreePoints::initClass();
+  PoCircleArc3::initClass();
+  PoCircleArc3CtrPtAngle::initClass();
+  PoCircleArc3CtrTwoPts::initClass();
+  PoCircleArc3ThreePts::initClass();
 }
 
 PoChartwork::PoChartwork(CatchActionCB* catchActionCB) : PoBase(catchActionCB)

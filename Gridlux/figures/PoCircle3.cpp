@@ -1,0 +1,60 @@
+// Base of the circle figures in space: a disc built from the subclass's values.
+#include <Gridlux/figures/PoCircle3.h>
+
+#include <Gridlux/base/PoDebugError.h>
+#include <Gridlux/figures/FigureShapesXP.h>
+
+#include <Inventor/nodes/SoGroup.h>
+
+PO_KIT_ABSTRACT_SOURCE(PoCircle3);
+
+void PoCircle3::initClass()
+{
+  PO_KIT_INIT_ABSTRACT_CLASS(PoCircle3, PoChartwork, "PoChartwork");
+}
+
+PoCircle3::PoCircle3()
+{
+  SO_KIT_CONSTRUCTOR(PoCircle3);
+  SO_KIT_ADD_CATALOG_ENTRY(circle3, SoGroup, TRUE, this, "", TRUE);
+  SO_KIT_INIT_INSTANCE();
+  // The concrete constructor adds its fields, then sets up the connections that watch them.
+}
+
+PoCircle3::~PoCircle3()
+{
+  detachFieldSensorList(m_sensors);
+  deleteFieldSensorList(m_sensors);
+}
+
+SbBool PoCircle3::setUpConnections(SbBool onOff, SbBool doItAlways)
+{
+  if (!doItAlways && connectionsSetUp == onOff)
+    return onOff;
+  detachFieldSensorList(m_sensors);
+  if (onOff) {
+    SoFieldList fields;
+    FigureShapesXP::getOwnFields(this, fields);
+    if (m_sensors.numSensors != fields.getLength()) {
+      deleteFieldSensorList(m_sensors);
+      createFieldSensorList(fields.getLength(), m_sensors);
+    }
+    attachFieldSensorList(m_sensors, fields);
+  }
+  return inherited::setUpConnections(onOff, doItAlways);
+}
+
+void PoCircle3::rebuild()
+{
+  preRebuild();
+  if (!FigureShapesXP::checkFiniteFields(this)) {
+    setAnyPart("circle3", nullptr);
+    postRebuild();
+    return;
+  }
+  // A circle is one full turn closed by its chord.
+  m_arc.setArcType(PiCircleArc::END_CLOSE);
+  SoGroup* group = setUpArc(m_arc) ? FigureShapesXP::makeArc(m_arc) : nullptr;
+  setAnyPart("circle3", group);
+  postRebuild();
+}

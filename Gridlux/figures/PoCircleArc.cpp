@@ -1,0 +1,73 @@
+// Base of the circle-arc figures in the plane z = 0, drawn open, closed by the chord or as a pie
+// slice.
+#include <Gridlux/figures/PoCircleArc.h>
+
+#include <Gridlux/base/PoDebugError.h>
+#include <Gridlux/figures/FigureShapesXP.h>
+
+#include <Inventor/nodes/SoGroup.h>
+
+PO_KIT_ABSTRACT_SOURCE(PoCircleArc);
+
+void PoCircleArc::initClass()
+{
+  PO_KIT_INIT_ABSTRACT_CLASS(PoCircleArc, PoChartwork, "PoChartwork");
+}
+
+PoCircleArc::PoCircleArc()
+{
+  SO_KIT_CONSTRUCTOR(PoCircleArc);
+  SO_KIT_ADD_CATALOG_ENTRY(circleArc, SoGroup, TRUE, this, "", TRUE);
+  SO_KIT_ADD_FIELD(arcType, (OPENED));
+  SO_KIT_DEFINE_ENUM_VALUE(ArcType, OPENED);
+  SO_KIT_DEFINE_ENUM_VALUE(ArcType, END_CLOSE);
+  SO_KIT_DEFINE_ENUM_VALUE(ArcType, CENTER_CLOSE);
+  SO_KIT_SET_SF_ENUM_TYPE(arcType, ArcType);
+  SO_KIT_INIT_INSTANCE();
+  // The concrete constructor adds its fields, then sets up the connections that watch them.
+}
+
+PoCircleArc::~PoCircleArc()
+{
+  detachFieldSensorList(m_sensors);
+  deleteFieldSensorList(m_sensors);
+}
+
+SbBool PoCircleArc::setUpConnections(SbBool onOff, SbBool doItAlways)
+{
+  if (!doItAlways && connectionsSetUp == onOff)
+    return onOff;
+  detachFieldSensorList(m_sensors);
+  if (onOff) {
+    SoFieldList fields;
+    FigureShapesXP::getOwnFields(this, fields);
+    if (m_sensors.numSensors != fields.getLength()) {
+      deleteFieldSensorList(m_sensors);
+      createFieldSensorList(fields.getLength(), m_sensors);
+    }
+    attachFieldSensorList(m_sensors, fields);
+  }
+  return inherited::setUpConnections(onOff, doItAlways);
+}
+
+void PoCircleArc::rebuild()
+{
+  preRebuild();
+  if (!FigureShapesXP::checkFiniteFields(this)) {
+    setAnyPart("circleArc", nullptr);
+    postRebuild();
+    return;
+  }
+  const int type = arcType.getValue();
+  if (type < OPENED || type > CENTER_CLOSE) {
+    PoDebugError::post("PoCircleArc::rebuild", "arcType %d is not an ArcType; nothing is drawn",
+                       type);
+    setAnyPart("circleArc", nullptr);
+    postRebuild();
+    return;
+  }
+  m_arc.setArcType(PiCircleArc::ArcType(type));
+  SoGroup* group = setUpArc(m_arc) ? FigureShapesXP::makeArc(m_arc) : nullptr;
+  setAnyPart("circleArc", group);
+  postRebuild();
+}
