@@ -1,5 +1,4 @@
-// Base of the circle-arc figures in the plane z = 0, drawn open, closed by the chord or as a pie
-// slice.
+// Base of the 2D circle-arc figures: drawn open, closed by the chord or as a pie slice.
 #include <Gridlux/figures/PoCircleArc.h>
 
 #include <Gridlux/base/PoDebugError.h>

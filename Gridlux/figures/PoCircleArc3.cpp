@@ -1,4 +1,4 @@
-// Base of the circle-arc figures in space, drawn open, closed by the chord or as a pie slice.
+// Base of the 3D circle-arc figures: drawn open, closed by the chord or as a pie slice.
 #include <Gridlux/figures/PoCircleArc3.h>
 
 #include <Gridlux/base/PoDebugError.h>
