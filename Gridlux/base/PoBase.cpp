@@ -40,6 +40,7 @@
 #include <Inventor/nodes/SoMatrixTransform.h>
 #include <Inventor/nodes/SoQuadMesh.h>
 #include <Inventor/nodes/SoSeparator.h>
+#include <Inventor/misc/SoChildList.h>
 #include <Inventor/sensors/SoFieldSensor.h>
 
 #include <vector>
@@ -729,22 +730,32 @@ void PoBase::deleteTransparencyParts(const PbDataMapping* dataMapping, SoMateria
   if (threshold > 1)
     return;
 
-  SoSearchAction search;
-  search.setType(SoShape::getClassTypeId());
-  search.setInterest(SoSearchAction::ALL);
-  search.setSearchingAll(TRUE);
-  search.apply(group);
-  SoPathList& paths = search.getPaths();
-  for (int i = 0; i < paths.getLength(); ++i) {
-    SoFullPath* path = static_cast<SoFullPath*>(paths[i]);
-    if (path->getLength() < 2)
+  // Gather the shapes first: the replacements put new shapes in the groups, and those must
+  // not be filtered a second time.
+  struct Site { SoGroup* parent; int index; SoNode* shape; };
+  std::vector<Site> sites;
+  std::vector<SoNode*> stack(1, group);
+  while (!stack.empty()) {
+    SoNode* node = stack.back();
+    stack.pop_back();
+    SoChildList* children = node->getChildren();
+    if (!children)
       continue;
-    SoNode* shape = path->getTail();
-    SoNode* parentNode = path->getNodeFromTail(1);
-    if (!parentNode->isOfType(SoGroup::getClassTypeId()))
-      continue;
-    SoGroup* parent = static_cast<SoGroup*>(parentNode);
-    const int index = path->getIndexFromTail(0);
+    for (int i = children->getLength() - 1; i >= 0; --i) {
+      SoNode* child = (*children)[i];
+      if (child->isOfType(SoShape::getClassTypeId())) {
+        if (node->isOfType(SoGroup::getClassTypeId()))
+          sites.push_back({static_cast<SoGroup*>(node), i, child});
+      }
+      else {
+        stack.push_back(child);
+      }
+    }
+  }
+  for (const Site& site : sites) {
+    SoNode* shape = site.shape;
+    SoGroup* parent = site.parent;
+    const int index = site.index;
     if (shape->isOfType(SoQuadMesh::getClassTypeId()))
       deleteTransparencyParts(dataMapping, material, materialBinding, parent, index,
                               static_cast<SoQuadMesh*>(shape));
