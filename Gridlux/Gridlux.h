@@ -24,6 +24,10 @@
 #include <Gridlux/attributes/PbMiscTextAttr.h>
 #include <Gridlux/attributes/PoDomainElement.h>
 #include <Gridlux/attributes/PoMiscTextAttrElement.h>
+#include <Gridlux/attributes/PbNumericDisplayFormat.h>
+#include <Gridlux/attributes/PoMiscTextAttr.h>
+#include <Gridlux/attributes/PoNumericDisplayFormat.h>
+#include <Gridlux/attributes/PoNumericDisplayFormatElement.h>
 
 // Geometric figures
 #include <Gridlux/figures/PiCircleArc.h>

@@ -1,6 +1,8 @@
 // Text attributes: each setter stores its value and tells the following nodes.
 #include <Gridlux/attributes/PbMiscTextAttr.h>
 
+#include <Gridlux/base/PoDebugError.h>
+
 PbMiscTextAttr::PbMiscTextAttr() = default;
 
 PbMiscTextAttr::PbMiscTextAttr(const PbMiscTextAttr& other)
@@ -33,6 +35,11 @@ void PbMiscTextAttr::changed()
 
 void PbMiscTextAttr::setLineLength(char endLineChar, int lineLength)
 {
+  if (lineLength < 0) {
+    PoDebugError::post("PbMiscTextAttr::setLineLength",
+                       "the line length must be >= 0 (0: no line breaking), got %d", lineLength);
+    return;
+  }
   m_endLineChar = endLineChar;
   m_lineLength = lineLength;
   changed();
@@ -46,7 +53,11 @@ void PbMiscTextAttr::getLineLength(char& endLineChar, int& lineLength) const
 
 void PbMiscTextAttr::setFontName(const char* name)
 {
-  m_fontName = name ? name : "";
+  if (!name) {
+    PoDebugError::post("PbMiscTextAttr::setFontName", "null font name");
+    return;
+  }
+  m_fontName = name;
   changed();
 }
 

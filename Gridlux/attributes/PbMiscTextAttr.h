@@ -9,7 +9,8 @@
  * @brief Text attributes shared by the nodes that draw text.
  *
  * Defaults: end-of-line character space, line length 0 (no breaking), font "defaultFont",
- * profile off, predefined profile on, outlining on.
+ * profile off, predefined profile on, outlining on. A negative line length or a null font name
+ * is refused with a message and changes nothing.
  */
 class PbMiscTextAttr : public PbBase {
 public:

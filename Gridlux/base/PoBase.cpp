@@ -5,6 +5,7 @@
 #include <Gridlux/attributes/PbMiscTextAttr.h>
 #include <Gridlux/attributes/PoDomainElement.h>
 #include <Gridlux/attributes/PoMiscTextAttrElement.h>
+#include <Gridlux/attributes/PoNumericDisplayFormatElement.h>
 #include <Gridlux/base/PiTransparencyDeletion.h>
 #include <Gridlux/base/PoChartwork.h>
 #include <Gridlux/base/PoDebugError.h>
@@ -133,6 +134,7 @@ void PoBase::init()
   PoChartwork::initClasses();
   PoFieldwork::initClasses();
   PoDomainElement::initClass();
+  PoNumericDisplayFormatElement::initClass();
   PoMiscTextAttrElement::initClass();
   PoNode::initClasses();
 

@@ -1,6 +1,8 @@
 // Property-node base: action routing and the write rule of the two write formats.
 #include <Gridlux/base/PoNode.h>
 
+#include <Gridlux/attributes/PoMiscTextAttr.h>
+#include <Gridlux/attributes/PoNumericDisplayFormat.h>
 #include <Gridlux/base/PoBase.h>
 
 #include <Inventor/actions/SoCallbackAction.h>
@@ -23,6 +25,8 @@ void PoNode::initClass()
 void PoNode::initClasses()
 {
   PoNode::initClass();
+  PoNumericDisplayFormat::initClass();
+  PoMiscTextAttr::initClass();
 }
 
 PoNode::PoNode()

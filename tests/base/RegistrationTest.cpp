@@ -3,6 +3,7 @@
 #include <Gridlux/attributes/PbMiscTextAttr.h>
 #include <Gridlux/attributes/PoDomainElement.h>
 #include <Gridlux/attributes/PoMiscTextAttrElement.h>
+#include <Gridlux/attributes/PoNumericDisplayFormatElement.h>
 #include <Gridlux/base/PoBase.h>
 #include <Gridlux/base/PoChartwork.h>
 #include <Gridlux/base/PoDebugError.h>
@@ -40,7 +41,9 @@ struct ClassRow {
 const ClassRow kClasses[] = {
   {"PoBase", "BaseKit"},         {"PoChartwork", "PoBase"},
   {"PoFieldwork", "PoBase"},     {"PoDomainElement", "SoReplacedElement"},
+  {"PoNumericDisplayFormatElement", "SoReplacedElement"},
   {"PoMiscTextAttrElement", "SoReplacedElement"}, {"PoNode", "Node"},
+  {"PoNumericDisplayFormat", "PoNode"}, {"PoMiscTextAttr", "PoNode"},
 };
 
 TEST(Registration, EveryClassOnceWithItsParentAndInitIsIdempotent)
@@ -66,6 +69,11 @@ TEST(Registration, EveryClassOnceWithItsParentAndInitIsIdempotent)
   EXPECT_LT(PoChartwork::getClassTypeId().getKey(), PoFieldwork::getClassTypeId().getKey());
   EXPECT_LT(PoFieldwork::getClassTypeId().getKey(), PoDomainElement::getClassTypeId().getKey());
   EXPECT_LT(PoMiscTextAttrElement::getClassTypeId().getKey(), PoNode::getClassTypeId().getKey());
+  // The table lists the classes in start-up order.
+  for (size_t i = 1; i < std::size(kClasses); ++i)
+    EXPECT_LT(SoType::fromName(kClasses[i - 1].name).getKey(),
+              SoType::fromName(kClasses[i].name).getKey())
+      << kClasses[i - 1].name << " before " << kClasses[i].name;
 }
 
 TEST(Registration, ClassMutexesExist)
@@ -82,6 +90,7 @@ TEST(Registration, ElementsHaveOwnStacksAndAreEnabledInTheNineActions)
 {
   PoGridlux::init();
   const int stacks[] = {PoDomainElement::getClassStackIndex(),
+                        PoNumericDisplayFormatElement::getClassStackIndex(),
                         PoMiscTextAttrElement::getClassStackIndex()};
   std::set<int> distinct(std::begin(stacks), std::end(stacks));
   EXPECT_EQ(distinct.size(), std::size(stacks));
@@ -115,6 +124,7 @@ TEST(Registration, ElementsStartWithTheirDefaultObjects)
   SoState* state = action.getState();
   EXPECT_EQ(PoDomainElement::get(state), PoDomainElement::getDefault());
   EXPECT_EQ(PoMiscTextAttrElement::get(state), PoMiscTextAttrElement::getDefault());
+  EXPECT_EQ(PoNumericDisplayFormatElement::get(state), PoNumericDisplayFormatElement::getDefault());
   ASSERT_NE(PoDomainElement::getDefault(), nullptr);
   float x0, y0, z0, x1, y1, z1;
   PoDomainElement::getDefault()->getDomain(x0, y0, z0, x1, y1, z1);
