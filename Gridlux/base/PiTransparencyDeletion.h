@@ -44,7 +44,8 @@ public:
    * Triangle strip sets. PER_PART keeps whole strips (materialIndex: strip numbers). PER_FACE
    * (one value per triangle) and PER_VERTEX keep runs of triangles; a run that starts on an odd
    * triangle of its strip begins with a repeated vertex so that its orientation is kept.
-   * PER_FACE lists one material index per kept triangle (its original triangle number).
+   * PER_FACE lists one material index per triangle of the output, the leading degenerate one
+   * included, so that the indices stay aligned with the triangles the toolkit counts.
    */
   static void filterTriangleStripSet(const int32_t* coordIndex, int numIndices,
                                      const float* transparency, int numTransparency,
