@@ -20,6 +20,15 @@
 #include <Gridlux/base/PoTryStart.h>
 
 #include <Gridlux/attributes/PbDataMapping.h>
+#include <Gridlux/attributes/PbLinearDataMapping.h>
+#include <Gridlux/attributes/PbNonLinearDataMapping.h>
+#include <Gridlux/attributes/PbNonLinearDataMapping2.h>
+#include <Gridlux/attributes/PiColorConverter.h>
+#include <Gridlux/attributes/PoDataMapping.h>
+#include <Gridlux/attributes/PoDataMappingElement.h>
+#include <Gridlux/attributes/PoLinearDataMapping.h>
+#include <Gridlux/attributes/PoNonLinearDataMapping.h>
+#include <Gridlux/attributes/PoNonLinearDataMapping2.h>
 #include <Gridlux/attributes/PbDomain.h>
 #include <Gridlux/attributes/PbMiscTextAttr.h>
 #include <Gridlux/attributes/PoDomainElement.h>

@@ -3,6 +3,7 @@
 
 #include <Gridlux/attributes/PbDataMapping.h>
 #include <Gridlux/attributes/PbMiscTextAttr.h>
+#include <Gridlux/attributes/PoDataMappingElement.h>
 #include <Gridlux/attributes/PoDomainElement.h>
 #include <Gridlux/attributes/PoMiscTextAttrElement.h>
 #include <Gridlux/attributes/PoNumericDisplayFormatElement.h>
@@ -136,6 +137,7 @@ void PoBase::init()
   PoDomainElement::initClass();
   PoNumericDisplayFormatElement::initClass();
   PoMiscTextAttrElement::initClass();
+  PoDataMappingElement::initClass();
   PoNode::initClasses();
 
   // Coin has the element but no action enables it; without this, setting it is a silent no-op.

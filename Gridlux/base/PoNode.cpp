@@ -1,7 +1,11 @@
 // Property-node base: action routing and the write rule of the two write formats.
 #include <Gridlux/base/PoNode.h>
 
+#include <Gridlux/attributes/PoDataMapping.h>
+#include <Gridlux/attributes/PoLinearDataMapping.h>
 #include <Gridlux/attributes/PoMiscTextAttr.h>
+#include <Gridlux/attributes/PoNonLinearDataMapping.h>
+#include <Gridlux/attributes/PoNonLinearDataMapping2.h>
 #include <Gridlux/attributes/PoNumericDisplayFormat.h>
 #include <Gridlux/base/PoBase.h>
 
@@ -27,6 +31,10 @@ void PoNode::initClasses()
   PoNode::initClass();
   PoNumericDisplayFormat::initClass();
   PoMiscTextAttr::initClass();
+  PoDataMapping::initClass();
+  PoLinearDataMapping::initClass();
+  PoNonLinearDataMapping::initClass();
+  PoNonLinearDataMapping2::initClass();
 }
 
 PoNode::PoNode()

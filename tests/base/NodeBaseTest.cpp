@@ -1,5 +1,5 @@
 // Rebuild protocol of the node base, driven through a small test kit and real actions.
-#include <Gridlux/attributes/PbDataMapping.h>
+#include <Gridlux/attributes/PbLinearDataMapping.h>
 #include <Gridlux/attributes/PbDomain.h>
 #include <Gridlux/attributes/PbMiscTextAttr.h>
 #include <Gridlux/attributes/PoDomainElement.h>
@@ -494,7 +494,7 @@ struct TransparentFaces {
 TEST_F(NodeBase, TransparencyDeletionRemovesFacesAtOrAboveTheThreshold)
 {
   Ref<TestKit> kit(new TestKit);
-  PbDataMapping mapping;
+  PbLinearDataMapping mapping;
 
   mapping.setTransparencyValueDeletedParts(1.5f);
   TransparentFaces untouched(0.2f, 0.7f, 0.5f);

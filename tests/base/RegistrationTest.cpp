@@ -1,6 +1,7 @@
 // Start-up: one registration per class, elements with stacks of their own enabled in every action.
 #include <Gridlux/attributes/PbDomain.h>
 #include <Gridlux/attributes/PbMiscTextAttr.h>
+#include <Gridlux/attributes/PoDataMappingElement.h>
 #include <Gridlux/attributes/PoDomainElement.h>
 #include <Gridlux/attributes/PoMiscTextAttrElement.h>
 #include <Gridlux/attributes/PoNumericDisplayFormatElement.h>
@@ -42,8 +43,11 @@ const ClassRow kClasses[] = {
   {"PoBase", "BaseKit"},         {"PoChartwork", "PoBase"},
   {"PoFieldwork", "PoBase"},     {"PoDomainElement", "SoReplacedElement"},
   {"PoNumericDisplayFormatElement", "SoReplacedElement"},
-  {"PoMiscTextAttrElement", "SoReplacedElement"}, {"PoNode", "Node"},
+  {"PoMiscTextAttrElement", "SoReplacedElement"},
+  {"PoDataMappingElement", "SoReplacedElement"}, {"PoNode", "Node"},
   {"PoNumericDisplayFormat", "PoNode"}, {"PoMiscTextAttr", "PoNode"},
+  {"PoDataMapping", "PoNode"}, {"PoLinearDataMapping", "PoDataMapping"},
+  {"PoNonLinearDataMapping", "PoDataMapping"}, {"PoNonLinearDataMapping2", "PoDataMapping"},
 };
 
 TEST(Registration, EveryClassOnceWithItsParentAndInitIsIdempotent)
@@ -91,7 +95,8 @@ TEST(Registration, ElementsHaveOwnStacksAndAreEnabledInTheNineActions)
   PoGridlux::init();
   const int stacks[] = {PoDomainElement::getClassStackIndex(),
                         PoNumericDisplayFormatElement::getClassStackIndex(),
-                        PoMiscTextAttrElement::getClassStackIndex()};
+                        PoMiscTextAttrElement::getClassStackIndex(),
+                        PoDataMappingElement::getClassStackIndex()};
   std::set<int> distinct(std::begin(stacks), std::end(stacks));
   EXPECT_EQ(distinct.size(), std::size(stacks));
 
@@ -125,6 +130,7 @@ TEST(Registration, ElementsStartWithTheirDefaultObjects)
   EXPECT_EQ(PoDomainElement::get(state), PoDomainElement::getDefault());
   EXPECT_EQ(PoMiscTextAttrElement::get(state), PoMiscTextAttrElement::getDefault());
   EXPECT_EQ(PoNumericDisplayFormatElement::get(state), PoNumericDisplayFormatElement::getDefault());
+  EXPECT_EQ(PoDataMappingElement::get(state), nullptr);
   ASSERT_NE(PoDomainElement::getDefault(), nullptr);
   float x0, y0, z0, x1, y1, z1;
   PoDomainElement::getDefault()->getDomain(x0, y0, z0, x1, y1, z1);
