@@ -4,6 +4,7 @@
 
 #include <Gridlux/platform/SbThreadAutoWriteLock.h>
 #include <Gridlux/platform/SbThreadRWMutex.h>
+#include <Gridlux/platform/SoAnnoText3.h>
 
 #include <Gridlux/base/PbArrayOfFloat.h>
 #include <Gridlux/base/PbArrayOfInt.h>
@@ -38,6 +39,21 @@
 #include <Gridlux/attributes/PoNumericDisplayFormat.h>
 #include <Gridlux/attributes/PoNumericDisplayFormatElement.h>
 
+// Mesh data model
+#include <Gridlux/mesh/PbCell.h>
+#include <Gridlux/mesh/PbHexahedronCell.h>
+#include <Gridlux/mesh/PbMesh.h>
+#include <Gridlux/mesh/PbMesh2D.h>
+#include <Gridlux/mesh/PbMesh3D.h>
+#include <Gridlux/mesh/PbPixelCell.h>
+#include <Gridlux/mesh/PbPyramidCell.h>
+#include <Gridlux/mesh/PbQuadrangleCell.h>
+#include <Gridlux/mesh/PbTetrahedronCell.h>
+#include <Gridlux/mesh/PbTriangleCell.h>
+#include <Gridlux/mesh/PbVoxelCell.h>
+#include <Gridlux/mesh/PbWedgeCell.h>
+#include <Gridlux/mesh/PiCellOctree.h>
+
 // Geometric figures
 #include <Gridlux/figures/PiCircleArc.h>
 #include <Gridlux/figures/PiCircleArc2.h>
@@ -61,5 +77,11 @@
 #include <Gridlux/figures/PoParallelogram.h>
 #include <Gridlux/figures/PoParallelogram3.h>
 #include <Gridlux/figures/PoRectangle.h>
+
+// Text and labels
+#include <Gridlux/text/PiNumericFormat.h>
+#include <Gridlux/text/PiText.h>
+#include <Gridlux/text/PiTextTools.h>
+#include <Gridlux/text/PoLabelField.h>
 
 #endif

@@ -1,0 +1,43 @@
+// Abstract volume mesh: cell location through an octree of the cell boxes.
+#ifndef GRIDLUX_PBMESH3D_H
+#define GRIDLUX_PBMESH3D_H
+
+#include <Gridlux/mesh/PbMesh.h>
+
+class PiCellOctree;
+
+/**
+ * @brief Base of volume meshes (3D grids and unstructured 3D meshes).
+ *
+ * The default cell location builds a PiCellOctree on first use (and again after a geometry
+ * change), asks it for the candidate cells of the point and tests them in the octree's order,
+ * skipping the cells already tested by a neighbourhood search.
+ */
+class PbMesh3D : public PbMesh {
+public:
+  ~PbMesh3D() override;
+
+  /** Sum of the cell volumes. */
+  float getVolume() const override;
+  float getArea() const override { return 0; }
+  /** 1 when cross sections may use the grid planes directly. */
+  virtual int isCrossSectionOptimal() const { return 0; }
+
+protected:
+  explicit PbMesh3D(int isDataDuplicate);
+  PbMesh3D(const PbMesh3D& other);
+  PbMesh3D& operator=(const PbMesh3D& other);
+
+  const PbCell* findContainingCellProtected(const SbVec3f& point, float tolerance, SbVec3f& pcoord,
+                                            PbArrayOfInt& testedCells) const override;
+  /** The octree's candidates for @p point (building it when stale); returns their number. */
+  int getOctreeCandidates(const SbVec3f& point, const int*& cells) const;
+  /** The octree no longer matches the geometry; it is rebuilt at the next location. */
+  void markOctreeStale() { m_octreeCurrent = 0; }
+
+private:
+  mutable PiCellOctree* m_octree;
+  mutable int m_octreeCurrent;
+};
+
+#endif
