@@ -4,7 +4,6 @@
 
 #include <Gridlux/platform/SbThreadAutoWriteLock.h>
 #include <Gridlux/platform/SbThreadRWMutex.h>
-#include <Gridlux/platform/SoAnnoText3.h>
 
 #include <Gridlux/base/PbArrayOfFloat.h>
 #include <Gridlux/base/PbArrayOfInt.h>
@@ -77,11 +76,5 @@
 #include <Gridlux/figures/PoParallelogram.h>
 #include <Gridlux/figures/PoParallelogram3.h>
 #include <Gridlux/figures/PoRectangle.h>
-
-// Text and labels
-#include <Gridlux/text/PiNumericFormat.h>
-#include <Gridlux/text/PiText.h>
-#include <Gridlux/text/PiTextTools.h>
-#include <Gridlux/text/PoLabelField.h>
 
 #endif
