@@ -4,6 +4,7 @@
 
 #include <Gridlux/platform/SbThreadAutoWriteLock.h>
 #include <Gridlux/platform/SbThreadRWMutex.h>
+#include <Gridlux/platform/SoAnnoText3.h>
 
 #include <Gridlux/base/PbArrayOfFloat.h>
 #include <Gridlux/base/PbArrayOfInt.h>
@@ -76,5 +77,11 @@
 #include <Gridlux/figures/PoParallelogram.h>
 #include <Gridlux/figures/PoParallelogram3.h>
 #include <Gridlux/figures/PoRectangle.h>
+
+// Text and labels
+#include <Gridlux/text/PiNumericFormat.h>
+#include <Gridlux/text/PiText.h>
+#include <Gridlux/text/PiTextTools.h>
+#include <Gridlux/text/PoLabelField.h>
 
 #endif

@@ -12,6 +12,7 @@
 #include <Gridlux/base/PoDebugError.h>
 #include <Gridlux/base/PoFieldwork.h>
 #include <Gridlux/base/PoNode.h>
+#include <Gridlux/platform/SoAnnoText3.h>
 
 #include <Inventor/SoPath.h>
 #include <Inventor/C/threads/thread.h>
@@ -129,6 +130,8 @@ void PoBase::init()
 
   SoDB::init();
   SoNodeKit::init();
+  // The toolkit-side text node that the library's texts use, before the library's own classes.
+  SoAnnoText3::initClass();
 
   PoDebugError::initClass();
   PoBase::initClass();

@@ -19,6 +19,7 @@
 #include <Gridlux/figures/PoParallelogram.h>
 #include <Gridlux/figures/PoParallelogram3.h>
 #include <Gridlux/figures/PoRectangle.h>
+#include <Gridlux/text/PoLabelField.h>
 
 PO_KIT_ABSTRACT_SOURCE(PoChartwork);
 
@@ -45,6 +46,7 @@ void PoChartwork::initClasses()
   PoCircleArcCtrTwoPts::initClass();
   PoCircleArcThreePts::initClass();
   PoCircleArcCtrRadTwoAngle::initClass();
+  PoLabelField::initClass();
   PoParallelogram3::initClass();
   PoCircle3::initClass();
   PoCircle3CenterRadius::initClass();
