@@ -362,6 +362,9 @@ int PiText::buildInto(SoGroup* group, SbBox3f* limit, int& lineCount)
   font->name = resolveFontName(m_fontName.getString());
   font->size = m_fontSize;
   SoNode* text = makeTextNode(lines);
+  // Held while temporary groups measure them.
+  font->ref();
+  text->ref();
 
   SbMatrix placement;
   placement.setTranslate(SbVec3f(0, verticalOffset(m_vertAlignment, lineCount) * m_fontSize, 0));
@@ -421,6 +424,8 @@ int PiText::buildInto(SoGroup* group, SbBox3f* limit, int& lineCount)
     *limit = measure(probe);
     probe->unref();
   }
+  font->unrefNoDelete();
+  text->unrefNoDelete();
   return 1;
 }
 
