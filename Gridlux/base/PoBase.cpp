@@ -3,8 +3,12 @@
 
 #include <Gridlux/attributes/PbDataMapping.h>
 #include <Gridlux/attributes/PbMiscTextAttr.h>
+#include <Gridlux/attributes/PoBevelEdgeElement.h>
+#include <Gridlux/attributes/PoCellFilterElement.h>
 #include <Gridlux/attributes/PoDataMappingElement.h>
 #include <Gridlux/attributes/PoDomainElement.h>
+#include <Gridlux/attributes/PoIsovaluesListElement.h>
+#include <Gridlux/attributes/PoLabelHintsElement.h>
 #include <Gridlux/attributes/PoMiscTextAttrElement.h>
 #include <Gridlux/attributes/PoNumericDisplayFormatElement.h>
 #include <Gridlux/base/PiTransparencyDeletion.h>
@@ -139,8 +143,12 @@ void PoBase::init()
   PoFieldwork::initClasses();
   PoDomainElement::initClass();
   PoNumericDisplayFormatElement::initClass();
+  PoIsovaluesListElement::initClass();
   PoMiscTextAttrElement::initClass();
   PoDataMappingElement::initClass();
+  PoCellFilterElement::initClass();
+  PoBevelEdgeElement::initClass();
+  PoLabelHintsElement::initClass();
   PoNode::initClasses();
 
   // Coin has the element but no action enables it; without this, setting it is a silent no-op.

@@ -1,7 +1,13 @@
 // Property-node base: action routing and the write rule of the two write formats.
 #include <Gridlux/base/PoNode.h>
 
+#include <Gridlux/attributes/PoBevelEdge.h>
+#include <Gridlux/attributes/PoCellFilter.h>
 #include <Gridlux/attributes/PoDataMapping.h>
+#include <Gridlux/attributes/PoDomain.h>
+#include <Gridlux/attributes/PoIntervalCellFilter.h>
+#include <Gridlux/attributes/PoIsovaluesList.h>
+#include <Gridlux/attributes/PoLabelHints.h>
 #include <Gridlux/attributes/PoLinearDataMapping.h>
 #include <Gridlux/attributes/PoMiscTextAttr.h>
 #include <Gridlux/attributes/PoNonLinearDataMapping.h>
@@ -29,12 +35,18 @@ void PoNode::initClass()
 void PoNode::initClasses()
 {
   PoNode::initClass();
+  PoDomain::initClass();
   PoNumericDisplayFormat::initClass();
+  PoIsovaluesList::initClass();
   PoMiscTextAttr::initClass();
   PoDataMapping::initClass();
   PoLinearDataMapping::initClass();
   PoNonLinearDataMapping::initClass();
   PoNonLinearDataMapping2::initClass();
+  PoBevelEdge::initClass();
+  PoLabelHints::initClass();
+  PoCellFilter::initClass();
+  PoIntervalCellFilter::initClass();
 }
 
 PoNode::PoNode()

@@ -1,8 +1,12 @@
 // Start-up: one registration per class, elements with stacks of their own enabled in every action.
 #include <Gridlux/attributes/PbDomain.h>
 #include <Gridlux/attributes/PbMiscTextAttr.h>
+#include <Gridlux/attributes/PoBevelEdgeElement.h>
+#include <Gridlux/attributes/PoCellFilterElement.h>
 #include <Gridlux/attributes/PoDataMappingElement.h>
 #include <Gridlux/attributes/PoDomainElement.h>
+#include <Gridlux/attributes/PoIsovaluesListElement.h>
+#include <Gridlux/attributes/PoLabelHintsElement.h>
 #include <Gridlux/attributes/PoMiscTextAttrElement.h>
 #include <Gridlux/attributes/PoNumericDisplayFormatElement.h>
 #include <Gridlux/base/PoBase.h>
@@ -43,11 +47,18 @@ const ClassRow kClasses[] = {
   {"PoBase", "BaseKit"},         {"PoChartwork", "PoBase"},
   {"PoFieldwork", "PoBase"},     {"PoDomainElement", "SoReplacedElement"},
   {"PoNumericDisplayFormatElement", "SoReplacedElement"},
+  {"PoIsovaluesListElement", "SoReplacedElement"},
   {"PoMiscTextAttrElement", "SoReplacedElement"},
-  {"PoDataMappingElement", "SoReplacedElement"}, {"PoNode", "Node"},
-  {"PoNumericDisplayFormat", "PoNode"}, {"PoMiscTextAttr", "PoNode"},
+  {"PoDataMappingElement", "SoReplacedElement"},
+  {"PoCellFilterElement", "SoReplacedElement"},
+  {"PoBevelEdgeElement", "SoReplacedElement"},
+  {"PoLabelHintsElement", "SoReplacedElement"}, {"PoNode", "Node"},
+  {"PoDomain", "PoNode"}, {"PoNumericDisplayFormat", "PoNode"},
+  {"PoIsovaluesList", "PoNode"}, {"PoMiscTextAttr", "PoNode"},
   {"PoDataMapping", "PoNode"}, {"PoLinearDataMapping", "PoDataMapping"},
   {"PoNonLinearDataMapping", "PoDataMapping"}, {"PoNonLinearDataMapping2", "PoDataMapping"},
+  {"PoBevelEdge", "PoNode"}, {"PoLabelHints", "PoNode"}, {"PoCellFilter", "PoNode"},
+  {"PoIntervalCellFilter", "PoCellFilter"},
 };
 
 TEST(Registration, EveryClassOnceWithItsParentAndInitIsIdempotent)
@@ -96,7 +107,11 @@ TEST(Registration, ElementsHaveOwnStacksAndAreEnabledInTheNineActions)
   const int stacks[] = {PoDomainElement::getClassStackIndex(),
                         PoNumericDisplayFormatElement::getClassStackIndex(),
                         PoMiscTextAttrElement::getClassStackIndex(),
-                        PoDataMappingElement::getClassStackIndex()};
+                        PoDataMappingElement::getClassStackIndex(),
+                        PoIsovaluesListElement::getClassStackIndex(),
+                        PoCellFilterElement::getClassStackIndex(),
+                        PoBevelEdgeElement::getClassStackIndex(),
+                        PoLabelHintsElement::getClassStackIndex()};
   std::set<int> distinct(std::begin(stacks), std::end(stacks));
   EXPECT_EQ(distinct.size(), std::size(stacks));
 
