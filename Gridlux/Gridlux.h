@@ -51,14 +51,23 @@
 #include <Gridlux/attributes/PoNumericDisplayFormatElement.h>
 
 // Mesh data model
+#include <Gridlux/mesh/PbCartesianGrid2D.h>
+#include <Gridlux/mesh/PbCartesianGrid3D.h>
 #include <Gridlux/mesh/PbCell.h>
+#include <Gridlux/mesh/PbGrid2D.h>
+#include <Gridlux/mesh/PbGrid3D.h>
 #include <Gridlux/mesh/PbHexahedronCell.h>
 #include <Gridlux/mesh/PbMesh.h>
 #include <Gridlux/mesh/PbMesh2D.h>
 #include <Gridlux/mesh/PbMesh3D.h>
+#include <Gridlux/mesh/PbParalCartesianGrid2D.h>
+#include <Gridlux/mesh/PbParalCartesianGrid3D.h>
 #include <Gridlux/mesh/PbPixelCell.h>
+#include <Gridlux/mesh/PbPolarGrid2D.h>
 #include <Gridlux/mesh/PbPyramidCell.h>
 #include <Gridlux/mesh/PbQuadrangleCell.h>
+#include <Gridlux/mesh/PbRegularCartesianGrid2D.h>
+#include <Gridlux/mesh/PbRegularCartesianGrid3D.h>
 #include <Gridlux/mesh/PbTetrahedronCell.h>
 #include <Gridlux/mesh/PbTriangleCell.h>
 #include <Gridlux/mesh/PbVoxelCell.h>

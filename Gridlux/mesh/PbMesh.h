@@ -93,7 +93,11 @@ public:
 
   /** The cell containing @p point within @p tolerance, with the point's parametric coordinates. */
   virtual const PbCell* findContainingCell(const SbVec3f& point, float tolerance, SbVec3f& pcoord) const;
-  /** As above, searching the neighbourhood of @p adjacentCell first (a cell of this mesh). */
+  /**
+   * As above, searching the neighbourhood of @p adjacentCell (a cell of this mesh) first: the cells
+   * sharing a facet with it, then those sharing a node, then the rest. @p adjacentCell itself is
+   * not tested: callers such as stream lines test it before asking for its neighbours.
+   */
   virtual const PbCell* findContainingCell(const SbVec3f& point, float tolerance, SbVec3f& pcoord,
                                            const PbCell* adjacentCell) const;
   /** Longest distance measured in the cells (0 for surface meshes); cached until the geometry changes. */
