@@ -21,6 +21,7 @@
 #include <Gridlux/base/PoTryStart.h>
 
 #include <Gridlux/attributes/PbDataMapping.h>
+#include <Gridlux/attributes/PbDateFormatMapping.h>
 #include <Gridlux/attributes/PbDomain.h>
 #include <Gridlux/attributes/PbIsovaluesList.h>
 #include <Gridlux/attributes/PbLinearDataMapping.h>
@@ -35,6 +36,8 @@
 #include <Gridlux/attributes/PoCellFilterElement.h>
 #include <Gridlux/attributes/PoDataMapping.h>
 #include <Gridlux/attributes/PoDataMappingElement.h>
+#include <Gridlux/attributes/PoDateFormatMapping.h>
+#include <Gridlux/attributes/PoDateFormatMappingElement.h>
 #include <Gridlux/attributes/PoDomain.h>
 #include <Gridlux/attributes/PoDomainElement.h>
 #include <Gridlux/attributes/PoIntervalCellFilter.h>

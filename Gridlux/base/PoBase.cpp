@@ -6,6 +6,7 @@
 #include <Gridlux/attributes/PoBevelEdgeElement.h>
 #include <Gridlux/attributes/PoCellFilterElement.h>
 #include <Gridlux/attributes/PoDataMappingElement.h>
+#include <Gridlux/attributes/PoDateFormatMappingElement.h>
 #include <Gridlux/attributes/PoDomainElement.h>
 #include <Gridlux/attributes/PoIsovaluesListElement.h>
 #include <Gridlux/attributes/PoLabelHintsElement.h>
@@ -144,6 +145,7 @@ void PoBase::init()
   PoDomainElement::initClass();
   PoNumericDisplayFormatElement::initClass();
   PoIsovaluesListElement::initClass();
+  PoDateFormatMappingElement::initClass();
   PoMiscTextAttrElement::initClass();
   PoDataMappingElement::initClass();
   PoCellFilterElement::initClass();

@@ -4,6 +4,7 @@
 #include <Gridlux/attributes/PoBevelEdge.h>
 #include <Gridlux/attributes/PoCellFilter.h>
 #include <Gridlux/attributes/PoDataMapping.h>
+#include <Gridlux/attributes/PoDateFormatMapping.h>
 #include <Gridlux/attributes/PoDomain.h>
 #include <Gridlux/attributes/PoIntervalCellFilter.h>
 #include <Gridlux/attributes/PoIsovaluesList.h>
@@ -38,6 +39,7 @@ void PoNode::initClasses()
   PoDomain::initClass();
   PoNumericDisplayFormat::initClass();
   PoIsovaluesList::initClass();
+  PoDateFormatMapping::initClass();
   PoMiscTextAttr::initClass();
   PoDataMapping::initClass();
   PoLinearDataMapping::initClass();

@@ -4,6 +4,7 @@
 #include <Gridlux/attributes/PoBevelEdgeElement.h>
 #include <Gridlux/attributes/PoCellFilterElement.h>
 #include <Gridlux/attributes/PoDataMappingElement.h>
+#include <Gridlux/attributes/PoDateFormatMappingElement.h>
 #include <Gridlux/attributes/PoDomainElement.h>
 #include <Gridlux/attributes/PoIsovaluesListElement.h>
 #include <Gridlux/attributes/PoLabelHintsElement.h>
@@ -48,13 +49,14 @@ const ClassRow kClasses[] = {
   {"PoFieldwork", "PoBase"},     {"PoDomainElement", "SoReplacedElement"},
   {"PoNumericDisplayFormatElement", "SoReplacedElement"},
   {"PoIsovaluesListElement", "SoReplacedElement"},
+  {"PoDateFormatMappingElement", "SoReplacedElement"},
   {"PoMiscTextAttrElement", "SoReplacedElement"},
   {"PoDataMappingElement", "SoReplacedElement"},
   {"PoCellFilterElement", "SoReplacedElement"},
   {"PoBevelEdgeElement", "SoReplacedElement"},
   {"PoLabelHintsElement", "SoReplacedElement"}, {"PoNode", "Node"},
   {"PoDomain", "PoNode"}, {"PoNumericDisplayFormat", "PoNode"},
-  {"PoIsovaluesList", "PoNode"}, {"PoMiscTextAttr", "PoNode"},
+  {"PoIsovaluesList", "PoNode"}, {"PoDateFormatMapping", "PoNode"}, {"PoMiscTextAttr", "PoNode"},
   {"PoDataMapping", "PoNode"}, {"PoLinearDataMapping", "PoDataMapping"},
   {"PoNonLinearDataMapping", "PoDataMapping"}, {"PoNonLinearDataMapping2", "PoDataMapping"},
   {"PoBevelEdge", "PoNode"}, {"PoLabelHints", "PoNode"}, {"PoCellFilter", "PoNode"},
@@ -111,7 +113,8 @@ TEST(Registration, ElementsHaveOwnStacksAndAreEnabledInTheNineActions)
                         PoIsovaluesListElement::getClassStackIndex(),
                         PoCellFilterElement::getClassStackIndex(),
                         PoBevelEdgeElement::getClassStackIndex(),
-                        PoLabelHintsElement::getClassStackIndex()};
+                        PoLabelHintsElement::getClassStackIndex(),
+                        PoDateFormatMappingElement::getClassStackIndex()};
   std::set<int> distinct(std::begin(stacks), std::end(stacks));
   EXPECT_EQ(distinct.size(), std::size(stacks));
 
@@ -146,6 +149,8 @@ TEST(Registration, ElementsStartWithTheirDefaultObjects)
   EXPECT_EQ(PoMiscTextAttrElement::get(state), PoMiscTextAttrElement::getDefault());
   EXPECT_EQ(PoNumericDisplayFormatElement::get(state), PoNumericDisplayFormatElement::getDefault());
   EXPECT_EQ(PoDataMappingElement::get(state), nullptr);
+  EXPECT_EQ(PoDateFormatMappingElement::get(state), PoDateFormatMappingElement::getDefault());
+  ASSERT_NE(PoDateFormatMappingElement::getDefault(), nullptr);
   ASSERT_NE(PoDomainElement::getDefault(), nullptr);
   float x0, y0, z0, x1, y1, z1;
   PoDomainElement::getDefault()->getDomain(x0, y0, z0, x1, y1, z1);

@@ -1,0 +1,228 @@
+// Date parsing and calendar arithmetic behind the date format mapping (proleptic Gregorian).
+#include <Gridlux/attributes/DateFormatMappingXP.h>
+
+#include <cctype>
+#include <cmath>
+#include <cstring>
+
+namespace GridluxDate {
+
+namespace {
+
+const char* const kMonths[4][12] = {
+  {"JANUARY", "FEBRUARY", "MARCH", "APRIL", "MAY", "JUNE", "JULY", "AUGUST", "SEPTEMBER",
+   "OCTOBER", "NOVEMBER", "DECEMBER"},
+  {"JANVIER", "FEVRIER", "MARS", "AVRIL", "MAI", "JUIN", "JUILLET", "AOUT", "SEPTEMBRE",
+   "OCTOBRE", "NOVEMBRE", "DECEMBRE"},
+  {"JANUAR", "FEBRUAR", "MARZ", "APRIL", "MAI", "JUNI", "JULI", "AUGUST", "SEPTEMBER", "OKTOBER",
+   "NOVEMBER", "DEZEMBER"},
+  {"ENERO", "FEBRERO", "MARZO", "ABRIL", "MAYO", "JUNIO", "JULIO", "AGOSTO", "SEPTIEMBRE",
+   "OCTUBRE", "NOVIEMBRE", "DICIEMBRE"}};
+
+const char* const kDays[4][7] = {
+  {"MONDAY", "TUESDAY", "WENESDAY", "THURSDAY", "FRIDAY", "SATURDAY", "SUNDAY"},
+  {"LUNDI", "MARDI", "MERCREDI", "JEUDI", "VENDREDI", "SAMEDI", "DIMANCHE"},
+  {"MONTAG", "DIENSTAG", "MITTWOCH", "DONNERSTAG", "FREITAG", "SAMSTAG", "SONNTAG"},
+  {"LUNES", "MARTES", "MIERCOLES", "JUEVES", "VIERNES", "SABADO", "DOMINGO"}};
+
+bool isLeap(int year)
+{
+  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int daysInMonth(int year, int month)
+{
+  static const int lengths[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return month == 2 && isLeap(year) ? 29 : lengths[month];
+}
+
+// Days since 1 January 1970 of a civil date (any year, month 1-12).
+long long daysFromCivil(long long y, int m, int d)
+{
+  y -= m <= 2;
+  const long long era = (y >= 0 ? y : y - 399) / 400;
+  const long long yoe = y - era * 400;
+  const long long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+  const long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+  return era * 146097 + doe - 719468;
+}
+
+void civilFromDays(long long z, int& year, int& month, int& day)
+{
+  z += 719468;
+  const long long era = (z >= 0 ? z : z - 146096) / 146097;
+  const long long doe = z - era * 146097;
+  const long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+  const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+  const long long mp = (5 * doy + 2) / 153;
+  day = int(doy - (153 * mp + 2) / 5 + 1);
+  month = int(mp < 10 ? mp + 3 : mp - 9);
+  year = int(yoe + era * 400 + (month <= 2));
+}
+
+// 1 = Monday ... 7 = Sunday; 1 January 1970 was a Thursday.
+int weekdayOf(long long days)
+{
+  const long long k = ((days % 7) + 7 + 3) % 7;
+  return int(k) + 1;
+}
+
+// Reads between minDigits and maxDigits digits.
+bool readNumber(const char*& p, int minDigits, int maxDigits, int& value)
+{
+  int count = 0;
+  value = 0;
+  while (count < maxDigits && std::isdigit(static_cast<unsigned char>(*p))) {
+    value = value * 10 + (*p - '0');
+    ++p;
+    ++count;
+  }
+  return count >= minDigits;
+}
+
+// Reads a run of letters and finds the name whose first @p letters letters it starts with.
+bool readName(const char*& p, const char* const* names, int numNames, int numTables,
+              int tableStride, size_t letters, int& index)
+{
+  char word[5] = {0, 0, 0, 0, 0};
+  size_t length = 0;
+  while (std::isalpha(static_cast<unsigned char>(*p))) {
+    if (length < letters)
+      word[length++] = char(std::toupper(static_cast<unsigned char>(*p)));
+    ++p;
+  }
+  if (length == 0)
+    return false;
+  for (int t = 0; t < numTables; ++t) {
+    for (int i = 0; i < numNames; ++i) {
+      const char* name = names[t * tableStride + i];
+      const size_t compared = std::strlen(name) < letters ? std::strlen(name) : letters;
+      if (length == compared && std::strncmp(word, name, compared) == 0) {
+        index = i;
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+} // namespace
+
+bool parse(const char* text, const char* format, CalendarDate& date)
+{
+  date = CalendarDate();
+  if (!text || !format)
+    return false;
+  const char* p = text;
+  int dayName = 0;
+  for (const char* f = format; *f; ++f) {
+    while (*p && !std::isalnum(static_cast<unsigned char>(*p)))
+      ++p;
+    int value = 0;
+    switch (*f) {
+    case 'y':
+      if (!readNumber(p, 2, 2, value))
+        return false;
+      date.year = 1900 + value;
+      break;
+    case 'Y':
+      if (!readNumber(p, 4, 4, value))
+        return false;
+      date.year = value;
+      break;
+    case 'm':
+      if (!readNumber(p, 1, 2, value) || value < 1 || value > 12)
+        return false;
+      date.month = value;
+      break;
+    case 'M':
+      if (!readName(p, &kMonths[0][0], 12, 4, 12, 4, value))
+        return false;
+      date.month = value + 1;
+      break;
+    case 'd':
+      if (!readNumber(p, 1, 2, value) || value < 1 || value > 31)
+        return false;
+      date.day = value;
+      break;
+    case 'D':
+      if (!readName(p, &kDays[0][0], 7, 4, 7, 3, value))
+        return false;
+      dayName = value + 1;
+      break;
+    case 'h':
+    case 'H':
+      if (!readNumber(p, 1, 2, value) || value > 23)
+        return false;
+      date.hour = value;
+      break;
+    case '\'':
+      if (!readNumber(p, 1, 2, value) || value > 59)
+        return false;
+      date.minute = value;
+      break;
+    case '"': {
+      if (!readNumber(p, 1, 2, value))
+        return false;
+      double seconds = value;
+      if (*p == '.') {
+        ++p;
+        double scale = 0.1;
+        while (std::isdigit(static_cast<unsigned char>(*p))) {
+          seconds += (*p - '0') * scale;
+          scale *= 0.1;
+          ++p;
+        }
+      }
+      if (seconds >= 60.0)
+        return false;
+      date.second = float(seconds);
+      break;
+    }
+    default:
+      return false;
+    }
+  }
+
+  if (date.month == 0)
+    date.month = 1;
+  const int length = daysInMonth(date.year, date.month);
+  if (date.day > length)
+    date.day = length;
+  if (date.day == 0) {
+    date.day = 1;
+    if (dayName) {
+      // The first day of the month that falls on the named weekday.
+      const int first = weekdayOf(daysFromCivil(date.year, date.month, 1));
+      date.day = 1 + (dayName - first + 7) % 7;
+    }
+  }
+  date.weekday = weekdayOf(daysFromCivil(date.year, date.month, date.day));
+  return true;
+}
+
+double secondsBetween(const CalendarDate& from, const CalendarDate& to)
+{
+  const double days = double(daysFromCivil(to.year, to.month, to.day) -
+                             daysFromCivil(from.year, from.month, from.day));
+  return days * 86400.0 + (to.hour - from.hour) * 3600.0 + (to.minute - from.minute) * 60.0 +
+         (double(to.second) - double(from.second));
+}
+
+CalendarDate addSeconds(const CalendarDate& date, double seconds)
+{
+  double total = date.hour * 3600.0 + date.minute * 60.0 + double(date.second) + seconds;
+  const double dayShift = std::floor(total / 86400.0);
+  total -= dayShift * 86400.0;
+  CalendarDate result;
+  civilFromDays(daysFromCivil(date.year, date.month, date.day) + (long long)dayShift, result.year,
+                result.month, result.day);
+  result.hour = int(total / 3600.0);
+  total -= result.hour * 3600.0;
+  result.minute = int(total / 60.0);
+  result.second = float(total - result.minute * 60.0);
+  result.weekday = weekdayOf(daysFromCivil(result.year, result.month, result.day));
+  return result;
+}
+
+} // namespace GridluxDate
