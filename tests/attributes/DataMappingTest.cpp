@@ -13,6 +13,7 @@
 #include <Gridlux/base/PoGridlux.h>
 
 #include <support/ErrorCatcher.h>
+#include <support/OffscreenFixture.h>
 
 #include <Inventor/actions/SoCallbackAction.h>
 #include <Inventor/nodes/SoCallback.h>
@@ -459,6 +460,54 @@ TEST_F(DataMapping, NodesSurviveAFileRoundTrip)
   ASSERT_NE(functionsBack.get(), nullptr);
   EXPECT_TRUE(functionsBack->maxThresholdEnabled.getValue());
   EXPECT_EQ(functionsBack->maxThreshold.getValue(), 0.5f);
+}
+
+} // namespace
+
+namespace {
+
+class DataMappingRender : public gridlux::test::OffscreenFixture {
+protected:
+  static void SetUpTestSuite()
+  {
+    OffscreenFixture::SetUpTestSuite();
+    ReaderKit::initClass();
+  }
+};
+
+TEST_F(DataMappingRender, FieldChangeRebuildsTheReaderAtTheNextRenderOnly)
+{
+  Ref<SoSeparator> root(new SoSeparator);
+  PoNonLinearDataMapping2* node = new PoNonLinearDataMapping2;
+  ReaderKit* kit = new ReaderKit;
+  int levels = -1;
+  kit->stacks.push_back(PoDataMappingElement::getClassStackIndex());
+  kit->onRebuild = [&levels](SoState* state) {
+    const PbDataMapping* mapping = PoDataMappingElement::get(state);
+    levels = -1;
+    if (mapping && mapping->getClassType() == PbDataMapping::CLASS_NON_LINEAR2)
+      static_cast<const PbNonLinearDataMapping2*>(mapping)->getValuesList(levels);
+  };
+  root->addChild(node);
+  root->addChild(kit);
+
+  render(root.get(), 32, 32);
+  const int first = kit->rebuilds;
+  EXPECT_GE(first, 1);
+  EXPECT_EQ(levels, 1);
+  render(root.get(), 32, 32);
+  EXPECT_EQ(kit->rebuilds, first);
+
+  const float values[] = {0, 1, 2};
+  const SbColor colors[] = {SbColor(1, 0, 0), SbColor(0, 1, 0), SbColor(0, 0, 1)};
+  node->color.setValues(0, 3, colors);
+  node->value.setValues(0, 3, values);
+  EXPECT_EQ(kit->rebuilds, first);
+  render(root.get(), 32, 32);
+  EXPECT_EQ(kit->rebuilds, first + 1);
+  EXPECT_EQ(levels, 3);
+  render(root.get(), 32, 32);
+  EXPECT_EQ(kit->rebuilds, first + 1);
 }
 
 } // namespace
