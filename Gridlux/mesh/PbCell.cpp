@@ -207,7 +207,8 @@ int PbCell::newton3(const SbVec3f& point, ShapeFunction shape, const SbVec3f& st
 {
   double pc[3] = {start[0], start[1], start[2]};
   double w[MAX_NODES], dr[MAX_NODES], ds[MAX_NODES], dt[MAX_NODES];
-  int ok = 1;
+  // Accepted only when the iteration settled: far from the cell it may wander into range.
+  int ok = 0;
   for (int iter = 0; iter < 10; iter++) {
     shape(pc, w, dr, ds, dt);
     double f[3] = {-point[0], -point[1], -point[2]};
@@ -224,10 +225,8 @@ int PbCell::newton3(const SbVec3f& point, ShapeFunction shape, const SbVec3f& st
     // Cramer's rule on J * delta = f, J's columns being the derivatives along r, s and t.
     const double det = jr[0] * (js[1] * jt[2] - js[2] * jt[1]) - js[0] * (jr[1] * jt[2] - jr[2] * jt[1]) +
                        jt[0] * (jr[1] * js[2] - jr[2] * js[1]);
-    if (det == 0.0 || !std::isfinite(det)) {
-      ok = 0;
+    if (det == 0.0 || !std::isfinite(det))
       break;
-    }
     const double d0 = (f[0] * (js[1] * jt[2] - js[2] * jt[1]) - js[0] * (f[1] * jt[2] - f[2] * jt[1]) +
                        jt[0] * (f[1] * js[2] - f[2] * js[1])) / det;
     const double d1 = (jr[0] * (f[1] * jt[2] - f[2] * jt[1]) - f[0] * (jr[1] * jt[2] - jr[2] * jt[1]) +
@@ -237,8 +236,10 @@ int PbCell::newton3(const SbVec3f& point, ShapeFunction shape, const SbVec3f& st
     pc[0] -= d0;
     pc[1] -= d1;
     pc[2] -= d2;
-    if (std::fabs(d0) < 0.001 && std::fabs(d1) < 0.001 && std::fabs(d2) < 0.001)
+    if (std::fabs(d0) < 0.001 && std::fabs(d1) < 0.001 && std::fabs(d2) < 0.001) {
+      ok = 1;
       break;
+    }
   }
   pcoord.setValue(float(pc[0]), float(pc[1]), float(pc[2]));
   if (!std::isfinite(pc[0]) || !std::isfinite(pc[1]) || !std::isfinite(pc[2]))

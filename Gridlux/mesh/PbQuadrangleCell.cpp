@@ -67,7 +67,9 @@ int PbQuadrangleCell::locatePoint(const SbVec3f& point, float tolerance, SbVec3f
     y[i] = m_coord[i][b];
   }
   double r = 0.5, s = 0.5;
-  int ok = 1;
+  // A point far from the cell may have no preimage: Newton then wanders and can stop anywhere,
+  // so a location is accepted only when the iteration settled.
+  int ok = 0;
   for (int iter = 0; iter < 10; iter++) {
     const double w0 = (1 - r) * (1 - s), w1 = r * (1 - s), w2 = r * s, w3 = (1 - r) * s;
     const double fx = w0 * x[0] + w1 * x[1] + w2 * x[2] + w3 * x[3] - px;
@@ -78,16 +80,16 @@ int PbQuadrangleCell::locatePoint(const SbVec3f& point, float tolerance, SbVec3f
     const double xs = (1 - r) * (x[3] - x[0]) + r * (x[2] - x[1]);
     const double ys = (1 - r) * (y[3] - y[0]) + r * (y[2] - y[1]);
     const double det = xr * ys - xs * yr;
-    if (det == 0.0 || !std::isfinite(det)) {
-      ok = 0;
+    if (det == 0.0 || !std::isfinite(det))
       break;
-    }
     const double dr = (fx * ys - xs * fy) / det;
     const double ds = (xr * fy - fx * yr) / det;
     r -= dr;
     s -= ds;
-    if (std::fabs(dr) < 0.001 && std::fabs(ds) < 0.001)
+    if (std::fabs(dr) < 0.001 && std::fabs(ds) < 0.001) {
+      ok = 1;
       break;
+    }
   }
   pcoord.setValue(float(r), float(s), 0);
   if (!ok || !std::isfinite(r) || !std::isfinite(s))
