@@ -300,7 +300,10 @@ int PiText::getSubStringNum(const char* string)
 
 SoNode* PiText::makeTextNode(const std::vector<std::string>& lines) const
 {
-  const int justification = m_horAlignment == RIGHT ? 2 : m_horAlignment == CENTER ? 3 : 1;
+  // SoText3 and SoAsciiText number their justifications alike.
+  const int justification = m_horAlignment == RIGHT    ? SoText3::RIGHT
+                            : m_horAlignment == CENTER ? SoText3::CENTER
+                                                       : SoText3::LEFT;
   SoNode* node;
   if (PoBase::isVRML2Mode()) {
     SoAsciiText* text = new SoAsciiText;

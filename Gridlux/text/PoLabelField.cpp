@@ -73,7 +73,7 @@ void PoLabelField::getOwnFields(SoFieldList& fields)
 {
   SoField* const own[] = {&point,         &string,        &value,
                           &concatType,    &fontSize,      &justification,
-                          &verticalJustification, &coordinateType};
+                          &verticalJustification,         &coordinateType};
   for (SoField* field : own)
     fields.append(field);
 }
