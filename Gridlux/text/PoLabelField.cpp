@@ -13,6 +13,7 @@
 #include <Inventor/nodes/SoGroup.h>
 #include <Inventor/nodes/SoMatrixTransform.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -163,8 +164,12 @@ void PoLabelField::rebuild()
                        size);
     size = 0.0f;
   }
-  if (size == 0.0f)
-    size = 0.04f; // computed: a fraction of the domain's larger extent
+  if (size == 0.0f) {
+    // Computed: a fraction of the domain's larger extent (applied below in domain coordinates).
+    size = 0.04f;
+    if (!inDomain)
+      size *= std::max(getDomain()->getDeltaX(), getDomain()->getDeltaY());
+  }
 
   // With domain coordinates the text is drawn in a frame where both axes have the larger
   // extent's scale, so the domain transform does not stretch it.

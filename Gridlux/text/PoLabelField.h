@@ -21,6 +21,8 @@ class PbNumericDisplayFormat;
  * Label i joins string[i] (when there are as many strings as points) and value[i] printed
  * under the numeric display format (when there are as many values as points); all values are
  * printed alike, with a common "E<power>" suffix when the format divides them by a power of ten.
+ * A fontSize of 0 is computed (0.04 of the domain's larger extent); a negative or non-finite
+ * size is reported and computed the same way. Points that are not finite get no label.
  *
  * Reads PoNumericDisplayFormatElement (unless a format is set with setFormat) and
  * PoMiscTextAttrElement (font name, line breaking). With COORDINATE_IN_DOMAIN the points and
