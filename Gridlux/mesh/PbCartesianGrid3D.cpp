@@ -166,11 +166,32 @@ const PbCell* PbCartesianGrid3D::findContainingCellProtected(const SbVec3f& poin
       continue;
     getCellIndices(cell, i, j, k);
     cellNodes(i, j, k, nodes);
+    // Most candidates of a leaf are neighbours whose box misses the point: a box test, widened
+    // by the tolerance, spares them the Newton iteration.
+    if (!boxMayHold(nodes, point, tolerance))
+      continue;
     m_hexCell.set(cell, nodes, m_x.block, m_y.block, m_z.block);
     if (m_hexCell.PbHexahedronCell::locatePoint(point, tolerance, pcoord))
       return &m_hexCell;
   }
   return nullptr;
+}
+
+int PbCartesianGrid3D::boxMayHold(const int nodes[8], const SbVec3f& point, float tolerance) const
+{
+  const float* axes[3] = {m_x.block, m_y.block, m_z.block};
+  for (int a = 0; a < 3; a++) {
+    const float* v = axes[a];
+    float lo = v[nodes[0]], hi = lo;
+    for (int n = 1; n < 8; n++) {
+      lo = std::min(lo, v[nodes[n]]);
+      hi = std::max(hi, v[nodes[n]]);
+    }
+    const float margin = tolerance > 0 ? tolerance * (hi - lo) : 0.0f;
+    if (point[a] < lo - margin || point[a] > hi + margin)
+      return 0;
+  }
+  return 1;
 }
 
 float PbCartesianGrid3D::computeLongestEdgeLength() const

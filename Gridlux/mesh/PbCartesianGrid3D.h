@@ -52,6 +52,8 @@ private:
     void rebuildRows(int numX, int numY, int numZ);
   };
   void storeAxis(Axis& axis, int n, const float* values);
+  /** 0 when @p point lies outside the box of the cell's nodes widened by the tolerance. */
+  int boxMayHold(const int nodes[8], const SbVec3f& point, float tolerance) const;
 
   Axis m_x, m_y, m_z;
 };
