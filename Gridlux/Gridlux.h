@@ -60,6 +60,9 @@
 #include <Gridlux/mesh/PbGrid2D.h>
 #include <Gridlux/mesh/PbGrid3D.h>
 #include <Gridlux/mesh/PbHexahedronCell.h>
+#include <Gridlux/mesh/PbHexahedronMesh3D.h>
+#include <Gridlux/mesh/PbIndexedMesh2D.h>
+#include <Gridlux/mesh/PbIndexedMesh3D.h>
 #include <Gridlux/mesh/PbMesh.h>
 #include <Gridlux/mesh/PbMesh2D.h>
 #include <Gridlux/mesh/PbMesh3D.h>
@@ -69,13 +72,17 @@
 #include <Gridlux/mesh/PbPolarGrid2D.h>
 #include <Gridlux/mesh/PbPyramidCell.h>
 #include <Gridlux/mesh/PbQuadrangleCell.h>
+#include <Gridlux/mesh/PbQuadrangleMesh2D.h>
 #include <Gridlux/mesh/PbRegularCartesianGrid2D.h>
 #include <Gridlux/mesh/PbRegularCartesianGrid3D.h>
 #include <Gridlux/mesh/PbTetrahedronCell.h>
+#include <Gridlux/mesh/PbTetrahedronMesh3D.h>
 #include <Gridlux/mesh/PbTriangleCell.h>
+#include <Gridlux/mesh/PbTriangleMesh2D.h>
 #include <Gridlux/mesh/PbVoxelCell.h>
 #include <Gridlux/mesh/PbWedgeCell.h>
 #include <Gridlux/mesh/PiCellOctree.h>
+#include <Gridlux/mesh/PiVoronoi2D.h>
 
 // Geometric figures
 #include <Gridlux/figures/PiCircleArc.h>

@@ -1,0 +1,42 @@
+// Hexahedron volume mesh: eight indices per cell, cells set without the type list.
+#include <Gridlux/mesh/PbHexahedronMesh3D.h>
+
+PbHexahedronMesh3D::PbHexahedronMesh3D(int isDataDuplicate) : PbIndexedMesh3D(isDataDuplicate) {}
+
+PbHexahedronMesh3D::PbHexahedronMesh3D(int numNodes, const float* x, const float* y, const float* z, int numCells,
+                                       const int* cellIndex, int isDataDuplicate)
+  : PbIndexedMesh3D(isDataDuplicate)
+{
+  setGeometry(numNodes, x, y, z, numCells, cellIndex);
+}
+
+int PbHexahedronMesh3D::setGeometry(int numNodes, const float* x, const float* y, const float* z, int numCells,
+                                    const int* cellIndex)
+{
+  return storeGeometry("PbHexahedronMesh3D::setGeometry", numNodes, x, y, z, numCells, cellIndex, nullptr, 8);
+}
+
+const PbCell* PbHexahedronMesh3D::getCell(int cellIndex) const
+{
+  if (cellIndex < 0 || cellIndex >= m_numMeshCells)
+    return nullptr;
+  m_hexahedronCell.set(cellIndex, m_cellIndex + 8 * size_t(cellIndex), m_x, m_y, m_z);
+  return &m_hexahedronCell;
+}
+
+const PbCell* PbHexahedronMesh3D::findContainingCellProtected(const SbVec3f& point, float tolerance, SbVec3f& pcoord,
+                                                              PbArrayOfInt& testedCells) const
+{
+  const int* candidates = nullptr;
+  const int num = getOctreeCandidates(point, candidates);
+  const int checkTested = testedCells.getNum() > 0;
+  for (int i = 0; i < num; i++) {
+    const int c = candidates[i];
+    if (checkTested && testedCells.find(c) >= 0)
+      continue;
+    m_hexahedronCell.set(c, m_cellIndex + 8 * size_t(c), m_x, m_y, m_z);
+    if (m_hexahedronCell.PbHexahedronCell::locatePoint(point, tolerance, pcoord))
+      return &m_hexahedronCell;
+  }
+  return nullptr;
+}

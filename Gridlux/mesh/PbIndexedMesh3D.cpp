@@ -1,0 +1,249 @@
+// Unstructured volume mesh: checked geometry, cell offsets, owner lists on demand, octree location.
+#include <Gridlux/mesh/PbIndexedMesh3D.h>
+
+#include <Gridlux/base/PoDebugError.h>
+#include <Gridlux/mesh/IndexedCellsXP.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+const unsigned kVolumeKinds = (1u << 4) | (1u << 5) | (1u << 6) | (1u << 8);
+}
+
+PbIndexedMesh3D::PbIndexedMesh3D(int isDataDuplicate)
+  : PbMesh3D(isDataDuplicate), m_x(nullptr), m_y(nullptr), m_z(nullptr), m_cellIndex(nullptr), m_indexLength(0),
+    m_cellType(nullptr), m_offsets(1, 0), m_ownersCurrent(0), m_hexahedronCell(this), m_tetrahedronCell(this),
+    m_wedgeCell(this), m_pyramidCell(this)
+{
+}
+
+PbIndexedMesh3D::PbIndexedMesh3D(int numNodes, const float* x, const float* y, const float* z, int numCells,
+                                 const int* cellIndex, const int* cellType, int isDataDuplicate)
+  : PbIndexedMesh3D(isDataDuplicate)
+{
+  setGeometry(numNodes, x, y, z, numCells, cellIndex, cellType);
+}
+
+PbIndexedMesh3D::PbIndexedMesh3D(const PbIndexedMesh3D& other)
+  : PbMesh3D(other), m_x(nullptr), m_y(nullptr), m_z(nullptr), m_cellIndex(nullptr), m_indexLength(0),
+    m_cellType(nullptr), m_ownersCurrent(0), m_hexahedronCell(this), m_tetrahedronCell(this), m_wedgeCell(this),
+    m_pyramidCell(this)
+{
+  copyFrom(other);
+}
+
+PbIndexedMesh3D& PbIndexedMesh3D::operator=(const PbIndexedMesh3D& other)
+{
+  if (this != &other) {
+    PbMesh3D::operator=(other);
+    copyFrom(other);
+    notifyGeometry();
+  }
+  return *this;
+}
+
+PbIndexedMesh3D::~PbIndexedMesh3D() = default;
+
+void PbIndexedMesh3D::copyFrom(const PbIndexedMesh3D& other)
+{
+  using GridluxIndexed::keepArray;
+  const size_t numNodes = size_t(other.m_numMeshNodes), numCells = size_t(other.m_numMeshCells);
+  // Arrays the source owns are always copied: a copy never points into another mesh.
+  m_x = keepArray(other.m_x, numNodes, m_isDataDuplicate || other.m_x == other.m_ownX.data(), m_ownX);
+  m_y = keepArray(other.m_y, numNodes, m_isDataDuplicate || other.m_y == other.m_ownY.data(), m_ownY);
+  m_z = keepArray(other.m_z, numNodes, m_isDataDuplicate || other.m_z == other.m_ownZ.data(), m_ownZ);
+  m_cellIndex = keepArray(other.m_cellIndex, size_t(other.m_indexLength),
+                          m_isDataDuplicate || other.m_cellIndex == other.m_ownIndex.data(), m_ownIndex);
+  m_cellType = keepArray(other.m_cellType, numCells,
+                         m_isDataDuplicate || other.m_cellType == other.m_ownType.data(), m_ownType);
+  m_indexLength = other.m_indexLength;
+  m_offsets = other.m_offsets;
+  m_ownersCurrent = 0;
+  markOctreeStale();
+  geometryChanged();
+  updateBoundingBox();
+}
+
+int PbIndexedMesh3D::setGeometry(int numNodes, const float* x, const float* y, const float* z, int numCells,
+                                 const int* cellIndex, const int* cellType)
+{
+  return storeGeometry("PbIndexedMesh3D::setGeometry", numNodes, x, y, z, numCells, cellIndex, cellType, 0);
+}
+
+int PbIndexedMesh3D::storeGeometry(const char* method, int numNodes, const float* x, const float* y, const float* z,
+                                   int numCells, const int* cellIndex, const int* cellType, int uniformType)
+{
+  using namespace GridluxIndexed;
+  if (numNodes > 0 && (!x || !y || !z)) {
+    PoDebugError::post(method, "null coordinate array for %d nodes; the geometry is unchanged", numNodes);
+    return 0;
+  }
+  std::vector<int> offsets;
+  if (!checkCells(method, numNodes, numCells, cellIndex, cellType, uniformType, kVolumeKinds, offsets))
+    return 0;
+  if (hasInvalidFloat(method, "x", numNodes, x) || hasInvalidFloat(method, "y", numNodes, y) ||
+      hasInvalidFloat(method, "z", numNodes, z))
+    return 0;
+
+  const int duplicate = m_isDataDuplicate;
+  m_x = keepArray(x, size_t(numNodes), duplicate, m_ownX);
+  m_y = keepArray(y, size_t(numNodes), duplicate, m_ownY);
+  m_z = keepArray(z, size_t(numNodes), duplicate, m_ownZ);
+  m_indexLength = offsets[numCells];
+  m_cellIndex = keepArray(cellIndex, size_t(m_indexLength), duplicate, m_ownIndex);
+  if (uniformType > 0) {
+    // The type list of a one-kind mesh is the mesh's own, whatever the duplication mode.
+    m_ownType.assign(size_t(numCells), uniformType);
+    m_cellType = m_ownType.data();
+  }
+  else
+    m_cellType = keepArray(cellType, size_t(numCells), duplicate, m_ownType);
+  m_offsets.swap(offsets);
+  m_ownersCurrent = 0;
+  m_ownerStart.clear();
+  m_owners.clear();
+  setCounts(numNodes, numCells);
+  markOctreeStale();
+  updateBoundingBox();
+  notifyGeometry();
+  return 1;
+}
+
+void PbIndexedMesh3D::ensureOwners() const
+{
+  if (m_ownersCurrent)
+    return;
+  GridluxIndexed::buildOwners(m_numMeshNodes, m_numMeshCells, m_cellIndex, m_offsets, m_ownerStart, m_owners);
+  m_ownersCurrent = 1;
+}
+
+void PbIndexedMesh3D::getGeometry(int& numNodes, const float*& x, const float*& y, const float*& z, int& numCells,
+                                  const int*& cellIndex, const int*& cellType) const
+{
+  numNodes = m_numMeshNodes;
+  x = m_x;
+  y = m_y;
+  z = m_z;
+  numCells = m_numMeshCells;
+  cellIndex = m_cellIndex;
+  cellType = m_cellType;
+}
+
+void PbIndexedMesh3D::getNodes(int& numNodes, const float*& x, const float*& y, const float*& z) const
+{
+  numNodes = m_numMeshNodes;
+  x = m_x;
+  y = m_y;
+  z = m_z;
+}
+
+int PbIndexedMesh3D::getCellOffset(int cellIndex) const
+{
+  return cellIndex >= 0 && cellIndex < m_numMeshCells ? m_offsets[cellIndex] : -1;
+}
+
+SbVec3f PbIndexedMesh3D::getNodeCoord(int nodeIndex) const
+{
+  if (nodeIndex < 0 || nodeIndex >= m_numMeshNodes)
+    return SbVec3f(0, 0, 0);
+  return SbVec3f(m_x[nodeIndex], m_y[nodeIndex], m_z[nodeIndex]);
+}
+
+const PbCell* PbIndexedMesh3D::getCell(int cellIndex) const
+{
+  if (cellIndex < 0 || cellIndex >= m_numMeshCells)
+    return nullptr;
+  const int* nodes = m_cellIndex + m_offsets[cellIndex];
+  switch (m_cellType[cellIndex]) {
+  case 4:
+    m_tetrahedronCell.set(cellIndex, nodes, m_x, m_y, m_z);
+    return &m_tetrahedronCell;
+  case 5:
+    m_pyramidCell.set(cellIndex, nodes, m_x, m_y, m_z);
+    return &m_pyramidCell;
+  case 6:
+    m_wedgeCell.set(cellIndex, nodes, m_x, m_y, m_z);
+    return &m_wedgeCell;
+  case 8:
+    m_hexahedronCell.set(cellIndex, nodes, m_x, m_y, m_z);
+    return &m_hexahedronCell;
+  default:
+    return nullptr;
+  }
+}
+
+void PbIndexedMesh3D::getNodeOwnerCellsInd(int nodeIndex, PbArrayOfInt& cells) const
+{
+  cells.empty();
+  if (nodeIndex < 0 || nodeIndex >= m_numMeshNodes)
+    return;
+  ensureOwners();
+  const int from = m_ownerStart[nodeIndex], to = m_ownerStart[nodeIndex + 1];
+  if (to > from)
+    cells.add(to - from, m_owners.data() + from);
+}
+
+void PbIndexedMesh3D::getNodesOwnerCellsInd(const PbArrayOfInt& nodeIndices, PbArrayOfInt& cells) const
+{
+  int nodes[PbCell::MAX_NODES];
+  const int count = nodeIndices.getNum();
+  if (count > PbCell::MAX_NODES) {
+    PbMesh3D::getNodesOwnerCellsInd(nodeIndices, cells);
+    return;
+  }
+  for (int i = 0; i < count; i++)
+    nodes[i] = nodeIndices[i];
+  ensureOwners();
+  GridluxIndexed::intersectOwners(m_ownerStart, m_owners, m_numMeshNodes, nodes, count, cells);
+}
+
+void PbIndexedMesh3D::updateBoundingBox()
+{
+  m_boundingBox.makeEmpty();
+  for (int n = 0; n < m_numMeshNodes; n++)
+    m_boundingBox.extendBy(SbVec3f(m_x[n], m_y[n], m_z[n]));
+}
+
+float PbIndexedMesh3D::computeLongestEdgeLength() const
+{
+  // Per kind: the edges of a tetrahedron, the four main diagonals of a hexahedron, and every
+  // node pair of a pyramid or a wedge (their longest distance is a diagonal or an edge).
+  static const int tetPairs[6][2] = {{0, 1}, {1, 2}, {2, 0}, {0, 3}, {1, 3}, {2, 3}};
+  static const int hexPairs[4][2] = {{0, 6}, {1, 7}, {2, 4}, {3, 5}};
+  double longest = 0;
+  auto measure = [this, &longest](const int* nodes, int a, int b) {
+    const double dx = double(m_x[nodes[a]]) - m_x[nodes[b]], dy = double(m_y[nodes[a]]) - m_y[nodes[b]],
+                 dz = double(m_z[nodes[a]]) - m_z[nodes[b]];
+    longest = std::max(longest, dx * dx + dy * dy + dz * dz);
+  };
+  for (int c = 0; c < m_numMeshCells; c++) {
+    const int* nodes = m_cellIndex + m_offsets[c];
+    const int type = m_cellType[c];
+    if (type == 4)
+      for (const auto& p : tetPairs)
+        measure(nodes, p[0], p[1]);
+    else if (type == 8)
+      for (const auto& p : hexPairs)
+        measure(nodes, p[0], p[1]);
+    else if (type == 5 || type == 6)
+      for (int a = 0; a < type; a++)
+        for (int b = a + 1; b < type; b++)
+          measure(nodes, a, b);
+  }
+  return float(std::sqrt(longest));
+}
+
+void PbIndexedMesh3D::print(FILE* file) const
+{
+  PbMesh3D::print(file);
+  fprintf(file, "PbIndexedMesh3D:: numCells = %d, index list length = %d\n", m_numMeshCells, m_indexLength);
+  for (int n = 0; n < m_numMeshNodes; n++)
+    fprintf(file, "PbIndexedMesh3D:: node %d : %f %f %f\n", n, m_x[n], m_y[n], m_z[n]);
+  for (int c = 0; c < m_numMeshCells; c++) {
+    fprintf(file, "PbIndexedMesh3D:: cell %d (%d nodes) :", c, m_cellType[c]);
+    for (int i = m_offsets[c]; i < m_offsets[c + 1]; i++)
+      fprintf(file, " %d", m_cellIndex[i]);
+    fprintf(file, "\n");
+  }
+}

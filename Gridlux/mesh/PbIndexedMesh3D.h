@@ -1,0 +1,92 @@
+// Unstructured volume mesh of tetrahedra, pyramids, wedges and hexahedra given by per-cell indices.
+#ifndef GRIDLUX_PBINDEXEDMESH3D_H
+#define GRIDLUX_PBINDEXEDMESH3D_H
+
+#include <Gridlux/mesh/PbHexahedronCell.h>
+#include <Gridlux/mesh/PbMesh3D.h>
+#include <Gridlux/mesh/PbPyramidCell.h>
+#include <Gridlux/mesh/PbTetrahedronCell.h>
+#include <Gridlux/mesh/PbWedgeCell.h>
+
+#include <vector>
+
+/**
+ * @brief Volume mesh whose cells list their nodes: 4 tetrahedron, 5 pyramid, 6 wedge, 8 hexahedron.
+ *
+ * setGeometry() takes the node coordinates, the number of cells, the node indices of all cells
+ * one after another (each cell in the local order of its kind) and the node count of each cell.
+ * A mesh that duplicates data copies every array; otherwise it keeps the caller's arrays, which
+ * must stay alive and unchanged. Negative counts, null arrays, coordinates that are not finite,
+ * node indices out of range and node counts that no cell can have (below 1 or above 8) are
+ * refused with a posted message and leave the mesh unchanged. Cells of 1 to 8 nodes of no kind
+ * (7 nodes, say) are kept with a warning but have no cell object and are skipped.
+ *
+ * The start of every cell in the index list is computed when the geometry is set; the owner
+ * cells of the nodes are listed on first demand, for all nodes at once, sorted by cell index.
+ * Location goes through the octree of the cell boxes.
+ */
+class PbIndexedMesh3D : public PbMesh3D {
+public:
+  explicit PbIndexedMesh3D(int isDataDuplicate = 1);
+  PbIndexedMesh3D(int numNodes, const float* x, const float* y, const float* z, int numCells, const int* cellIndex,
+                  const int* cellType, int isDataDuplicate = 1);
+  PbIndexedMesh3D(const PbIndexedMesh3D& other);
+  PbIndexedMesh3D& operator=(const PbIndexedMesh3D& other);
+  ~PbIndexedMesh3D() override;
+
+  /** Replaces the geometry; 1 on success, 0 and unchanged on bad input. */
+  int setGeometry(int numNodes, const float* x, const float* y, const float* z, int numCells, const int* cellIndex,
+                  const int* cellType);
+
+  void getGeometry(int& numNodes, const float*& x, const float*& y, const float*& z, int& numCells,
+                   const int*& cellIndex, const int*& cellType) const;
+  void getNodes(int& numNodes, const float*& x, const float*& y, const float*& z) const;
+  /** Length of the cell index list (the sum of the cell node counts). */
+  int getCellIndexLength() const { return m_indexLength; }
+  /** First position of cell @p cellIndex in the index list, or -1 when out of range. */
+  int getCellOffset(int cellIndex) const;
+
+  SbVec3f getNodeCoord(int nodeIndex) const override;
+  const PbCell* getCell(int cellIndex) const override;
+  void getNodeOwnerCellsInd(int nodeIndex, PbArrayOfInt& cells) const override;
+  /** Intersects the sorted owner lists directly. */
+  void getNodesOwnerCellsInd(const PbArrayOfInt& nodeIndices, PbArrayOfInt& cells) const override;
+  void print(FILE* file) const override;
+
+protected:
+  /**
+   * Checks and stores a geometry whose cells all have @p uniformType nodes (when positive;
+   * @p cellType is then ignored) or the counts of @p cellType. Posts under @p method; 0 and
+   * unchanged on bad input.
+   */
+  int storeGeometry(const char* method, int numNodes, const float* x, const float* y, const float* z, int numCells,
+                    const int* cellIndex, const int* cellType, int uniformType);
+  void updateBoundingBox() override;
+  float computeLongestEdgeLength() const override;
+  /** Lists the owner cells of every node when they are not listed yet. */
+  void ensureOwners() const;
+
+  const float* m_x;
+  const float* m_y;
+  const float* m_z;
+  const int* m_cellIndex;
+  int m_indexLength;
+  const int* m_cellType;
+  /** Start of each cell in the index list (numCells + 1 entries). */
+  std::vector<int> m_offsets;
+  mutable int m_ownersCurrent;
+  mutable std::vector<int> m_ownerStart;
+  mutable std::vector<int> m_owners;
+  mutable PbHexahedronCell m_hexahedronCell;
+  mutable PbTetrahedronCell m_tetrahedronCell;
+  mutable PbWedgeCell m_wedgeCell;
+  mutable PbPyramidCell m_pyramidCell;
+
+private:
+  void copyFrom(const PbIndexedMesh3D& other);
+
+  std::vector<float> m_ownX, m_ownY, m_ownZ;
+  std::vector<int> m_ownIndex, m_ownType;
+};
+
+#endif
