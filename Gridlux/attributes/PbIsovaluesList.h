@@ -35,7 +35,7 @@ public:
   /** Any values, sorted ascending; an empty list is allowed. */
   int setIrregularIsoList(int num, const float* values);
 
-  /** The values (null when the list is empty) and the list's description. */
+  /** The values (null when the list is empty), bounds, step and whether the list is regular. */
   const float* getIsoList(int& num, float& min, float& max, float& step, int& regular) const;
   int getNum() const { return m_num; }
   float getMinDelta() const { return m_minDelta; }

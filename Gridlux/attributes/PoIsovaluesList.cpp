@@ -49,7 +49,7 @@ void PoIsovaluesList::writeValuesToField()
   isovaluesList.setNum(num);
   if (num > 0)
     isovaluesList.setValues(0, num, values);
-  // The object already holds these values, with the regular description a re-read would lose.
+  // The object already holds these values, with the exact step that a re-read would lose.
   m_changed = FALSE;
 }
 

@@ -12,8 +12,8 @@
  *
  * Field: isovaluesList (SoMFFloat, one value 0). Read and written under the name
  * PoIsovaluesList. The field is copied as an irregular list (sorted); the setRegularIsoList
- * forms compute a regular list, write its values into the field and keep the regular
- * description in the data object.
+ * forms compute a regular list, write its values into the field and keep the list marked
+ * regular, with its exact step, in the data object.
  */
 class PoIsovaluesList : public PoNode {
   typedef PoNode inherited;

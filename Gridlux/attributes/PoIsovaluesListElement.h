@@ -20,7 +20,7 @@ public:
   virtual void init(SoState* state);
   virtual void push(SoState* state);
 
-  /** Stores @p isovaluesList when it is not null; the node is recorded for cache matching either way. */
+  /** Stores @p isovaluesList when not null; the node is recorded for cache matching either way. */
   static void set(SoState* state, SoNode* node, const PbIsovaluesList* isovaluesList);
   static const PbIsovaluesList* get(SoState* state);
 

@@ -49,7 +49,7 @@ inline SoSeparator* readFromString(const std::string& text)
   return root;
 }
 
-/** Writes @p node, reads it back and returns the first node of the file (referenced), or null. */
+/** Writes @p node, reads it back and returns the first node of the file (unreferenced), or null. */
 template <class T> T* roundTrip(T* node)
 {
   SoSeparator* root = readFromString(writeToString(node));
@@ -61,6 +61,9 @@ template <class T> T* roundTrip(T* node)
     copy->ref();
   }
   root->unref();
+  // The caller takes its own reference (Ref<T>).
+  if (copy)
+    copy->unrefNoDelete();
   return copy;
 }
 

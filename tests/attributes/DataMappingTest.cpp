@@ -205,7 +205,7 @@ TEST_F(DataMapping, PerLevelMappingsGiveEachLevelItsColour)
   for (int i = 0; i < 5; ++i) {
     EXPECT_EQ(*steps.getRGBColor(std::nextafter(sortedLevels[i], -1e9f)), colors[colourBelow[i]]);
     const int above = i + 1 < 5 ? colourBelow[i + 1] : 5;
-    EXPECT_EQ(*steps.getRGBColor(sortedLevels[i]), colors[above]) << "a level takes the colour above";
+    EXPECT_EQ(*steps.getRGBColor(sortedLevels[i]), colors[above]) << "the colour above a level";
   }
   EXPECT_EQ(*steps.getRGBColor(1e30f), colors[5]);
 
