@@ -269,3 +269,32 @@ TEST_F(StateNodes, NodesSurviveAFileRoundTrip)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(StateNodes, BrokenFilesAreRefusedWithoutACrash)
+{
+  ErrorCatcher errors(ErrorCatcher::ALL);
+  EXPECT_EQ(readFromString("#Inventor V2.1 ascii\nPoNonLinearDataMapping2 { type BOGUS }\n"),
+            nullptr);
+  EXPECT_EQ(readFromString("#Inventor V2.1 ascii\nPoIsovaluesList { isovaluesList [ 1, 2,"),
+            nullptr);
+  EXPECT_GE(errors.count(), 2);
+
+  // Well-formed but meaningless values read fine and are reported when used.
+  errors.clear();
+  SoSeparator* root = readFromString(
+    "#Inventor V2.1 ascii\n"
+    "Separator { PoDomain { min 1 1 1 max 0 0 0 }"
+    " PoNonLinearDataMapping2 { type NON_LINEAR_PER_LEVEL value [ 0, 1 ] color [ 1 0 0 ] } }\n");
+  ASSERT_NE(root, nullptr);
+  EXPECT_EQ(errors.count(), 0);
+  SoCallbackAction action;
+  action.apply(root);
+  EXPECT_EQ(errors.count(), 2);
+  EXPECT_TRUE(errors.contains("PoDomain::updateDomain(): empty or inverted domain"));
+  EXPECT_TRUE(errors.contains("PoNonLinearDataMapping2(): The number of colours"));
+  root->unref();
+}
+
+} // namespace
