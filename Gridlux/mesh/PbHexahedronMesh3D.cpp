@@ -34,7 +34,11 @@ const PbCell* PbHexahedronMesh3D::findContainingCellProtected(const SbVec3f& poi
     const int c = candidates[i];
     if (checkTested && testedCells.find(c) >= 0)
       continue;
-    m_hexahedronCell.set(c, m_cellIndex + 8 * size_t(c), m_x, m_y, m_z);
+    // Setting a cell costs more than looking at its node box: skip the cells whose box misses.
+    const int* nodes = m_cellIndex + 8 * size_t(c);
+    if (!boxHolds(nodes, 8, point, tolerance))
+      continue;
+    m_hexahedronCell.set(c, nodes, m_x, m_y, m_z);
     if (m_hexahedronCell.PbHexahedronCell::locatePoint(point, tolerance, pcoord))
       return &m_hexahedronCell;
   }

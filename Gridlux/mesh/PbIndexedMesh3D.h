@@ -65,6 +65,29 @@ protected:
   float computeLongestEdgeLength() const override;
   /** Lists the owner cells of every node when they are not listed yet. */
   void ensureOwners() const;
+  /**
+   * 1 when @p point lies in the box of the @p count nodes, widened for the parametric
+   * @p tolerance (which moves a cell's accepted region out by a few tolerances of its extent).
+   */
+  int boxHolds(const int* nodes, int count, const SbVec3f& point, float tolerance) const
+  {
+    const float* axes[3] = {m_x, m_y, m_z};
+    const float t = 3 * (tolerance > 0 ? tolerance : 0);
+    for (int a = 0; a < 3; a++) {
+      const float* v = axes[a];
+      float lo = v[nodes[0]], hi = lo;
+      for (int i = 1; i < count; i++) {
+        const float w = v[nodes[i]];
+        lo = w < lo ? w : lo;
+        hi = w > hi ? w : hi;
+      }
+      const float p = point[a];
+      const float margin = (hi - lo) * t + 1e-5f * (1 + (p < 0 ? -p : p));
+      if (p < lo - margin || p > hi + margin)
+        return 0;
+    }
+    return 1;
+  }
 
   const float* m_x;
   const float* m_y;

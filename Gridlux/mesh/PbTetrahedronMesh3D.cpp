@@ -38,7 +38,11 @@ const PbCell* PbTetrahedronMesh3D::findContainingCellProtected(const SbVec3f& po
     const int c = candidates[i];
     if (checkTested && testedCells.find(c) >= 0)
       continue;
-    m_tetrahedronCell.set(c, m_cellIndex + 4 * size_t(c), m_x, m_y, m_z);
+    // Setting a cell costs more than looking at its node box: skip the cells whose box misses.
+    const int* nodes = m_cellIndex + 4 * size_t(c);
+    if (!boxHolds(nodes, 4, point, tolerance))
+      continue;
+    m_tetrahedronCell.set(c, nodes, m_x, m_y, m_z);
     if (m_tetrahedronCell.PbTetrahedronCell::locatePoint(point, tolerance, pcoord))
       return &m_tetrahedronCell;
   }
