@@ -82,6 +82,23 @@
 #include <Gridlux/mesh/PbVoxelCell.h>
 #include <Gridlux/mesh/PbWedgeCell.h>
 #include <Gridlux/mesh/PiCellOctree.h>
+#include <Gridlux/mesh/nodes/PoCartesianGrid2D.h>
+#include <Gridlux/mesh/nodes/PoCartesianGrid3D.h>
+#include <Gridlux/mesh/nodes/PoMeshElement.h>
+#include <Gridlux/mesh/nodes/PoMeshProperty.h>
+#include <Gridlux/mesh/nodes/PoParalCartesianGrid2D.h>
+#include <Gridlux/mesh/nodes/PoParalCartesianGrid3D.h>
+#include <Gridlux/mesh/nodes/PoPolarGrid2D.h>
+#include <Gridlux/mesh/nodes/PoRegularCartesianGrid2D.h>
+#include <Gridlux/mesh/nodes/PoRegularCartesianGrid3D.h>
+#include <Gridlux/mesh/nodes/PoSFCartesianGrid2D.h>
+#include <Gridlux/mesh/nodes/PoSFCartesianGrid3D.h>
+#include <Gridlux/mesh/nodes/PoSFMesh.h>
+#include <Gridlux/mesh/nodes/PoSFParalCartesianGrid2D.h>
+#include <Gridlux/mesh/nodes/PoSFParalCartesianGrid3D.h>
+#include <Gridlux/mesh/nodes/PoSFPolarGrid2D.h>
+#include <Gridlux/mesh/nodes/PoSFRegularCartesianGrid2D.h>
+#include <Gridlux/mesh/nodes/PoSFRegularCartesianGrid3D.h>
 #include <Gridlux/mesh/PiVoronoi2D.h>
 
 // Geometric figures

@@ -17,6 +17,8 @@
 #include <Gridlux/base/PoDebugError.h>
 #include <Gridlux/base/PoFieldwork.h>
 #include <Gridlux/base/PoNode.h>
+#include <Gridlux/mesh/nodes/PoMeshElement.h>
+#include <Gridlux/mesh/nodes/PoSFMesh.h>
 #include <Gridlux/platform/SoAnnoText3.h>
 
 #include <Inventor/SoPath.h>
@@ -149,9 +151,11 @@ void PoBase::init()
   PoMiscTextAttrElement::initClass();
   PoDataMappingElement::initClass();
   PoCellFilterElement::initClass();
+  PoMeshElement::initClass();
   PoBevelEdgeElement::initClass();
   PoLabelHintsElement::initClass();
   PoNode::initClasses();
+  PoSFMesh::initClasses();
 
   // Coin has the element but no action enables it; without this, setting it is a silent no-op.
   SoGLRenderAction::enableElement(SoTextOutlineEnabledElement::getClassTypeId(),

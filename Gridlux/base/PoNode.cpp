@@ -15,6 +15,14 @@
 #include <Gridlux/attributes/PoNonLinearDataMapping2.h>
 #include <Gridlux/attributes/PoNumericDisplayFormat.h>
 #include <Gridlux/base/PoBase.h>
+#include <Gridlux/mesh/nodes/PoCartesianGrid2D.h>
+#include <Gridlux/mesh/nodes/PoCartesianGrid3D.h>
+#include <Gridlux/mesh/nodes/PoMeshProperty.h>
+#include <Gridlux/mesh/nodes/PoParalCartesianGrid2D.h>
+#include <Gridlux/mesh/nodes/PoParalCartesianGrid3D.h>
+#include <Gridlux/mesh/nodes/PoPolarGrid2D.h>
+#include <Gridlux/mesh/nodes/PoRegularCartesianGrid2D.h>
+#include <Gridlux/mesh/nodes/PoRegularCartesianGrid3D.h>
 
 #include <Inventor/actions/SoCallbackAction.h>
 #include <Inventor/actions/SoGLRenderAction.h>
@@ -45,6 +53,14 @@ void PoNode::initClasses()
   PoLinearDataMapping::initClass();
   PoNonLinearDataMapping::initClass();
   PoNonLinearDataMapping2::initClass();
+  PoMeshProperty::initClass();
+  PoCartesianGrid3D::initClass();
+  PoParalCartesianGrid3D::initClass();
+  PoRegularCartesianGrid3D::initClass();
+  PoCartesianGrid2D::initClass();
+  PoParalCartesianGrid2D::initClass();
+  PoRegularCartesianGrid2D::initClass();
+  PoPolarGrid2D::initClass();
   PoBevelEdge::initClass();
   PoLabelHints::initClass();
   PoCellFilter::initClass();

@@ -16,6 +16,7 @@
 #include <Gridlux/base/PoFieldwork.h>
 #include <Gridlux/base/PoGridlux.h>
 #include <Gridlux/base/PoNode.h>
+#include <Gridlux/mesh/nodes/PoMeshElement.h>
 
 #include <Inventor/SoType.h>
 #include <Inventor/actions/SoCallbackAction.h>
@@ -53,14 +54,22 @@ const ClassRow kClasses[] = {
   {"PoMiscTextAttrElement", "SoReplacedElement"},
   {"PoDataMappingElement", "SoReplacedElement"},
   {"PoCellFilterElement", "SoReplacedElement"},
+  {"PoMeshElement", "SoReplacedElement"},
   {"PoBevelEdgeElement", "SoReplacedElement"},
   {"PoLabelHintsElement", "SoReplacedElement"}, {"PoNode", "Node"},
   {"PoDomain", "PoNode"}, {"PoNumericDisplayFormat", "PoNode"},
   {"PoIsovaluesList", "PoNode"}, {"PoDateFormatMapping", "PoNode"}, {"PoMiscTextAttr", "PoNode"},
   {"PoDataMapping", "PoNode"}, {"PoLinearDataMapping", "PoDataMapping"},
   {"PoNonLinearDataMapping", "PoDataMapping"}, {"PoNonLinearDataMapping2", "PoDataMapping"},
+  {"PoMeshProperty", "PoNode"}, {"PoCartesianGrid3D", "PoMeshProperty"},
+  {"PoParalCartesianGrid3D", "PoMeshProperty"}, {"PoRegularCartesianGrid3D", "PoMeshProperty"},
+  {"PoCartesianGrid2D", "PoMeshProperty"}, {"PoParalCartesianGrid2D", "PoMeshProperty"},
+  {"PoRegularCartesianGrid2D", "PoMeshProperty"}, {"PoPolarGrid2D", "PoMeshProperty"},
   {"PoBevelEdge", "PoNode"}, {"PoLabelHints", "PoNode"}, {"PoCellFilter", "PoNode"},
   {"PoIntervalCellFilter", "PoCellFilter"},
+  {"PoSFMesh", "SField"}, {"PoSFCartesianGrid3D", "PoSFMesh"}, {"PoSFParalCartesianGrid3D", "PoSFMesh"},
+  {"PoSFRegularCartesianGrid3D", "PoSFMesh"}, {"PoSFCartesianGrid2D", "PoSFMesh"}, {"PoSFPolarGrid2D", "PoSFMesh"},
+  {"PoSFParalCartesianGrid2D", "PoSFMesh"}, {"PoSFRegularCartesianGrid2D", "PoSFMesh"},
 };
 
 TEST(Registration, EveryClassOnceWithItsParentAndInitIsIdempotent)
@@ -114,7 +123,8 @@ TEST(Registration, ElementsHaveOwnStacksAndAreEnabledInTheNineActions)
                         PoCellFilterElement::getClassStackIndex(),
                         PoBevelEdgeElement::getClassStackIndex(),
                         PoLabelHintsElement::getClassStackIndex(),
-                        PoDateFormatMappingElement::getClassStackIndex()};
+                        PoDateFormatMappingElement::getClassStackIndex(),
+                        PoMeshElement::getClassStackIndex()};
   std::set<int> distinct(std::begin(stacks), std::end(stacks));
   EXPECT_EQ(distinct.size(), std::size(stacks));
 

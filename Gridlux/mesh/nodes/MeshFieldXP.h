@@ -1,0 +1,92 @@
+// Reading and writing helpers shared by the mesh fields; internal, not installed.
+#ifndef GRIDLUX_MESHFIELDXP_H
+#define GRIDLUX_MESHFIELDXP_H
+
+#include <Inventor/SbString.h>
+#include <Inventor/SoInput.h>
+#include <Inventor/SoOutput.h>
+
+#include <vector>
+
+class PbMesh;
+
+/**
+ * The pieces of a mesh field's file format. In ASCII every value line starts on a new line at the
+ * current indentation and counts carry a comment after them; in binary the same values follow one
+ * another with no comment. Readers never trust a count: lists grow as values arrive, so a count
+ * larger than the data fails at the end of the input instead of allocating it up front.
+ */
+namespace MeshFieldIO {
+
+/** Starts the field's value on a new line, one level deeper. */
+void beginValue(SoOutput* out);
+/** Ends the field's value: back to the enclosing indentation. */
+void endValue(SoOutput* out);
+/** ASCII only: a new line at the current indentation. */
+void newLine(SoOutput* out);
+/** A comment on a line of its own (nothing in binary). */
+void writeCommentLine(SoOutput* out, const char* comment);
+/** One or more integers on one line followed by their comment. */
+void writeCounts(SoOutput* out, const int* values, int num, const char* comment);
+void writeCount(SoOutput* out, int value, const char* comment);
+/** Floats on one line followed by their comment. */
+void writeFloatsLine(SoOutput* out, const float* values, int num, const char* comment);
+/** A list: a comment line, then the values 15 per line. */
+void writeFloats(SoOutput* out, const char* comment, const float* values, int num);
+void writeInts(SoOutput* out, const char* comment, const int* values, int num);
+/** Strings, 8 per line. */
+void writeStrings(SoOutput* out, const SbString* strings, int num);
+void writeString(SoOutput* out, const SbString& string);
+
+/** The scalar, string and vector sets of @p mesh, renumbered from 0. */
+void writeValueSets(SoOutput* out, const PbMesh& mesh);
+
+/** Reads a count, refusing negative ones with a message under @p method. */
+SbBool readCount(SoInput* in, int& value, const char* method, const char* what);
+/** Reads @p num floats (ints) into @p values. */
+SbBool readFloats(SoInput* in, int num, std::vector<float>& values);
+SbBool readInts(SoInput* in, int num, std::vector<int>& values);
+SbBool readFloat(SoInput* in, float& value);
+/**
+ * In ASCII: skips blanks up to a "#" and returns the rest of that line; anything else than a
+ * comment is left in the input and the result is empty. In binary the result is empty.
+ */
+SbString readCommentString(SoInput* in);
+/** Reads the 0 or 1 flag that says whether a surface mesh has z coordinates. */
+SbBool readZFlag(SoInput* in, int& flag, const char* method);
+/** The product of counts when it fits a node or cell count, else -1. */
+int countProduct(int a, int b, int c = 1);
+/** Reads the value sets written by writeValueSets() into @p mesh, whose geometry is set. */
+SbBool readValueSets(SoInput* in, PbMesh& mesh, const char* method);
+
+/** Element-wise equality of two float arrays, either possibly null when @p num is 0. */
+int sameFloats(int num, const float* a, const float* b);
+int sameInts(int num, const int* a, const int* b);
+/** Same value sets under the same indices, with the same names, bindings and values. */
+int sameValueSets(const PbMesh& a, const PbMesh& b);
+
+/** The comments of a structured grid's geometry: counts, then one per coordinate list. */
+struct GridComments {
+  const char* counts;
+  const char* x;
+  const char* y;
+  const char* z;
+};
+
+/**
+ * Geometry of a structured grid given by coordinate lists: the counts, the x, y (and in 3D z)
+ * lists of @p lengths[k] values, then for a surface grid the 3D flag and the z per node.
+ * @p dims is 2 or 3; @p z2D is the optional z per node of a surface grid.
+ */
+void writeGridArrays(SoOutput* out, int dims, const int* counts, const float* const* lists, const int* lengths,
+                     const float* z2D, const GridComments& comments);
+/**
+ * Reads what writeGridArrays() wrote. @p perNode says whether each coordinate list has one value
+ * per node (curvilinear grids) or one per index along its axis. @p hasZ is set for surface grids.
+ */
+SbBool readGridArrays(SoInput* in, const char* method, int dims, int perNode, int* counts,
+                      std::vector<float>* lists, std::vector<float>& z2D, int& hasZ);
+
+} // namespace MeshFieldIO
+
+#endif
