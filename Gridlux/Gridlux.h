@@ -57,6 +57,7 @@
 #include <Gridlux/mesh/PbCartesianGrid2D.h>
 #include <Gridlux/mesh/PbCartesianGrid3D.h>
 #include <Gridlux/mesh/PbCell.h>
+#include <Gridlux/mesh/PbFaultLine.h>
 #include <Gridlux/mesh/PbGrid2D.h>
 #include <Gridlux/mesh/PbGrid3D.h>
 #include <Gridlux/mesh/PbHexahedronCell.h>
@@ -82,6 +83,7 @@
 #include <Gridlux/mesh/PbVoxelCell.h>
 #include <Gridlux/mesh/PbWedgeCell.h>
 #include <Gridlux/mesh/PiCellOctree.h>
+#include <Gridlux/mesh/PiConstrainedTriangulation.h>
 #include <Gridlux/mesh/nodes/PoCartesianGrid2D.h>
 #include <Gridlux/mesh/nodes/PoCartesianGrid3D.h>
 #include <Gridlux/mesh/nodes/PoMeshElement.h>

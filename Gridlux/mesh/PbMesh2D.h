@@ -6,6 +6,9 @@
 #include <Inventor/SbBox2f.h>
 #include <Inventor/SbVec2f.h>
 
+class PbFaultLine;
+class PbTriangleMesh2D;
+
 /**
  * @brief Base of surface meshes (grids and unstructured 2D meshes).
  *
@@ -37,6 +40,12 @@ public:
    */
   virtual void getLimitIndices(PbArrayOfInt& limitNodes, PbArrayOfInt& limitSizes) const;
   virtual int hasSidesNormals() const { return 0; }
+  /**
+   * A new triangle mesh of this surface cut along the clean edges of @p fault (the caller owns
+   * it), or null with a posted message. @p splitSegments refines the fault edges until each piece
+   * is a Delaunay edge. Built with the fault line (PbFaultLine.cpp).
+   */
+  PbTriangleMesh2D* getFaultMesh(const PbFaultLine& fault, int splitSegments = 0) const;
 
   void getAdjacentCellsIndByFacet(int cellIndex, PbArrayOfInt& cells) const override;
   /** Sum of the cell areas. */
