@@ -86,21 +86,33 @@
 #include <Gridlux/mesh/PiConstrainedTriangulation.h>
 #include <Gridlux/mesh/nodes/PoCartesianGrid2D.h>
 #include <Gridlux/mesh/nodes/PoCartesianGrid3D.h>
+#include <Gridlux/mesh/nodes/PoHexahedronMesh3D.h>
+#include <Gridlux/mesh/nodes/PoIndexedMesh2D.h>
+#include <Gridlux/mesh/nodes/PoIndexedMesh3D.h>
 #include <Gridlux/mesh/nodes/PoMeshElement.h>
 #include <Gridlux/mesh/nodes/PoMeshProperty.h>
 #include <Gridlux/mesh/nodes/PoParalCartesianGrid2D.h>
 #include <Gridlux/mesh/nodes/PoParalCartesianGrid3D.h>
 #include <Gridlux/mesh/nodes/PoPolarGrid2D.h>
+#include <Gridlux/mesh/nodes/PoQuadrangleMesh2D.h>
 #include <Gridlux/mesh/nodes/PoRegularCartesianGrid2D.h>
 #include <Gridlux/mesh/nodes/PoRegularCartesianGrid3D.h>
 #include <Gridlux/mesh/nodes/PoSFCartesianGrid2D.h>
 #include <Gridlux/mesh/nodes/PoSFCartesianGrid3D.h>
+#include <Gridlux/mesh/nodes/PoSFHexahedronMesh3D.h>
+#include <Gridlux/mesh/nodes/PoSFIndexedMesh2D.h>
+#include <Gridlux/mesh/nodes/PoSFIndexedMesh3D.h>
 #include <Gridlux/mesh/nodes/PoSFMesh.h>
 #include <Gridlux/mesh/nodes/PoSFParalCartesianGrid2D.h>
 #include <Gridlux/mesh/nodes/PoSFParalCartesianGrid3D.h>
 #include <Gridlux/mesh/nodes/PoSFPolarGrid2D.h>
+#include <Gridlux/mesh/nodes/PoSFQuadrangleMesh2D.h>
 #include <Gridlux/mesh/nodes/PoSFRegularCartesianGrid2D.h>
 #include <Gridlux/mesh/nodes/PoSFRegularCartesianGrid3D.h>
+#include <Gridlux/mesh/nodes/PoSFTetrahedronMesh3D.h>
+#include <Gridlux/mesh/nodes/PoSFTriangleMesh2D.h>
+#include <Gridlux/mesh/nodes/PoTetrahedronMesh3D.h>
+#include <Gridlux/mesh/nodes/PoTriangleMesh2D.h>
 #include <Gridlux/mesh/PiVoronoi2D.h>
 
 // Geometric figures

@@ -17,12 +17,18 @@
 #include <Gridlux/base/PoBase.h>
 #include <Gridlux/mesh/nodes/PoCartesianGrid2D.h>
 #include <Gridlux/mesh/nodes/PoCartesianGrid3D.h>
+#include <Gridlux/mesh/nodes/PoHexahedronMesh3D.h>
+#include <Gridlux/mesh/nodes/PoIndexedMesh2D.h>
+#include <Gridlux/mesh/nodes/PoIndexedMesh3D.h>
 #include <Gridlux/mesh/nodes/PoMeshProperty.h>
 #include <Gridlux/mesh/nodes/PoParalCartesianGrid2D.h>
 #include <Gridlux/mesh/nodes/PoParalCartesianGrid3D.h>
 #include <Gridlux/mesh/nodes/PoPolarGrid2D.h>
+#include <Gridlux/mesh/nodes/PoQuadrangleMesh2D.h>
 #include <Gridlux/mesh/nodes/PoRegularCartesianGrid2D.h>
 #include <Gridlux/mesh/nodes/PoRegularCartesianGrid3D.h>
+#include <Gridlux/mesh/nodes/PoTetrahedronMesh3D.h>
+#include <Gridlux/mesh/nodes/PoTriangleMesh2D.h>
 
 #include <Inventor/actions/SoCallbackAction.h>
 #include <Inventor/actions/SoGLRenderAction.h>
@@ -57,10 +63,16 @@ void PoNode::initClasses()
   PoCartesianGrid3D::initClass();
   PoParalCartesianGrid3D::initClass();
   PoRegularCartesianGrid3D::initClass();
+  PoIndexedMesh3D::initClass();
+  PoHexahedronMesh3D::initClass();
+  PoTetrahedronMesh3D::initClass();
   PoCartesianGrid2D::initClass();
   PoParalCartesianGrid2D::initClass();
   PoRegularCartesianGrid2D::initClass();
   PoPolarGrid2D::initClass();
+  PoIndexedMesh2D::initClass();
+  PoTriangleMesh2D::initClass();
+  PoQuadrangleMesh2D::initClass();
   PoBevelEdge::initClass();
   PoLabelHints::initClass();
   PoCellFilter::initClass();

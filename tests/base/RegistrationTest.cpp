@@ -63,13 +63,20 @@ const ClassRow kClasses[] = {
   {"PoNonLinearDataMapping", "PoDataMapping"}, {"PoNonLinearDataMapping2", "PoDataMapping"},
   {"PoMeshProperty", "PoNode"}, {"PoCartesianGrid3D", "PoMeshProperty"},
   {"PoParalCartesianGrid3D", "PoMeshProperty"}, {"PoRegularCartesianGrid3D", "PoMeshProperty"},
+  {"PoIndexedMesh3D", "PoMeshProperty"}, {"PoHexahedronMesh3D", "PoMeshProperty"},
+  {"PoTetrahedronMesh3D", "PoMeshProperty"},
   {"PoCartesianGrid2D", "PoMeshProperty"}, {"PoParalCartesianGrid2D", "PoMeshProperty"},
   {"PoRegularCartesianGrid2D", "PoMeshProperty"}, {"PoPolarGrid2D", "PoMeshProperty"},
+  {"PoIndexedMesh2D", "PoMeshProperty"}, {"PoTriangleMesh2D", "PoMeshProperty"},
+  {"PoQuadrangleMesh2D", "PoMeshProperty"},
   {"PoBevelEdge", "PoNode"}, {"PoLabelHints", "PoNode"}, {"PoCellFilter", "PoNode"},
   {"PoIntervalCellFilter", "PoCellFilter"},
   {"PoSFMesh", "SField"}, {"PoSFCartesianGrid3D", "PoSFMesh"}, {"PoSFParalCartesianGrid3D", "PoSFMesh"},
-  {"PoSFRegularCartesianGrid3D", "PoSFMesh"}, {"PoSFCartesianGrid2D", "PoSFMesh"}, {"PoSFPolarGrid2D", "PoSFMesh"},
+  {"PoSFRegularCartesianGrid3D", "PoSFMesh"}, {"PoSFIndexedMesh3D", "PoSFMesh"},
+  {"PoSFHexahedronMesh3D", "PoSFMesh"}, {"PoSFTetrahedronMesh3D", "PoSFMesh"},
+  {"PoSFCartesianGrid2D", "PoSFMesh"}, {"PoSFPolarGrid2D", "PoSFMesh"},
   {"PoSFParalCartesianGrid2D", "PoSFMesh"}, {"PoSFRegularCartesianGrid2D", "PoSFMesh"},
+  {"PoSFIndexedMesh2D", "PoSFMesh"}, {"PoSFTriangleMesh2D", "PoSFMesh"}, {"PoSFQuadrangleMesh2D", "PoSFMesh"},
 };
 
 TEST(Registration, EveryClassOnceWithItsParentAndInitIsIdempotent)

@@ -3,11 +3,17 @@
 
 #include <Gridlux/mesh/nodes/PoCartesianGrid2D.h>
 #include <Gridlux/mesh/nodes/PoCartesianGrid3D.h>
+#include <Gridlux/mesh/nodes/PoHexahedronMesh3D.h>
+#include <Gridlux/mesh/nodes/PoIndexedMesh2D.h>
+#include <Gridlux/mesh/nodes/PoIndexedMesh3D.h>
 #include <Gridlux/mesh/nodes/PoParalCartesianGrid2D.h>
 #include <Gridlux/mesh/nodes/PoParalCartesianGrid3D.h>
 #include <Gridlux/mesh/nodes/PoPolarGrid2D.h>
+#include <Gridlux/mesh/nodes/PoQuadrangleMesh2D.h>
 #include <Gridlux/mesh/nodes/PoRegularCartesianGrid2D.h>
 #include <Gridlux/mesh/nodes/PoRegularCartesianGrid3D.h>
+#include <Gridlux/mesh/nodes/PoTetrahedronMesh3D.h>
+#include <Gridlux/mesh/nodes/PoTriangleMesh2D.h>
 
 #include <cmath>
 
@@ -96,6 +102,63 @@ const std::vector<MeshKind>& meshKinds()
      [] {
        auto* node = new PoRegularCartesianGrid3D;
        node->mesh.setGeometry(2, 2, 3, 0, 0, 0, 1, 2.0f / 3, 3);
+       return withSets(node);
+     }},
+    // A square of five nodes: a triangle, a quadrangle and a triangle.
+    {"PoIndexedMesh2D",
+     [] {
+       auto* node = new PoIndexedMesh2D;
+       const float x[] = {0, 1, 2, 0, 1.0f / 3, 2}, y[] = {0, 0, 0, 1, 1, 1}, z[] = {0, 0.1f, 0.2f, 0.3f, 0.4f, 0.5f};
+       const int index[] = {0, 1, 4, 1, 2, 5, 4, 0, 4, 3}, type[] = {3, 4, 3};
+       node->mesh.setGeometry(6, x, y, z, 3, index, type);
+       return withSets(node);
+     }},
+    {"PoTriangleMesh2D",
+     [] {
+       auto* node = new PoTriangleMesh2D;
+       const float x[] = {0, 1, 0, 1}, y[] = {0, 0, 1, 1.0f / 3};
+       const int index[] = {0, 1, 2, 1, 3, 2};
+       node->mesh.setGeometry(4, x, y, 2, index);
+       return withSets(node);
+     }},
+    {"PoQuadrangleMesh2D",
+     [] {
+       auto* node = new PoQuadrangleMesh2D;
+       const float x[] = {0, 1, 2, 0, 1, 2}, y[] = {0, 0, 0, 1, 1, 1}, z[] = {1, 2, 3, 4, 5, 6};
+       const int index[] = {0, 1, 4, 3, 1, 2, 5, 4};
+       node->mesh.setGeometry(6, x, y, z, 2, index);
+       return withSets(node);
+     }},
+    // A tetrahedron on top of a pyramid on a unit square.
+    {"PoIndexedMesh3D",
+     [] {
+       auto* node = new PoIndexedMesh3D;
+       const float x[] = {0, 1, 1, 0, 0.5f, 0.5f}, y[] = {0, 0, 1, 1, 0.5f, 0.5f}, z[] = {0, 0, 0, 0, 1, 2};
+       const int index[] = {0, 1, 2, 3, 4, 1, 2, 4, 5}, type[] = {5, 4};
+       node->mesh.setGeometry(6, x, y, z, 2, index, type);
+       return withSets(node);
+     }},
+    {"PoHexahedronMesh3D",
+     [] {
+       auto* node = new PoHexahedronMesh3D;
+       std::vector<float> x, y, z;
+       for (int k = 0; k < 2; k++)
+         for (int j = 0; j < 2; j++)
+           for (int i = 0; i < 3; i++) {
+             x.push_back(i * 0.5f);
+             y.push_back(j);
+             z.push_back(k / 3.0f);
+           }
+       const int index[] = {0, 1, 4, 3, 6, 7, 10, 9, 1, 2, 5, 4, 7, 8, 11, 10};
+       node->mesh.setGeometry(12, x.data(), y.data(), z.data(), 2, index);
+       return withSets(node);
+     }},
+    {"PoTetrahedronMesh3D",
+     [] {
+       auto* node = new PoTetrahedronMesh3D;
+       const float x[] = {0, 1, 0, 0, 1}, y[] = {0, 0, 1, 0, 1}, z[] = {0, 0, 0, 1, 1};
+       const int index[] = {0, 1, 2, 3, 1, 4, 2, 3};
+       node->mesh.setGeometry(5, x, y, z, 2, index);
        return withSets(node);
      }},
   };

@@ -3,6 +3,7 @@
 
 #include <Gridlux/base/PoGridlux.h>
 #include <Gridlux/mesh/nodes/PoCartesianGrid2D.h>
+#include <Gridlux/mesh/nodes/PoIndexedMesh3D.h>
 #include <Gridlux/mesh/nodes/PoParalCartesianGrid2D.h>
 #include <Gridlux/mesh/nodes/PoParalCartesianGrid3D.h>
 #include <Gridlux/mesh/nodes/PoRegularCartesianGrid2D.h>
@@ -152,6 +153,34 @@ TEST_F(MeshField, BadValuesFailAndLeaveTheFieldUnchanged)
     if (row.message)
       EXPECT_TRUE(errors.contains(row.message)) << row.text << ": " << (errors.count() ? errors.messages()[0] : "");
     EXPECT_EQ(node->mesh.getValue().getNumNodes(), 4) << row.text;
+  }
+}
+
+// Cells that point outside the nodes or have no kind are refused, or kept with a warning, never read blindly.
+TEST_F(MeshField, BadCellsAreRefusedWithAMessage)
+{
+  Ref<PoIndexedMesh3D> node(new PoIndexedMesh3D);
+  const char* nodes = "4 0 1 0 0 0 0 1 0 0 0 0 1 ";
+  const struct {
+    const char* cells;
+    const char* message;
+    bool reads;
+  } rows[] = {
+    {"1 4 0 1 2 3 0 0", nullptr, true},
+    {"1 4 0 1 2 4 0 0", "out of the node range", false},   // node 4 of 4
+    {"1 4 0 1 -1 3 0 0", "out of the node range", false},
+    {"1 9 0 1 2 3 0 1 2 3 0 0 0", "9 nodes", false},
+    {"1 0 0 0", "0 nodes", false},
+    {"1 7 0 1 2 3 0 1 2 0 0", "no cell kind", true},      // kept, with a warning, as the mesh does
+    {"2 4 4 0 1 2 3 0 0", nullptr, false},        // the second cell's indices are missing
+    {"-1 0 0", "negative number of cells", false},
+  };
+  for (const auto& row : rows) {
+    ErrorCatcher errors(ErrorCatcher::ALL);
+    const std::string text = std::string(nodes) + row.cells;
+    EXPECT_EQ(bool(node->mesh.set(text.c_str())), row.reads) << text;
+    if (row.message)
+      EXPECT_TRUE(errors.contains(row.message)) << text << ": " << (errors.count() ? errors.messages()[0] : "");
   }
 }
 

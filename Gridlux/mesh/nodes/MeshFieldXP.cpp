@@ -455,6 +455,95 @@ SbBool readGridArrays(SoInput* in, const char* method, int dims, int perNode, in
 }
 
 // ---------------------------------------------------------------------------------------------
+// Unstructured meshes
+
+void writeCellList(SoOutput* out, int dims, const CellList& cells, int withTypes)
+{
+  static const char* const coordComments[3] = {"# x coordinates of mesh nodes", "# y coordinates of mesh nodes",
+                                               "# z coordinates of mesh nodes"};
+  beginValue(out);
+  writeCount(out, cells.numNodes, "# num nodes");
+  writeFloats(out, coordComments[0], cells.xyz[0], cells.numNodes);
+  writeFloats(out, coordComments[1], cells.xyz[1], cells.numNodes);
+  if (dims == 2) {
+    const float* z = cells.numNodes ? cells.xyz[2] : nullptr;
+    writeCount(out, z ? 1 : 0, z ? "# 3D mesh" : "# 2D mesh");
+    if (z)
+      writeFloats(out, coordComments[2], z, cells.numNodes);
+  }
+  else
+    writeFloats(out, coordComments[2], cells.xyz[2], cells.numNodes);
+  writeCount(out, cells.numCells, "# num cells");
+  if (withTypes)
+    writeInts(out, "# cell's type", cells.types, cells.numCells);
+  writeInts(out, "# cell's indices", cells.indices, cells.indexLength);
+}
+
+SbBool readCellList(SoInput* in, const char* method, int dims, int withTypes, int nodesPerCell, CellList& cells,
+                    CellStorage& storage)
+{
+  cells = CellList();
+  if (!readCount(in, cells.numNodes, method, "number of nodes") || countProduct(cells.numNodes, 1) < 0)
+    return FALSE;
+  for (int k = 0; k < 2; k++)
+    if (!readFloats(in, cells.numNodes, storage.xyz[k]))
+      return FALSE;
+  int hasZ = 1;
+  if (dims == 2 && !readZFlag(in, hasZ, method))
+    return FALSE;
+  storage.xyz[2].clear();
+  if (hasZ && !readFloats(in, cells.numNodes, storage.xyz[2]))
+    return FALSE;
+  if (!readCount(in, cells.numCells, method, "number of cells"))
+    return FALSE;
+  if (withTypes) {
+    if (!readInts(in, cells.numCells, storage.types))
+      return FALSE;
+    for (int c = 0; c < cells.numCells; c++)
+      if (storage.types[c] < 1 || storage.types[c] > 8) {
+        PoDebugError::post(method, "cell %d has %d nodes; no cell has fewer than 1 or more than 8", c,
+                           storage.types[c]);
+        return FALSE;
+      }
+  }
+  const long long length = withTypes ? 0 : (long long)cells.numCells * nodesPerCell;
+  long long sum = length;
+  for (int c = 0; withTypes && c < cells.numCells; c++)
+    sum += storage.types[c];
+  if (sum > INT_MAX) {
+    PoDebugError::post(method, "too many cells");
+    return FALSE;
+  }
+  cells.indexLength = int(sum);
+  if (!readInts(in, cells.indexLength, storage.indices))
+    return FALSE;
+  // Empty arrays still need an address: the meshes refuse null arrays.
+  for (int k = 0; k < 3; k++) {
+    if (k < 2 || hasZ)
+      storage.xyz[k].reserve(1);
+    cells.xyz[k] = (k < 2 || hasZ) ? storage.xyz[k].data() : nullptr;
+  }
+  storage.types.reserve(1);
+  storage.indices.reserve(1);
+  cells.types = withTypes ? storage.types.data() : nullptr;
+  cells.indices = storage.indices.data();
+  return TRUE;
+}
+
+int sameCellList(int dims, const CellList& a, const CellList& b)
+{
+  if (a.numNodes != b.numNodes || a.numCells != b.numCells || a.indexLength != b.indexLength)
+    return 0;
+  for (int k = 0; k < 3; k++) {
+    if (k == 2 && dims == 2 && (a.xyz[2] != nullptr) != (b.xyz[2] != nullptr))
+      return 0;
+    if (!sameFloats(a.numNodes, a.xyz[k], b.xyz[k]))
+      return 0;
+  }
+  return sameInts(a.numCells, a.types, b.types) && sameInts(a.indexLength, a.indices, b.indices);
+}
+
+// ---------------------------------------------------------------------------------------------
 // Comparison
 
 int sameFloats(int num, const float* a, const float* b)

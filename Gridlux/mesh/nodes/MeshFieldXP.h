@@ -87,6 +87,36 @@ void writeGridArrays(SoOutput* out, int dims, const int* counts, const float* co
 SbBool readGridArrays(SoInput* in, const char* method, int dims, int perNode, int* counts,
                       std::vector<float>* lists, std::vector<float>& z2D, int& hasZ);
 
+/** Geometry of an unstructured mesh, as given to and got from its setGeometry() and getGeometry(). */
+struct CellList {
+  int numNodes = 0;
+  const float* xyz[3] = {nullptr, nullptr, nullptr}; ///< z is null for a surface mesh in z = 0
+  int numCells = 0;
+  const int* types = nullptr; ///< null for a one-kind mesh, whose types are not written
+  const int* indices = nullptr;
+  int indexLength = 0;
+};
+
+/**
+ * Writes the nodes ("# num nodes", the coordinate lists, for a surface mesh the 3D flag), then
+ * "# num cells", the node count of each cell when @p withTypes, and "# cell's indices".
+ */
+void writeCellList(SoOutput* out, int dims, const CellList& cells, int withTypes);
+/**
+ * Reads what writeCellList() wrote into @p storage (x, y, z, types, indices) and points @p cells
+ * at it. Without types, every cell has @p nodesPerCell nodes. Node counts outside 1 to 8 are
+ * refused here, so that the length of the index list is known to fit.
+ */
+struct CellStorage {
+  std::vector<float> xyz[3];
+  std::vector<int> types;
+  std::vector<int> indices;
+};
+SbBool readCellList(SoInput* in, const char* method, int dims, int withTypes, int nodesPerCell, CellList& cells,
+                    CellStorage& storage);
+/** Same nodes, cells and types. */
+int sameCellList(int dims, const CellList& a, const CellList& b);
+
 } // namespace MeshFieldIO
 
 #endif

@@ -4,11 +4,17 @@
 #include <Gridlux/mesh/nodes/MeshFieldXP.h>
 #include <Gridlux/mesh/nodes/PoSFCartesianGrid2D.h>
 #include <Gridlux/mesh/nodes/PoSFCartesianGrid3D.h>
+#include <Gridlux/mesh/nodes/PoSFHexahedronMesh3D.h>
+#include <Gridlux/mesh/nodes/PoSFIndexedMesh2D.h>
+#include <Gridlux/mesh/nodes/PoSFIndexedMesh3D.h>
 #include <Gridlux/mesh/nodes/PoSFParalCartesianGrid2D.h>
 #include <Gridlux/mesh/nodes/PoSFParalCartesianGrid3D.h>
 #include <Gridlux/mesh/nodes/PoSFPolarGrid2D.h>
+#include <Gridlux/mesh/nodes/PoSFQuadrangleMesh2D.h>
 #include <Gridlux/mesh/nodes/PoSFRegularCartesianGrid2D.h>
 #include <Gridlux/mesh/nodes/PoSFRegularCartesianGrid3D.h>
+#include <Gridlux/mesh/nodes/PoSFTetrahedronMesh3D.h>
+#include <Gridlux/mesh/nodes/PoSFTriangleMesh2D.h>
 
 SoType PoSFMesh::classTypeId STATIC_SOTYPE_INIT;
 
@@ -24,10 +30,16 @@ void PoSFMesh::initClasses()
   PoSFCartesianGrid3D::initClass();
   PoSFParalCartesianGrid3D::initClass();
   PoSFRegularCartesianGrid3D::initClass();
+  PoSFIndexedMesh3D::initClass();
+  PoSFHexahedronMesh3D::initClass();
+  PoSFTetrahedronMesh3D::initClass();
   PoSFCartesianGrid2D::initClass();
   PoSFPolarGrid2D::initClass();
   PoSFParalCartesianGrid2D::initClass();
   PoSFRegularCartesianGrid2D::initClass();
+  PoSFIndexedMesh2D::initClass();
+  PoSFTriangleMesh2D::initClass();
+  PoSFQuadrangleMesh2D::initClass();
 }
 
 SoType PoSFMesh::getClassTypeId()
