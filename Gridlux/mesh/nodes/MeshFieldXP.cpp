@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace MeshFieldIO {
@@ -25,10 +27,15 @@ void writeFloatValue(SoOutput* out, float value)
     out->write(value);
     return;
   }
-  // Nine significant digits give back the very same float on reading.
-  SbString text;
-  text.sprintf("%.9g", value);
-  out->write(text.getString());
+  // The shortest text that reads back as the very same float (nine digits always do).
+  char text[32];
+  for (int digits = 6; digits <= 9; digits++) {
+    std::snprintf(text, sizeof(text), "%.*g", digits, double(value));
+    // Checked both ways a reader may go: straight to float, or through a double.
+    if ((std::strtof(text, nullptr) == value && float(std::strtod(text, nullptr)) == value) || value != value)
+      break;
+  }
+  out->write(text);
 }
 
 } // namespace
