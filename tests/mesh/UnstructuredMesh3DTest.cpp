@@ -170,7 +170,7 @@ TEST(UnstructuredMesh3D, LocationAgreesWithTheRegularGridAsHexahedraAndTetrahedr
 
   std::mt19937 rng(11);
   std::uniform_real_distribution<float> ux(-1.3f, 2.3f), uy(-0.3f, 4.3f), uz(1.7f, 3.3f);
-  int inside = 0;
+  int inside = 0, previous = -1;
   for (int k = 0; k < 500; k++) {
     const SbVec3f p(ux(rng), uy(rng), uz(rng));
     SbVec3f pc;
@@ -185,6 +185,13 @@ TEST(UnstructuredMesh3D, LocationAgreesWithTheRegularGridAsHexahedraAndTetrahedr
     EXPECT_EQ(hexIndex, expected);
     EXPECT_EQ(tetIndex < 0 ? -1 : tetIndex / 6, expected);
     EXPECT_EQ(naiveIndex < 0 ? -1 : naiveIndex / 6, expected);
+    // Starting from the previous point's cell, as a stream line does, finds the same cube; that
+    // cell itself is left to the caller, who has tested it already.
+    if (previous >= 0) {
+      const PbCell* near = tetMesh.findContainingCellNaive(p, 0, pc, tetMesh.getCell(previous));
+      EXPECT_EQ(near ? near->getIndex() / 6 : -1, naiveIndex == previous ? -1 : expected);
+    }
+    previous = naiveIndex >= 0 ? naiveIndex : previous;
     if (tet) {
       inside++;
       // A linear field interpolates exactly in a tetrahedron.
