@@ -1,6 +1,11 @@
 // Mesh-representation family base and the registration of its family.
 #include <Gridlux/base/PoFieldwork.h>
 
+#include <Gridlux/representations/PoMesh.h>
+#include <Gridlux/representations/PoMesh2D.h>
+#include <Gridlux/representations/PoMesh3D.h>
+#include <Gridlux/representations/PoMeshContouring.h>
+
 PO_KIT_ABSTRACT_SOURCE(PoFieldwork);
 
 namespace {
@@ -15,6 +20,10 @@ void PoFieldwork::initClass()
 void PoFieldwork::initClasses()
 {
   PoFieldwork::initClass();
+  PoMesh::initClass();
+  PoMesh2D::initClass();
+  PoMeshContouring::initClass();
+  PoMesh3D::initClass();
 }
 
 PoFieldwork::PoFieldwork() : PoBase(nullptr)

@@ -1,0 +1,436 @@
+// Contouring engine shared by contour lines and filled bands: mesh nodes, cells and edge crossings.
+#include <Gridlux/representations/algorithms/PiContouring.h>
+
+#include <Gridlux/attributes/PbDataMapping.h>
+#include <Gridlux/attributes/PbIsovaluesList.h>
+#include <Gridlux/mesh/PbCartesianGrid2D.h>
+#include <Gridlux/mesh/PbIndexedMesh2D.h>
+#include <Gridlux/mesh/PbParalCartesianGrid2D.h>
+#include <Gridlux/mesh/PbPolarGrid2D.h>
+#include <Gridlux/mesh/PbQuadrangleMesh2D.h>
+#include <Gridlux/mesh/PbRegularCartesianGrid2D.h>
+#include <Gridlux/mesh/PbTriangleMesh2D.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+
+namespace {
+
+// Cells of a structured grid, straight from the node indices.
+struct GridLoop {
+  int numX, numY;
+  template <class F> void operator()(F&& f) const
+  {
+    int nodes[4];
+    for (int i = 0; i + 1 < numX; ++i) {
+      for (int j = 0; j + 1 < numY; ++j) {
+        nodes[0] = i * numY + j;
+        nodes[1] = nodes[0] + numY;
+        nodes[2] = nodes[1] + 1;
+        nodes[3] = nodes[0] + 1;
+        f(nodes, 4);
+      }
+    }
+  }
+};
+
+// Triangles and quadrangles recorded from an unstructured mesh, four slots each.
+struct ElementLoop {
+  const int* slots;
+  int numElems;
+  template <class F> void operator()(F&& f) const
+  {
+    for (int e = 0; e < numElems; ++e) {
+      const int* nodes = slots + 4 * e;
+      f(nodes, nodes[3] < 0 ? 3 : 4);
+    }
+  }
+};
+
+inline float dist2(const float* a, const float* b)
+{
+  const float dx = a[0] - b[0], dy = a[1] - b[1];
+  return dx * dx + dy * dy;
+}
+
+} // namespace
+
+PiContouring::PiContouring()
+{
+  m_crossPoints.reserve(1000);
+  m_crossCoords.reserve(3000);
+}
+
+PiContouring::~PiContouring() = default;
+
+void PiContouring::clearMesh()
+{
+  m_kind = MESH_NONE;
+  m_numNodes = m_numX = m_numY = m_numElems = 0;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Meshes
+
+void PiContouring::setMesh(const PbMesh2D* mesh, const float* z)
+{
+  // Most derived kinds first: a parallel grid is a Cartesian grid, a triangle mesh an indexed one.
+  if (auto* m = dynamic_cast<const PbRegularCartesianGrid2D*>(mesh))
+    setMesh(m, z);
+  else if (auto* m = dynamic_cast<const PbParalCartesianGrid2D*>(mesh))
+    setMesh(m, z);
+  else if (auto* m = dynamic_cast<const PbCartesianGrid2D*>(mesh))
+    setMesh(m, z);
+  else if (auto* m = dynamic_cast<const PbPolarGrid2D*>(mesh))
+    setMesh(m, z);
+  else if (auto* m = dynamic_cast<const PbIndexedMesh2D*>(mesh))
+    setMesh(m, z);
+  else
+    clearMesh();
+}
+
+void PiContouring::setGridNodes(int numX, int numY)
+{
+  m_kind = MESH_GRID;
+  m_numX = numX;
+  m_numY = numY;
+  m_numNodes = numX * numY;
+  m_numElems = 0;
+  m_x.resize(m_numNodes);
+  m_y.resize(m_numNodes);
+  m_z.resize(m_numNodes);
+}
+
+void PiContouring::setMesh(const PbRegularCartesianGrid2D* mesh, const float* z)
+{
+  clearMesh();
+  if (!mesh || mesh->isEmpty())
+    return;
+  int numX, numY;
+  float xmin, ymin, xmax, ymax;
+  mesh->getGeometry(numX, numY, xmin, ymin, xmax, ymax);
+  setGridNodes(numX, numY);
+  const double dx = numX > 1 ? (static_cast<double>(xmax) - xmin) / (numX - 1) : 0.0;
+  const double dy = numY > 1 ? (static_cast<double>(ymax) - ymin) / (numY - 1) : 0.0;
+  for (int i = 0; i < numX; ++i) {
+    const float x = static_cast<float>(xmin + i * dx);
+    for (int j = 0; j < numY; ++j) {
+      const int n = i * numY + j;
+      m_x[n] = x;
+      m_y[n] = static_cast<float>(ymin + j * dy);
+      m_z[n] = z ? z[n] : 0.0f;
+    }
+  }
+}
+
+void PiContouring::setMesh(const PbCartesianGrid2D* mesh, const float* z)
+{
+  clearMesh();
+  if (!mesh || mesh->isEmpty())
+    return;
+  int numX, numY;
+  const float* const* x;
+  const float* const* y;
+  mesh->getGeometry(numX, numY, x, y);
+  if (!x || !y)
+    return;
+  setGridNodes(numX, numY);
+  for (int i = 0; i < numX; ++i) {
+    for (int j = 0; j < numY; ++j) {
+      const int n = i * numY + j;
+      m_x[n] = x[i][j];
+      m_y[n] = y[i][j];
+      m_z[n] = z ? z[n] : 0.0f;
+    }
+  }
+}
+
+void PiContouring::setMesh(const PbParalCartesianGrid2D* mesh, const float* z)
+{
+  clearMesh();
+  if (!mesh || mesh->isEmpty())
+    return;
+  setGridNodes(mesh->getNumX(), mesh->getNumY());
+  // Once per node, not per cell: the grid's own coordinate rule stays in one place.
+  for (int n = 0; n < m_numNodes; ++n) {
+    const SbVec3f p = mesh->getNodeCoord(n);
+    m_x[n] = p[0];
+    m_y[n] = p[1];
+    m_z[n] = z ? z[n] : 0.0f;
+  }
+}
+
+void PiContouring::setMesh(const PbPolarGrid2D* mesh, const float* z)
+{
+  clearMesh();
+  if (!mesh || mesh->isEmpty())
+    return;
+  setGridNodes(mesh->getNumX(), mesh->getNumY());
+  for (int n = 0; n < m_numNodes; ++n) {
+    const SbVec3f p = mesh->getNodeCoord(n);
+    m_x[n] = p[0];
+    m_y[n] = p[1];
+    m_z[n] = z ? z[n] : 0.0f;
+  }
+}
+
+void PiContouring::setMesh(const PbIndexedMesh2D* mesh, const float* z)
+{
+  clearMesh();
+  if (!mesh || mesh->isEmpty())
+    return;
+  int numNodes, numCells;
+  const float *x, *y, *meshZ;
+  const int *cellIndex, *cellType;
+  mesh->getGeometry(numNodes, x, y, meshZ, numCells, cellIndex, cellType);
+  if (!x || !y || numNodes <= 0)
+    return;
+  m_kind = MESH_ELEMENTS;
+  m_numNodes = numNodes;
+  m_x.assign(x, x + numNodes);
+  m_y.assign(y, y + numNodes);
+  if (z)
+    m_z.assign(z, z + numNodes);
+  else
+    m_z.assign(numNodes, 0.0f);
+  m_elemNodes.resize(4 * static_cast<size_t>(numCells));
+  m_numElems = 0;
+  for (int c = 0; c < numCells; ++c) {
+    const int offset = mesh->getCellOffset(c);
+    const int end = c + 1 < numCells ? mesh->getCellOffset(c + 1) : mesh->getCellIndexLength();
+    const int n = end - offset;
+    // Cells of other node counts have no cell shape to cut; they are left out.
+    if (offset < 0 || (n != 3 && n != 4))
+      continue;
+    int* slot = &m_elemNodes[4 * static_cast<size_t>(m_numElems++)];
+    for (int k = 0; k < 4; ++k)
+      slot[k] = k < n ? cellIndex[offset + k] : -1;
+  }
+}
+
+void PiContouring::setMesh(const PbTriangleMesh2D* mesh, const float* z)
+{
+  setMesh(static_cast<const PbIndexedMesh2D*>(mesh), z);
+}
+
+void PiContouring::setMesh(const PbQuadrangleMesh2D* mesh, const float* z)
+{
+  setMesh(static_cast<const PbIndexedMesh2D*>(mesh), z);
+}
+
+void PiContouring::setZ(const float* z)
+{
+  if (z && m_numNodes > 0)
+    m_z.assign(z, z + m_numNodes);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Crossings
+
+void PiContouring::computeBands(const float* values)
+{
+  // Deleted zones: nodes that a fully transparent threshold removes from the picture.
+  int deleteBelow = 0, deleteAbove = 0;
+  float minValue = 0, maxValue = 0;
+  if (m_dataMapping && m_dataMapping->isTransparencyEnabled()) {
+    int minEnabled = 0, maxEnabled = 0;
+    m_dataMapping->thresholdsEnabled(minEnabled, maxEnabled);
+    const float limit = m_dataMapping->getTransparencyValueDeletedParts();
+    float t = 0;
+    if (minEnabled) {
+      m_dataMapping->getMinRGBThreshold(minValue, t);
+      deleteBelow = t >= limit;
+    }
+    if (maxEnabled) {
+      m_dataMapping->getMaxRGBThreshold(maxValue, t);
+      deleteAbove = t >= limit;
+    }
+  }
+  m_band.resize(m_numNodes);
+  const float* iso = m_isoSorted.data();
+  const int numIso = getNumIsovalues();
+  for (int n = 0; n < m_numNodes; ++n) {
+    const float v = values[n];
+    if (std::isnan(v) || (deleteBelow && !(v > minValue)) || (deleteAbove && !(v < maxValue))) {
+      m_band[n] = -1;
+      continue;
+    }
+    m_band[n] = static_cast<int>(std::lower_bound(iso, iso + numIso, v) - iso);
+  }
+}
+
+int PiContouring::computeCrossings(const float* values)
+{
+  m_crossPoints.clear();
+  m_crossCoords.clear();
+  m_values = values;
+  if (!values || m_numNodes <= 0 || m_kind == MESH_NONE)
+    return 0;
+  const int numIso = m_isoAdjuster.adjust(m_numNodes, values);
+  if (numIso <= 0)
+    return 0;
+
+  // Sorted copy with the original value of each entry, so that output names the list's values.
+  const float* adjusted = m_isoAdjuster.getAdjusted();
+  int n = 0;
+  float lo, hi, step;
+  int regular;
+  const float* original = m_isoAdjuster.getIsovaluesList()->getIsoList(n, lo, hi, step, regular);
+  m_order.resize(numIso);
+  std::iota(m_order.begin(), m_order.end(), 0);
+  std::stable_sort(m_order.begin(), m_order.end(), [adjusted](int a, int b) { return adjusted[a] < adjusted[b]; });
+  m_isoSorted.resize(numIso);
+  m_isoOriginal.resize(numIso);
+  for (int k = 0; k < numIso; ++k) {
+    m_isoSorted[k] = adjusted[m_order[k]];
+    m_isoOriginal[k] = original[m_order[k]];
+  }
+
+  computeBands(values);
+
+  // The hash holds crossed edges only: a few per contour, far fewer than the mesh's edges.
+  size_t size = 1024;
+  while (size < m_hash.size())
+    size <<= 1;
+  m_hash.assign(size, EdgeSlot{-1, -1, -1, -1});
+  m_hashUsed = 0;
+
+  if (m_kind == MESH_GRID)
+    crossElements(GridLoop{m_numX, m_numY});
+  else
+    crossElements(ElementLoop{m_elemNodes.data(), m_numElems});
+  return 1;
+}
+
+template <class Loop> void PiContouring::crossElements(const Loop& loop)
+{
+  loop([this](const int* nodes, int numNodes) {
+    const int* band = m_band.data();
+    int b0 = band[nodes[0]], bMin = b0, bMax = b0, deleted = b0 < 0;
+    for (int k = 1; k < numNodes; ++k) {
+      const int b = band[nodes[k]];
+      bMin = std::min(bMin, b);
+      bMax = std::max(bMax, b);
+      deleted += b < 0;
+    }
+    // Most cells lie within one band: nothing crosses them.
+    if (bMin == bMax)
+      return;
+    if (!deleted) {
+      crossElement(nodes, numNodes);
+      return;
+    }
+    // A cell keeps its remaining nodes when they still make a triangle.
+    if (numNodes - deleted < 3)
+      return;
+    int kept[3], m = 0;
+    for (int k = 0; k < numNodes; ++k)
+      if (band[nodes[k]] >= 0)
+        kept[m++] = nodes[k];
+    crossElement(kept, 3);
+  });
+}
+
+void PiContouring::growHash()
+{
+  std::vector<EdgeSlot> old;
+  old.swap(m_hash);
+  m_hash.assign(old.size() * 2, EdgeSlot{-1, -1, -1, -1});
+  const uint64_t mask = m_hash.size() - 1;
+  for (const EdgeSlot& s : old) {
+    if (s.lo < 0)
+      continue;
+    const uint64_t size = m_hash.size();
+    uint64_t h = (((s.hi + 1) % size) * ((s.lo + 1) % size) + s.hi + s.lo) % size;
+    while (m_hash[h].lo >= 0)
+      h = (h + 1) & mask;
+    m_hash[h] = s;
+  }
+}
+
+int PiContouring::edgeCrossings(int p, int q, int rankLo, int rankHi)
+{
+  const int lo = std::min(p, q), hi = std::max(p, q);
+  if (2 * (m_hashUsed + 1) > static_cast<int>(m_hash.size()))
+    growHash();
+  const uint64_t size = m_hash.size();
+  const uint64_t mask = size - 1;
+  uint64_t h = ((static_cast<uint64_t>(hi + 1) % size) * (static_cast<uint64_t>(lo + 1) % size) +
+                static_cast<uint64_t>(hi) + lo) % size;
+  while (m_hash[h].lo >= 0) {
+    if (m_hash[h].lo == lo && m_hash[h].hi == hi)
+      return m_hash[h].firstPoint; // shared with a cell already cut
+    h = (h + 1) & mask;
+  }
+  const int first = static_cast<int>(m_crossPoints.size());
+  m_hash[h] = EdgeSlot{lo, hi, first, rankLo};
+  ++m_hashUsed;
+
+  // Interpolated from the lower end, so that both cells get bit-identical points.
+  const int nLo = m_values[p] < m_values[q] ? p : q;
+  const int nHi = nLo == p ? q : p;
+  const float vLo = m_values[nLo], vHi = m_values[nHi];
+  const double span = static_cast<double>(vHi) - vLo;
+  for (int r = rankLo; r < rankHi; ++r) {
+    const double t = (m_isoSorted[r] - static_cast<double>(vLo)) / span;
+    m_crossPoints.push_back(CrossPoint{r, {-1, -1}, 0});
+    m_crossCoords.push_back(static_cast<float>(m_x[nLo] + t * (m_x[nHi] - m_x[nLo])));
+    m_crossCoords.push_back(static_cast<float>(m_y[nLo] + t * (m_y[nHi] - m_y[nLo])));
+    m_crossCoords.push_back(static_cast<float>(m_z[nLo] + t * (m_z[nHi] - m_z[nLo])));
+  }
+  return first;
+}
+
+void PiContouring::link(int a, int b)
+{
+  CrossPoint& pa = m_crossPoints[a];
+  pa.link[pa.link[0] < 0 ? 0 : 1] = b;
+  CrossPoint& pb = m_crossPoints[b];
+  pb.link[pb.link[0] < 0 ? 0 : 1] = a;
+}
+
+void PiContouring::crossElement(const int* nodes, int numNodes)
+{
+  const int* band = m_band.data();
+  int first[4], lo[4], hi[4];
+  int rMin = getNumIsovalues(), rMax = 0;
+  for (int e = 0; e < numNodes; ++e) {
+    const int p = nodes[e], q = nodes[(e + 1) % numNodes];
+    lo[e] = std::min(band[p], band[q]);
+    hi[e] = std::max(band[p], band[q]);
+    first[e] = lo[e] < hi[e] ? edgeCrossings(p, q, lo[e], hi[e]) : -1;
+    rMin = std::min(rMin, lo[e]);
+    rMax = std::max(rMax, hi[e]);
+  }
+  for (int r = rMin; r < rMax; ++r) {
+    int pts[4], edges[4], count = 0;
+    for (int e = 0; e < numNodes; ++e) {
+      if (lo[e] <= r && r < hi[e]) {
+        edges[count] = e;
+        pts[count++] = first[e] + (r - lo[e]);
+      }
+    }
+    if (count == 2) {
+      link(pts[0], pts[1]);
+    } else if (count == 4) {
+      // Saddle: the four crossings lie on the four edges in order; keep the pairing that
+      // contains the shortest of the candidate segments.
+      (void)edges;
+      const float* c = m_crossCoords.data();
+      const float* P = c + 3 * pts[0];
+      const float* N = c + 3 * pts[1];
+      const float* O = c + 3 * pts[2];
+      const float* R = c + 3 * pts[3];
+      const float pn = dist2(P, N), pr = dist2(P, R), no = dist2(N, O), ro = dist2(R, O);
+      const bool toR = (pr <= pn && pr <= no && pr <= ro) || (no <= pn && no <= pr && no <= ro);
+      if (toR) {
+        link(pts[0], pts[3]);
+        link(pts[1], pts[2]);
+      } else {
+        link(pts[0], pts[1]);
+        link(pts[2], pts[3]);
+      }
+    }
+  }
+}

@@ -1,0 +1,117 @@
+// Contouring engine shared by contour lines and filled bands: mesh nodes, cells and edge crossings.
+#ifndef GRIDLUX_PICONTOURING_H
+#define GRIDLUX_PICONTOURING_H
+
+#include <Gridlux/representations/algorithms/PiFieldwork.h>
+
+#include <cstdint>
+#include <vector>
+
+class PbCartesianGrid2D;
+class PbDataMapping;
+class PbIndexedMesh2D;
+class PbIsovaluesList;
+class PbMesh2D;
+class PbParalCartesianGrid2D;
+class PbPolarGrid2D;
+class PbQuadrangleMesh2D;
+class PbRegularCartesianGrid2D;
+class PbTriangleMesh2D;
+
+/**
+ * @brief Cuts the edges of a 2D mesh's cells at the isovalues and links the cuts cell by cell.
+ *
+ * setMesh() records the node coordinates (z from the given array, else 0) and the cells: grids
+ * stay implicit (their cells follow from the node indices), unstructured meshes keep their
+ * triangles and quadrangles. computeCrossings() then moves isovalues off node values, removes
+ * the nodes that the data mapping's transparent thresholds delete, and finds every crossing of
+ * an isovalue with an edge, once per edge even when two cells share it; within each cell the
+ * crossings of one isovalue are linked in pairs (a saddle quadrangle pairs them so that the
+ * shortest candidate segment is kept). Subclasses turn the linked crossings into their output.
+ *
+ * Every array persists between calls and only grows, so repeated contouring of same-sized
+ * meshes allocates nothing.
+ */
+class PiContouring {
+public:
+  PiContouring();
+  virtual ~PiContouring();
+
+  /** Records the mesh's nodes and cells, dispatching on the mesh kind; @p z may be null. */
+  void setMesh(const PbMesh2D* mesh, const float* z);
+  void setMesh(const PbRegularCartesianGrid2D* mesh, const float* z);
+  void setMesh(const PbCartesianGrid2D* mesh, const float* z);
+  void setMesh(const PbParalCartesianGrid2D* mesh, const float* z);
+  void setMesh(const PbPolarGrid2D* mesh, const float* z);
+  void setMesh(const PbIndexedMesh2D* mesh, const float* z);
+  void setMesh(const PbTriangleMesh2D* mesh, const float* z);
+  void setMesh(const PbQuadrangleMesh2D* mesh, const float* z);
+
+  void setDataMapping(const PbDataMapping* mapping) { m_dataMapping = mapping; }
+  void setIsovaluesList(const PbIsovaluesList* list) { m_isoAdjuster.setIsovaluesList(list); }
+
+  int getNumNodes() const { return m_numNodes; }
+
+protected:
+  /** A crossing of one isovalue with one edge. */
+  struct CrossPoint {
+    int isoRank;  ///< index of the isovalue in ascending adjusted order
+    int link[2];  ///< neighbouring crossings in the cells on each side, -1 when free
+    int used;
+  };
+
+  /**
+   * Runs the isovalue adjustment, deletion and edge crossing over @p values (one per node);
+   * 0 when there is nothing to cut (no list, no nodes, no values).
+   */
+  int computeCrossings(const float* values);
+  /** Replaces the z of every node recorded by setMesh(). */
+  void setZ(const float* z);
+  /** Adjusted isovalue of rank @p rank and the list's original value it came from. */
+  float getRankIsovalue(int rank) const { return m_isoSorted[rank]; }
+  float getRankOriginal(int rank) const { return m_isoOriginal[rank]; }
+  int getNumIsovalues() const { return static_cast<int>(m_isoSorted.size()); }
+
+  std::vector<CrossPoint> m_crossPoints;
+  std::vector<float> m_crossCoords; ///< x, y, z per crossing
+
+private:
+  enum MeshKind { MESH_NONE, MESH_GRID, MESH_ELEMENTS };
+
+  void clearMesh();
+  void setGridNodes(int numX, int numY);
+  void computeBands(const float* values);
+  template <class ElementLoop> void crossElements(const ElementLoop& loop);
+  void crossElement(const int* nodes, int numNodes);
+  int edgeCrossings(int p, int q, int rankLo, int rankHi);
+  void link(int a, int b);
+  void growHash();
+
+  const PbDataMapping* m_dataMapping = nullptr;
+  PiFieldwork m_isoAdjuster;
+
+  MeshKind m_kind = MESH_NONE;
+  int m_numNodes = 0;
+  int m_numX = 0;
+  int m_numY = 0;
+  std::vector<float> m_x, m_y, m_z;
+  std::vector<int> m_elemNodes;  ///< four slots per element, the fourth -1 for a triangle
+  int m_numElems = 0;
+
+  const float* m_values = nullptr;
+  std::vector<float> m_isoSorted;   ///< adjusted isovalues, ascending
+  std::vector<float> m_isoOriginal; ///< the list's value of each sorted entry
+  std::vector<int> m_order;
+  std::vector<int> m_band;          ///< isovalues below each node's value; -1 for a deleted node
+
+  // Crossed edges, keyed by their two node indices (smaller first).
+  struct EdgeSlot {
+    int lo, hi;       ///< node indices; lo is -1 in a free slot
+    int firstPoint;   ///< crossing of the lowest isovalue on the edge
+    int firstRank;
+  };
+  std::vector<EdgeSlot> m_hash;
+  int m_hashUsed = 0;
+};
+
+#endif

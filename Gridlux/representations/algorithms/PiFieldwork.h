@@ -1,0 +1,49 @@
+// Isovalue tie-breaking: moves isovalues off node values so that no contour passes through a node.
+#ifndef GRIDLUX_PIFIELDWORK_H
+#define GRIDLUX_PIFIELDWORK_H
+
+#include <vector>
+
+class PbIsovaluesList;
+
+/**
+ * @brief Keeps an adjusted copy of an isovalues list in which no isovalue equals a node value.
+ *
+ * A contour through a node would make the crossing of two edges coincide and the polyline
+ * ambiguous; moving the isovalue by one hundredth of the gap to the nearest other node value
+ * keeps the picture unchanged while every crossing lies strictly inside its edge.
+ * The values are compared against up to three arrays taken together (any may be null).
+ */
+class PiFieldwork {
+public:
+  void setIsovaluesList(const PbIsovaluesList* list) { m_list = list; }
+  const PbIsovaluesList* getIsovaluesList() const { return m_list; }
+
+  /**
+   * Copies the list's isovalues and moves those that equal a node value; returns the number of
+   * isovalues.
+   */
+  int adjust(int numA, const float* valuesA, int numB = 0, const float* valuesB = nullptr,
+             int numC = 0, const float* valuesC = nullptr);
+  const float* getAdjusted() const { return m_adjusted.empty() ? nullptr : m_adjusted.data(); }
+  int getNumAdjusted() const { return static_cast<int>(m_adjusted.size()); }
+  /** Whether the last adjust() moved some isovalue. */
+  int isAdjusted() const { return m_isAdjusted; }
+
+  /**
+   * Moves @p isoValue off the values of the three arrays when some (not all) of them equal it;
+   * returns 1 when it moved. It goes towards the side where values lie above it (downwards when
+   * none does), by one hundredth of the smallest non-zero gap, more when float rounding hides it.
+   */
+  static int adjustIsovalMultiple(int numA, const float* valuesA, int numB, const float* valuesB,
+                                  int numC, const float* valuesC, float& isoValue);
+
+private:
+  const PbIsovaluesList* m_list = nullptr;
+  std::vector<float> m_adjusted;
+  std::vector<float> m_sorted;
+  std::vector<char> m_hit;
+  int m_isAdjusted = 0;
+};
+
+#endif
