@@ -40,6 +40,42 @@ INSTANTIATE_TEST_SUITE_P(Rows, IsovalueAdjust,
                                            AdjustRow{{0.995f, 1, 2}, 1, 1.00005f, 1}, // nearest gap below
                                            AdjustRow{{}, 1, 1.0f, 0}));
 
+TEST(IsovalueListAdjust, OnePassOverTheValuesAgreesWithTheTieBreakOfEachIsovalue)
+{
+  // Values on a coarse lattice so that many isovalues sit on node values, split over two arrays.
+  std::vector<float> a, b;
+  unsigned seed = 7;
+  for (int i = 0; i < 500; ++i) {
+    seed = seed * 1103515245u + 12345u;
+    (i % 3 ? a : b).push_back(static_cast<float>(static_cast<int>((seed >> 8) % 41) - 20) * 0.25f);
+  }
+  std::vector<float> levels;
+  for (int k = -24; k <= 24; ++k)
+    levels.push_back(k * 0.25f);
+  levels.push_back(0.25f); // a repeated level
+  PbIsovaluesList list;
+  list.setIrregularIsoList(static_cast<int>(levels.size()), levels.data());
+  PiFieldwork adjuster;
+  adjuster.setIsovaluesList(&list);
+  ASSERT_EQ(adjuster.adjust(static_cast<int>(a.size()), a.data(), static_cast<int>(b.size()), b.data()),
+            list.getNum());
+  EXPECT_TRUE(adjuster.isAdjusted());
+  int num;
+  float min, max, step;
+  int regular;
+  const float* original = list.getIsoList(num, min, max, step, regular);
+  for (int i = 0; i < num; ++i) {
+    float one = original[i];
+    PiFieldwork::adjustIsovalMultiple(static_cast<int>(a.size()), a.data(), static_cast<int>(b.size()), b.data(), 0,
+                                      nullptr, one);
+    EXPECT_EQ(adjuster.getAdjusted()[i], one) << "isovalue " << original[i];
+  }
+  PbIsovaluesList off(0.1f, 0.9f, 3);
+  adjuster.setIsovaluesList(&off);
+  adjuster.adjust(static_cast<int>(a.size()), a.data());
+  EXPECT_FALSE(adjuster.isAdjusted());
+}
+
 // Distance from p to the segment line through a and b.
 double lineDistance(const float* p, double ax, double ay, double bx, double by)
 {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -88,33 +89,83 @@ int PiFieldwork::adjust(int numA, const float* valuesA, int numB, const float* v
     return 0;
   m_adjusted.assign(iso, iso + num);
 
-  // One pass over the values marks the isovalues that some node value equals; only those pay
-  // for the full tie-break, which scans the values again.
+  // One pass over the values gathers, per sorted isovalue, how many values equal it and, per
+  // gap between consecutive isovalues, the smallest and largest value strictly inside. That
+  // is all the tie-break needs, so a large mesh is read once whatever the number of levels.
   m_sorted.assign(iso, iso + num);
   std::sort(m_sorted.begin(), m_sorted.end());
-  m_hit.assign(num, 0);
-  int anyHit = 0;
+  const int m = num;
+  m_equal.assign(m, 0);
+  m_gapMin.assign(m + 1, std::numeric_limits<float>::infinity());
+  m_gapMax.assign(m + 1, -std::numeric_limits<float>::infinity());
+  long long total = 0;
+  int anyEqual = 0;
   const float* arrays[3] = {valuesA, valuesB, valuesC};
   const int counts[3] = {numA, numB, numC};
-  for (int k = 0; k < 3; ++k) {
-    if (!arrays[k])
+  const float* sorted = m_sorted.data();
+  for (int a = 0; a < 3; ++a) {
+    if (!arrays[a])
       continue;
-    for (int i = 0; i < counts[k]; ++i) {
-      const float v = arrays[k][i];
-      auto it = std::lower_bound(m_sorted.begin(), m_sorted.end(), v);
-      if (it != m_sorted.end() && *it == v) {
-        m_hit[it - m_sorted.begin()] = 1;
-        anyHit = 1;
+    for (int i = 0; i < counts[a]; ++i) {
+      const float v = arrays[a][i];
+      ++total;
+      if (std::isnan(v))
+        continue;
+      const int k = static_cast<int>(std::lower_bound(sorted, sorted + m, v) - sorted);
+      if (k < m && sorted[k] == v) {
+        ++m_equal[k];
+        anyEqual = 1;
+      } else {
+        m_gapMin[k] = std::min(m_gapMin[k], v);
+        m_gapMax[k] = std::max(m_gapMax[k], v);
       }
     }
   }
-  if (!anyHit)
+  if (!anyEqual)
     return num;
+
   for (int i = 0; i < num; ++i) {
-    const size_t rank = std::lower_bound(m_sorted.begin(), m_sorted.end(), m_adjusted[i]) - m_sorted.begin();
-    if (rank < m_sorted.size() && m_hit[rank] &&
-        adjustIsovalMultiple(numA, valuesA, numB, valuesB, numC, valuesC, m_adjusted[i]))
+    const float u = m_adjusted[i];
+    const int first = static_cast<int>(std::lower_bound(sorted, sorted + m, u) - sorted);
+    if (first >= m || sorted[first] != u || m_equal[first] == 0)
+      continue;
+    if (m_equal[first] == total)
+      continue; // every value sits on it: there is no side to move to
+    const int last = static_cast<int>(std::upper_bound(sorted, sorted + m, u) - sorted) - 1;
+    // Nearest values above and below u: the first non-empty gap or hit isovalue on each side.
+    double above = 0, below = 0;
+    int hasAbove = 0, hasBelow = 0;
+    for (int j = last + 1; j <= m && !hasAbove; ++j) {
+      if (m_gapMin[j] <= m_gapMax[j]) {
+        above = m_gapMin[j];
+        hasAbove = 1;
+      } else if (j < m && m_equal[j] > 0) {
+        above = sorted[j];
+        hasAbove = 1;
+      }
+    }
+    for (int j = first; j >= 0 && !hasBelow; --j) {
+      if (m_gapMin[j] <= m_gapMax[j]) {
+        below = m_gapMax[j];
+        hasBelow = 1;
+      } else if (j > 0 && m_equal[j - 1] > 0) {
+        below = sorted[j - 1];
+        hasBelow = 1;
+      }
+    }
+    double gap = hasAbove ? above - u : -1.0;
+    if (hasBelow && (gap < 0 || u - below < gap))
+      gap = u - below;
+    const int someAbove = hasAbove;
+    const double direction = someAbove ? 1.0 : -1.0;
+    const float moved = gap > 0 ? static_cast<float>(u + direction * 0.01 * gap) : u;
+    if (moved != u) {
+      m_adjusted[i] = moved;
       m_isAdjusted = 1;
+    } else if (adjustIsovalMultiple(numA, valuesA, numB, valuesB, numC, valuesC, m_adjusted[i])) {
+      // Float rounding hid the small step: the full search tries larger ones.
+      m_isAdjusted = 1;
+    }
   }
   return num;
 }

@@ -42,7 +42,8 @@ private:
   const PbIsovaluesList* m_list = nullptr;
   std::vector<float> m_adjusted;
   std::vector<float> m_sorted;
-  std::vector<char> m_hit;
+  std::vector<long long> m_equal;
+  std::vector<float> m_gapMin, m_gapMax;
   int m_isAdjusted = 0;
 };
 
