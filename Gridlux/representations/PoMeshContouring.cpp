@@ -8,16 +8,21 @@
 #include <Gridlux/attributes/PoMiscTextAttrElement.h>
 #include <Gridlux/attributes/PoNumericDisplayFormatElement.h>
 #include <Gridlux/mesh/PbMesh2D.h>
+#include <Gridlux/text/PiNumericFormat.h>
+#include <Gridlux/text/PiText.h>
 
 #include <Inventor/misc/SoState.h>
 #include <Inventor/nodekits/SoAppearanceKit.h>
 #include <Inventor/nodes/SoCoordinate3.h>
+#include <Inventor/nodes/SoFaceSet.h>
 #include <Inventor/nodes/SoGroup.h>
 #include <Inventor/nodes/SoLineSet.h>
 #include <Inventor/nodes/SoMaterial.h>
 #include <Inventor/nodes/SoMaterialBinding.h>
 #include <Inventor/nodes/SoMatrixTransform.h>
 #include <Inventor/nodes/SoSeparator.h>
+
+#include <algorithm>
 
 PO_KIT_SOURCE(PoMeshContouring);
 
@@ -241,45 +246,162 @@ void PoMeshContouring::drawContourLines()
   m_isMajor.resize(m_lines.numLines);
   for (int i = 0; i < m_lines.numLines; ++i)
     m_isMajor[i] = static_cast<char>(isMajor(m_isovaluesListInForce, m_lines.lineValue[i]));
-  setAnyPart("majorContourLine", makeLineGroup(1));
-  setAnyPart("minorContourLine", makeLineGroup(0));
+  m_annotations.clear();
   setAnyPart("annotBackground", nullptr);
   setAnyPart("annotBackgroundBorder", nullptr);
   setAnyPart("annotText", nullptr);
   setAnyPart("transform", nullptr);
+  if (annotIsVisible.getValue())
+    computeContourLineAnnot();
+
+  if (!m_annotations.empty() && annotIsContourClip.getValue() && !annotIsBackground.getValue()) {
+    // Lines stop at the labels so that no line runs through a number.
+    for (int major = 1; major >= 0; --major) {
+      PiContouringAnnot::clipLines(m_lines, m_isMajor.data(), major, m_annotations, m_clippedCoords,
+                                   m_clippedCounts, m_clippedSources);
+      setAnyPart(major ? "majorContourLine" : "minorContourLine",
+                 makeLineGroup(major, m_clippedCoords.data(), m_clippedCounts.data(), m_clippedSources.data(),
+                               static_cast<int>(m_clippedCounts.size())));
+    }
+    return;
+  }
+  m_lineIndices.resize(m_lines.numLines);
+  for (int i = 0; i < m_lines.numLines; ++i)
+    m_lineIndices[i] = i;
+  setAnyPart("majorContourLine", makeLineGroup(1, m_lines.coords.data(), m_lines.lineCount.data(),
+                                               m_lineIndices.data(), m_lines.numLines));
+  setAnyPart("minorContourLine", makeLineGroup(0, m_lines.coords.data(), m_lines.lineCount.data(),
+                                               m_lineIndices.data(), m_lines.numLines));
 }
 
-SoGroup* PoMeshContouring::makeLineGroup(int major)
+void PoMeshContouring::computeContourLineAnnot()
+{
+  const PbMesh2D* mesh = m_mesh2DInForce;
+  int num = 0;
+  float first = 0, last = 0, step = 0;
+  int regular = 0;
+  m_isovaluesListInForce->getIsoList(num, first, last, step, regular);
+  if (num <= 0)
+    return;
+
+  // Sizes are fractions of the mesh's larger extent.
+  const SbBox2f box = mesh->getBoundingBox();
+  float dx = 0, dy = 0;
+  box.getSize(dx, dy);
+  const float scale = std::max(dx, dy) > 0 ? std::max(dx, dy) : 1.0f;
+  const float fontSize = (annotFontSize.getValue() > 0 ? annotFontSize.getValue() : 0.04f) * scale;
+  m_annotator.setGap(annotGap.getValue() * scale);
+  m_annotator.setPath(static_cast<PiContouringAnnot::Path>(annotPath.getValue()));
+  m_annotator.setCrossStatus(static_cast<PiContouringAnnot::CrossStatus>(annotCrossStatus.getValue()));
+  m_annotator.setClippingPolygon(annotClippingPolygon.getNum(), annotClippingPolygon.getValues(0));
+
+  PiNumericFormat formatter;
+  formatter.setFormat(m_formatInForce, first, last, num > 1 ? (last - first) / (num - 1) : 0.0f, 3);
+  PiText text;
+  text.setTextAttributes(m_miscTextAttrInForce);
+  text.setFontSize(fontSize);
+  text.setAlignment(PiText::CENTER, PiText::HALF);
+  text.setPath(PiText::PATH_RIGHT);
+
+  // One label string and size per line; only major lines are labelled.
+  const int background = annotIsBackground.getValue();
+  std::vector<SbString> strings(m_lines.numLines);
+  std::vector<float> widths(m_lines.numLines, 0.0f), heights(m_lines.numLines, 0.0f);
+  for (int i = 0; i < m_lines.numLines; ++i) {
+    if (!m_isMajor[i])
+      continue;
+    strings[i] = formatter.getString(m_lines.lineValue[i]);
+    text.getStringSizes(strings[i].getString(), widths[i], heights[i]);
+    if (background) {
+      widths[i] += heights[i] / 2;
+      heights[i] *= 1.5f;
+    }
+  }
+  m_annotator.place(m_lines, m_isMajor.data(), m_isMajor.data(), widths.data(), heights.data(), m_annotations);
+  if (m_annotations.empty())
+    return;
+
+  SoGroup* textGroup = new SoGroup;
+  text.setGroup(textGroup);
+  for (const PiContouringAnnot::Annotation& a : m_annotations) {
+    text.setOrigin(a.center[0], a.center[1], a.z);
+    text.setDirectionVectors(SbVec3f(a.along[0], a.along[1], 0), SbVec3f(a.across[0], a.across[1], 0));
+    text.setString(strings[a.line].getString());
+    text.build();
+  }
+  setAnyPart("annotText", textGroup);
+  if (!background)
+    return;
+
+  const int numBoxes = static_cast<int>(m_annotations.size());
+  SoCoordinate3* faceCoords = new SoCoordinate3;
+  SoCoordinate3* borderCoords = new SoCoordinate3;
+  faceCoords->point.setNum(4 * numBoxes);
+  borderCoords->point.setNum(5 * numBoxes);
+  SbVec3f* face = faceCoords->point.startEditing();
+  SbVec3f* border = borderCoords->point.startEditing();
+  for (int b = 0; b < numBoxes; ++b) {
+    SbVec2f corners[4];
+    m_annotations[b].getCorners(corners);
+    for (int k = 0; k < 5; ++k) {
+      const SbVec3f q(corners[k % 4][0], corners[k % 4][1], m_annotations[b].z);
+      if (k < 4)
+        face[4 * b + k] = q;
+      border[5 * b + k] = q;
+    }
+  }
+  faceCoords->point.finishEditing();
+  borderCoords->point.finishEditing();
+  SoFaceSet* faces = new SoFaceSet;
+  SoLineSet* outlines = new SoLineSet;
+  for (int b = 0; b < numBoxes; ++b) {
+    faces->numVertices.set1Value(b, 4);
+    outlines->numVertices.set1Value(b, 5);
+  }
+  SoGroup* backGroup = new SoGroup;
+  backGroup->addChild(faceCoords);
+  backGroup->addChild(faces);
+  SoGroup* borderGroup = new SoGroup;
+  borderGroup->addChild(borderCoords);
+  borderGroup->addChild(outlines);
+  setAnyPart("annotBackground", backGroup);
+  setAnyPart("annotBackgroundBorder", borderGroup);
+}
+
+SoGroup* PoMeshContouring::makeLineGroup(int major, const float* coords, const int* counts, const int* sources,
+                                         int num)
 {
   int numLines = 0, numPoints = 0;
-  for (int i = 0; i < m_lines.numLines; ++i) {
-    if (m_isMajor[i] == major) {
+  for (int i = 0; i < num; ++i) {
+    if (m_isMajor[sources[i]] == major) {
       ++numLines;
-      numPoints += m_lines.lineCount[i];
+      numPoints += counts[i];
     }
   }
   if (!numLines)
     return nullptr;
 
-  SoCoordinate3* coords = new SoCoordinate3;
-  coords->point.setNum(numPoints);
-  SbVec3f* points = coords->point.startEditing();
+  SoCoordinate3* coordNode = new SoCoordinate3;
+  coordNode->point.setNum(numPoints);
+  SbVec3f* points = coordNode->point.startEditing();
   SoLineSet* lineSet = new SoLineSet;
   lineSet->numVertices.setNum(numLines);
-  int32_t* counts = lineSet->numVertices.startEditing();
+  int32_t* lineCounts = lineSet->numVertices.startEditing();
   float* lineValues = allocPointValues(numLines);
   int point = 0, line = 0;
-  for (int i = 0; i < m_lines.numLines; ++i) {
-    if (m_isMajor[i] != major)
+  const float* xyz = coords;
+  for (int i = 0; i < num; ++i) {
+    if (m_isMajor[sources[i]] != major) {
+      xyz += 3 * static_cast<size_t>(counts[i]);
       continue;
-    const float* xyz = &m_lines.coords[3 * static_cast<size_t>(m_lines.lineStart[i])];
-    for (int k = 0; k < m_lines.lineCount[i]; ++k, xyz += 3)
+    }
+    for (int k = 0; k < counts[i]; ++k, xyz += 3)
       points[point++].setValue(xyz[0], xyz[1], xyz[2]);
-    counts[line] = m_lines.lineCount[i];
-    lineValues[line++] = m_lines.lineValue[i];
+    lineCounts[line] = counts[i];
+    lineValues[line++] = m_lines.lineValue[sources[i]];
   }
   m_numValues = numLines;
-  coords->point.finishEditing();
+  coordNode->point.finishEditing();
   lineSet->numVertices.finishEditing();
 
   SoGroup* group = new SoGroup;
@@ -291,7 +413,7 @@ SoGroup* PoMeshContouring::makeLineGroup(int major)
     group->addChild(m_material);
     group->addChild(binding);
   }
-  group->addChild(coords);
+  group->addChild(coordNode);
   group->addChild(lineSet);
   return group;
 }

@@ -3,6 +3,7 @@
 #define GRIDLUX_POMESHCONTOURING_H
 
 #include <Gridlux/representations/PoMesh2D.h>
+#include <Gridlux/representations/algorithms/PiContouringAnnot.h>
 #include <Gridlux/representations/algorithms/PiContouringLines.h>
 
 #include <Inventor/fields/SoMFVec2f.h>
@@ -95,13 +96,22 @@ protected:
 
 private:
   void drawContourLines();
-  /** The group of the lines selected by @p major, or null when there is none. */
-  SoGroup* makeLineGroup(int major);
+  /** Places the labels of the major lines and builds their text and boxes. */
+  void computeContourLineAnnot();
+  /**
+   * The group of the polylines (@p counts points each from @p coords) whose line flag in
+   * m_isMajor equals @p major; @p sources gives each polyline's line. Null when there is none.
+   */
+  SoGroup* makeLineGroup(int major, const float* coords, const int* counts, const int* sources, int num);
   void emptyParts();
 
   PiContouringLines* m_contouring = nullptr;
   Tisoline_list m_lines;
   std::vector<char> m_isMajor;
+  PiContouringAnnot m_annotator;
+  std::vector<PiContouringAnnot::Annotation> m_annotations;
+  std::vector<float> m_clippedCoords;
+  std::vector<int> m_clippedCounts, m_clippedSources, m_lineIndices;
 
   PbNumericDisplayFormat* m_format = nullptr;
   PbMiscTextAttr* m_miscTextAttr = nullptr;
