@@ -64,7 +64,9 @@
 #include <Gridlux/mesh/PbHexahedronMesh3D.h>
 #include <Gridlux/mesh/PbIndexedMesh2D.h>
 #include <Gridlux/mesh/PbIndexedMesh3D.h>
+#include <Gridlux/mesh/PbIrregularMesh1D.h>
 #include <Gridlux/mesh/PbMesh.h>
+#include <Gridlux/mesh/PbMesh1D.h>
 #include <Gridlux/mesh/PbMesh2D.h>
 #include <Gridlux/mesh/PbMesh3D.h>
 #include <Gridlux/mesh/PbParalCartesianGrid2D.h>
@@ -76,6 +78,7 @@
 #include <Gridlux/mesh/PbQuadrangleMesh2D.h>
 #include <Gridlux/mesh/PbRegularCartesianGrid2D.h>
 #include <Gridlux/mesh/PbRegularCartesianGrid3D.h>
+#include <Gridlux/mesh/PbRegularMesh1D.h>
 #include <Gridlux/mesh/PbTetrahedronCell.h>
 #include <Gridlux/mesh/PbTetrahedronMesh3D.h>
 #include <Gridlux/mesh/PbTriangleCell.h>
@@ -89,6 +92,7 @@
 #include <Gridlux/mesh/nodes/PoHexahedronMesh3D.h>
 #include <Gridlux/mesh/nodes/PoIndexedMesh2D.h>
 #include <Gridlux/mesh/nodes/PoIndexedMesh3D.h>
+#include <Gridlux/mesh/nodes/PoIrregularMesh1D.h>
 #include <Gridlux/mesh/nodes/PoMeshElement.h>
 #include <Gridlux/mesh/nodes/PoMeshProperty.h>
 #include <Gridlux/mesh/nodes/PoParalCartesianGrid2D.h>
@@ -97,11 +101,13 @@
 #include <Gridlux/mesh/nodes/PoQuadrangleMesh2D.h>
 #include <Gridlux/mesh/nodes/PoRegularCartesianGrid2D.h>
 #include <Gridlux/mesh/nodes/PoRegularCartesianGrid3D.h>
+#include <Gridlux/mesh/nodes/PoRegularMesh1D.h>
 #include <Gridlux/mesh/nodes/PoSFCartesianGrid2D.h>
 #include <Gridlux/mesh/nodes/PoSFCartesianGrid3D.h>
 #include <Gridlux/mesh/nodes/PoSFHexahedronMesh3D.h>
 #include <Gridlux/mesh/nodes/PoSFIndexedMesh2D.h>
 #include <Gridlux/mesh/nodes/PoSFIndexedMesh3D.h>
+#include <Gridlux/mesh/nodes/PoSFIrregularMesh1D.h>
 #include <Gridlux/mesh/nodes/PoSFMesh.h>
 #include <Gridlux/mesh/nodes/PoSFParalCartesianGrid2D.h>
 #include <Gridlux/mesh/nodes/PoSFParalCartesianGrid3D.h>
@@ -109,6 +115,7 @@
 #include <Gridlux/mesh/nodes/PoSFQuadrangleMesh2D.h>
 #include <Gridlux/mesh/nodes/PoSFRegularCartesianGrid2D.h>
 #include <Gridlux/mesh/nodes/PoSFRegularCartesianGrid3D.h>
+#include <Gridlux/mesh/nodes/PoSFRegularMesh1D.h>
 #include <Gridlux/mesh/nodes/PoSFTetrahedronMesh3D.h>
 #include <Gridlux/mesh/nodes/PoSFTriangleMesh2D.h>
 #include <Gridlux/mesh/nodes/PoTetrahedronMesh3D.h>

@@ -167,16 +167,26 @@ const PoCellFilter* PoMesh::getCellFilter() const
 
 void PoMesh::basicObjectChange(PbBase* object)
 {
-  PbBase** inputs[4] = {reinterpret_cast<PbBase**>(&m_mesh), reinterpret_cast<PbBase**>(&m_dataMapping),
-                        reinterpret_cast<PbBase**>(&m_moduleDataMapping),
-                        reinterpret_cast<PbBase**>(&m_isovaluesList)};
-  for (PbBase** input : inputs) {
-    if (object && *input == object) {
-      manageBasicObjectChange(object, input);
-      return;
-    }
+  if (!object) {
+    inherited::basicObjectChange(object);
+    return;
   }
-  inherited::basicObjectChange(object);
+  PbBase* reference = object;
+  if (object == m_mesh) {
+    manageBasicObjectChange(object, &reference);
+    m_mesh = static_cast<PbMesh*>(reference);
+  } else if (object == m_dataMapping) {
+    manageBasicObjectChange(object, &reference);
+    m_dataMapping = static_cast<PbDataMapping*>(reference);
+  } else if (object == m_moduleDataMapping) {
+    manageBasicObjectChange(object, &reference);
+    m_moduleDataMapping = static_cast<PbDataMapping*>(reference);
+  } else if (object == m_isovaluesList) {
+    manageBasicObjectChange(object, &reference);
+    m_isovaluesList = static_cast<PbIsovaluesList*>(reference);
+  } else {
+    inherited::basicObjectChange(object);
+  }
 }
 
 // ---------------------------------------------------------------------------------------------

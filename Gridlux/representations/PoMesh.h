@@ -141,7 +141,6 @@ private:
   PbIsovaluesList* m_isovaluesList = nullptr;
 
   PbLinearDataMapping m_defaultDataMapping;
-  PbIsovaluesList m_scratchIsovalues;
 
   float* m_adjusted = nullptr;
   int m_numAdjusted = 0;

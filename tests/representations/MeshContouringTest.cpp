@@ -205,6 +205,11 @@ TEST_F(MeshContouring, MissingInputsDrawWhatTheFallbacksSay)
   // No data mapping: the lines take the inherited material.
   EXPECT_EQ(lonely->getEffectiveColoring(), PoMesh::COLOR_INHERITED);
   lonely->setIsovaluesList(nullptr);
+  // A data mapping but no list: contouring colours fall back to per-node mapping.
+  bare->insertChild(new PoLinearDataMapping, 1);
+  probe.apply(bare);
+  EXPECT_TRUE(probe.empty());
+  EXPECT_EQ(lonely->getEffectiveColoring(), PoMesh::COLOR_MAPPING);
   bare->unref();
   EXPECT_EQ(errors.count(), 0);
 }
