@@ -20,6 +20,7 @@
 #include <Gridlux/mesh/nodes/PoHexahedronMesh3D.h>
 #include <Gridlux/mesh/nodes/PoIndexedMesh2D.h>
 #include <Gridlux/mesh/nodes/PoIndexedMesh3D.h>
+#include <Gridlux/mesh/nodes/PoIrregularMesh1D.h>
 #include <Gridlux/mesh/nodes/PoMeshProperty.h>
 #include <Gridlux/mesh/nodes/PoParalCartesianGrid2D.h>
 #include <Gridlux/mesh/nodes/PoParalCartesianGrid3D.h>
@@ -27,6 +28,7 @@
 #include <Gridlux/mesh/nodes/PoQuadrangleMesh2D.h>
 #include <Gridlux/mesh/nodes/PoRegularCartesianGrid2D.h>
 #include <Gridlux/mesh/nodes/PoRegularCartesianGrid3D.h>
+#include <Gridlux/mesh/nodes/PoRegularMesh1D.h>
 #include <Gridlux/mesh/nodes/PoTetrahedronMesh3D.h>
 #include <Gridlux/mesh/nodes/PoTriangleMesh2D.h>
 
@@ -73,6 +75,8 @@ void PoNode::initClasses()
   PoIndexedMesh2D::initClass();
   PoTriangleMesh2D::initClass();
   PoQuadrangleMesh2D::initClass();
+  PoIrregularMesh1D::initClass();
+  PoRegularMesh1D::initClass();
   PoBevelEdge::initClass();
   PoLabelHints::initClass();
   PoCellFilter::initClass();

@@ -47,7 +47,9 @@ struct ClassRow {
 // The library's classes known so far, with their parents.
 const ClassRow kClasses[] = {
   {"PoBase", "BaseKit"},         {"PoChartwork", "PoBase"},
-  {"PoFieldwork", "PoBase"},     {"PoDomainElement", "SoReplacedElement"},
+  {"PoFieldwork", "PoBase"},     {"PoMesh", "PoFieldwork"},
+  {"PoMesh2D", "PoMesh"},        {"PoMeshContouring", "PoMesh2D"},
+  {"PoMesh3D", "PoMesh"},        {"PoDomainElement", "SoReplacedElement"},
   {"PoNumericDisplayFormatElement", "SoReplacedElement"},
   {"PoIsovaluesListElement", "SoReplacedElement"},
   {"PoDateFormatMappingElement", "SoReplacedElement"},
@@ -69,6 +71,7 @@ const ClassRow kClasses[] = {
   {"PoRegularCartesianGrid2D", "PoMeshProperty"}, {"PoPolarGrid2D", "PoMeshProperty"},
   {"PoIndexedMesh2D", "PoMeshProperty"}, {"PoTriangleMesh2D", "PoMeshProperty"},
   {"PoQuadrangleMesh2D", "PoMeshProperty"},
+  {"PoIrregularMesh1D", "PoMeshProperty"}, {"PoRegularMesh1D", "PoMeshProperty"},
   {"PoBevelEdge", "PoNode"}, {"PoLabelHints", "PoNode"}, {"PoCellFilter", "PoNode"},
   {"PoIntervalCellFilter", "PoCellFilter"},
   {"PoSFMesh", "SField"}, {"PoSFCartesianGrid3D", "PoSFMesh"}, {"PoSFParalCartesianGrid3D", "PoSFMesh"},
@@ -77,6 +80,7 @@ const ClassRow kClasses[] = {
   {"PoSFCartesianGrid2D", "PoSFMesh"}, {"PoSFPolarGrid2D", "PoSFMesh"},
   {"PoSFParalCartesianGrid2D", "PoSFMesh"}, {"PoSFRegularCartesianGrid2D", "PoSFMesh"},
   {"PoSFIndexedMesh2D", "PoSFMesh"}, {"PoSFTriangleMesh2D", "PoSFMesh"}, {"PoSFQuadrangleMesh2D", "PoSFMesh"},
+  {"PoSFIrregularMesh1D", "PoSFMesh"}, {"PoSFRegularMesh1D", "PoSFMesh"},
 };
 
 TEST(Registration, EveryClassOnceWithItsParentAndInitIsIdempotent)

@@ -7,12 +7,14 @@
 #include <Gridlux/mesh/nodes/PoSFHexahedronMesh3D.h>
 #include <Gridlux/mesh/nodes/PoSFIndexedMesh2D.h>
 #include <Gridlux/mesh/nodes/PoSFIndexedMesh3D.h>
+#include <Gridlux/mesh/nodes/PoSFIrregularMesh1D.h>
 #include <Gridlux/mesh/nodes/PoSFParalCartesianGrid2D.h>
 #include <Gridlux/mesh/nodes/PoSFParalCartesianGrid3D.h>
 #include <Gridlux/mesh/nodes/PoSFPolarGrid2D.h>
 #include <Gridlux/mesh/nodes/PoSFQuadrangleMesh2D.h>
 #include <Gridlux/mesh/nodes/PoSFRegularCartesianGrid2D.h>
 #include <Gridlux/mesh/nodes/PoSFRegularCartesianGrid3D.h>
+#include <Gridlux/mesh/nodes/PoSFRegularMesh1D.h>
 #include <Gridlux/mesh/nodes/PoSFTetrahedronMesh3D.h>
 #include <Gridlux/mesh/nodes/PoSFTriangleMesh2D.h>
 
@@ -40,6 +42,8 @@ void PoSFMesh::initClasses()
   PoSFIndexedMesh2D::initClass();
   PoSFTriangleMesh2D::initClass();
   PoSFQuadrangleMesh2D::initClass();
+  PoSFIrregularMesh1D::initClass();
+  PoSFRegularMesh1D::initClass();
 }
 
 SoType PoSFMesh::getClassTypeId()
