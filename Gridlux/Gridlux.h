@@ -122,6 +122,16 @@
 #include <Gridlux/mesh/nodes/PoTriangleMesh2D.h>
 #include <Gridlux/mesh/PiVoronoi2D.h>
 
+// Mesh representations
+#include <Gridlux/representations/PoMesh.h>
+#include <Gridlux/representations/PoMesh2D.h>
+#include <Gridlux/representations/PoMesh3D.h>
+#include <Gridlux/representations/PoMeshContouring.h>
+#include <Gridlux/representations/algorithms/PiContouring.h>
+#include <Gridlux/representations/algorithms/PiContouringAnnot.h>
+#include <Gridlux/representations/algorithms/PiContouringLines.h>
+#include <Gridlux/representations/algorithms/PiFieldwork.h>
+
 // Geometric figures
 #include <Gridlux/figures/PiCircleArc.h>
 #include <Gridlux/figures/PiCircleArc2.h>
