@@ -17,6 +17,8 @@
 #include <Gridlux/base/PoDebugError.h>
 #include <Gridlux/base/PoFieldwork.h>
 #include <Gridlux/base/PoNode.h>
+#include <Gridlux/mesh/nodes/PoMesh1DFilterElement.h>
+#include <Gridlux/mesh/nodes/PoMesh1DHintsElement.h>
 #include <Gridlux/mesh/nodes/PoMeshElement.h>
 #include <Gridlux/mesh/nodes/PoSFMesh.h>
 #include <Gridlux/platform/SoAnnoText3.h>
@@ -153,6 +155,8 @@ void PoBase::init()
   PoCellFilterElement::initClass();
   PoMeshElement::initClass();
   PoBevelEdgeElement::initClass();
+  PoMesh1DFilterElement::initClass();
+  PoMesh1DHintsElement::initClass();
   PoLabelHintsElement::initClass();
   PoNode::initClasses();
   PoSFMesh::initClasses();

@@ -17,13 +17,19 @@
 #include <Gridlux/base/PoBase.h>
 #include <Gridlux/mesh/nodes/PoCartesianGrid2D.h>
 #include <Gridlux/mesh/nodes/PoCartesianGrid3D.h>
+#include <Gridlux/mesh/nodes/PoCoordinateListFilter.h>
 #include <Gridlux/mesh/nodes/PoHexahedronMesh3D.h>
 #include <Gridlux/mesh/nodes/PoIndexedMesh2D.h>
+#include <Gridlux/mesh/nodes/PoIndexListFilter.h>
 #include <Gridlux/mesh/nodes/PoIndexedMesh3D.h>
 #include <Gridlux/mesh/nodes/PoIrregularMesh1D.h>
+#include <Gridlux/mesh/nodes/PoMesh1DFilter.h>
+#include <Gridlux/mesh/nodes/PoMesh1DHints.h>
 #include <Gridlux/mesh/nodes/PoMeshProperty.h>
 #include <Gridlux/mesh/nodes/PoParalCartesianGrid2D.h>
 #include <Gridlux/mesh/nodes/PoParalCartesianGrid3D.h>
+#include <Gridlux/mesh/nodes/PoPeriodFilter.h>
+#include <Gridlux/mesh/nodes/PoPeriodIndexFilter.h>
 #include <Gridlux/mesh/nodes/PoPolarGrid2D.h>
 #include <Gridlux/mesh/nodes/PoQuadrangleMesh2D.h>
 #include <Gridlux/mesh/nodes/PoRegularCartesianGrid2D.h>
@@ -78,6 +84,12 @@ void PoNode::initClasses()
   PoIrregularMesh1D::initClass();
   PoRegularMesh1D::initClass();
   PoBevelEdge::initClass();
+  PoMesh1DFilter::initClass();
+  PoPeriodIndexFilter::initClass();
+  PoIndexListFilter::initClass();
+  PoPeriodFilter::initClass();
+  PoCoordinateListFilter::initClass();
+  PoMesh1DHints::initClass();
   PoLabelHints::initClass();
   PoCellFilter::initClass();
   PoIntervalCellFilter::initClass();

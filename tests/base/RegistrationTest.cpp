@@ -16,6 +16,8 @@
 #include <Gridlux/base/PoFieldwork.h>
 #include <Gridlux/base/PoGridlux.h>
 #include <Gridlux/base/PoNode.h>
+#include <Gridlux/mesh/nodes/PoMesh1DFilterElement.h>
+#include <Gridlux/mesh/nodes/PoMesh1DHintsElement.h>
 #include <Gridlux/mesh/nodes/PoMeshElement.h>
 
 #include <Inventor/SoType.h>
@@ -58,6 +60,7 @@ const ClassRow kClasses[] = {
   {"PoCellFilterElement", "SoReplacedElement"},
   {"PoMeshElement", "SoReplacedElement"},
   {"PoBevelEdgeElement", "SoReplacedElement"},
+  {"PoMesh1DFilterElement", "SoReplacedElement"}, {"PoMesh1DHintsElement", "SoReplacedElement"},
   {"PoLabelHintsElement", "SoReplacedElement"}, {"PoNode", "Node"},
   {"PoDomain", "PoNode"}, {"PoNumericDisplayFormat", "PoNode"},
   {"PoIsovaluesList", "PoNode"}, {"PoDateFormatMapping", "PoNode"}, {"PoMiscTextAttr", "PoNode"},
@@ -72,7 +75,9 @@ const ClassRow kClasses[] = {
   {"PoIndexedMesh2D", "PoMeshProperty"}, {"PoTriangleMesh2D", "PoMeshProperty"},
   {"PoQuadrangleMesh2D", "PoMeshProperty"},
   {"PoIrregularMesh1D", "PoMeshProperty"}, {"PoRegularMesh1D", "PoMeshProperty"},
-  {"PoBevelEdge", "PoNode"}, {"PoLabelHints", "PoNode"}, {"PoCellFilter", "PoNode"},
+  {"PoBevelEdge", "PoNode"}, {"PoMesh1DFilter", "PoNode"}, {"PoPeriodIndexFilter", "PoMesh1DFilter"},
+  {"PoIndexListFilter", "PoMesh1DFilter"}, {"PoPeriodFilter", "PoMesh1DFilter"},
+  {"PoCoordinateListFilter", "PoMesh1DFilter"}, {"PoMesh1DHints", "PoNode"}, {"PoLabelHints", "PoNode"}, {"PoCellFilter", "PoNode"},
   {"PoIntervalCellFilter", "PoCellFilter"},
   {"PoSFMesh", "SField"}, {"PoSFCartesianGrid3D", "PoSFMesh"}, {"PoSFParalCartesianGrid3D", "PoSFMesh"},
   {"PoSFRegularCartesianGrid3D", "PoSFMesh"}, {"PoSFIndexedMesh3D", "PoSFMesh"},
@@ -135,7 +140,9 @@ TEST(Registration, ElementsHaveOwnStacksAndAreEnabledInTheNineActions)
                         PoBevelEdgeElement::getClassStackIndex(),
                         PoLabelHintsElement::getClassStackIndex(),
                         PoDateFormatMappingElement::getClassStackIndex(),
-                        PoMeshElement::getClassStackIndex()};
+                        PoMeshElement::getClassStackIndex(),
+                        PoMesh1DFilterElement::getClassStackIndex(),
+                        PoMesh1DHintsElement::getClassStackIndex()};
   std::set<int> distinct(std::begin(stacks), std::end(stacks));
   EXPECT_EQ(distinct.size(), std::size(stacks));
 
