@@ -87,6 +87,8 @@
 #include <Gridlux/mesh/PbWedgeCell.h>
 #include <Gridlux/mesh/PiCellOctree.h>
 #include <Gridlux/mesh/PiConstrainedTriangulation.h>
+#include <Gridlux/mesh/PiMesh1DGeometry.h>
+#include <Gridlux/mesh/PoChart.h>
 #include <Gridlux/mesh/nodes/PoCartesianGrid2D.h>
 #include <Gridlux/mesh/nodes/PoCartesianGrid3D.h>
 #include <Gridlux/mesh/nodes/PoCoordinateListFilter.h>

@@ -19,6 +19,7 @@
 #include <Gridlux/figures/PoParallelogram.h>
 #include <Gridlux/figures/PoParallelogram3.h>
 #include <Gridlux/figures/PoRectangle.h>
+#include <Gridlux/mesh/PoChart.h>
 #include <Gridlux/text/PoLabelField.h>
 
 PO_KIT_ABSTRACT_SOURCE(PoChartwork);
@@ -55,6 +56,7 @@ void PoChartwork::initClasses()
   PoCircleArc3CtrPtAngle::initClass();
   PoCircleArc3CtrTwoPts::initClass();
   PoCircleArc3ThreePts::initClass();
+  PoChart::initClass();
 }
 
 PoChartwork::PoChartwork(CatchActionCB* catchActionCB) : PoBase(catchActionCB)
