@@ -170,6 +170,7 @@
 #include <Gridlux/text/PiNumericFormat.h>
 #include <Gridlux/text/PiText.h>
 #include <Gridlux/text/PiTextTools.h>
+#include <Gridlux/text/PoLabel.h>
 #include <Gridlux/text/PoLabelField.h>
 
 #endif

@@ -20,6 +20,7 @@
 #include <Gridlux/figures/PoParallelogram3.h>
 #include <Gridlux/figures/PoRectangle.h>
 #include <Gridlux/mesh/PoChart.h>
+#include <Gridlux/text/PoLabel.h>
 #include <Gridlux/text/PoLabelField.h>
 
 PO_KIT_ABSTRACT_SOURCE(PoChartwork);
@@ -57,6 +58,7 @@ void PoChartwork::initClasses()
   PoCircleArc3CtrTwoPts::initClass();
   PoCircleArc3ThreePts::initClass();
   PoChart::initClass();
+  PoLabel::initClass();
 }
 
 PoChartwork::PoChartwork(CatchActionCB* catchActionCB) : PoBase(catchActionCB)
