@@ -22,7 +22,8 @@ class SoState;
  * from 0. In ASCII, counts carry a comment on their line ("# number of scalar data-set", "# set of
  * scalars, index 0, binding per cell", ...), and the reader takes the binding of a scalar set from
  * that comment; a file with no string sets at all (first count "number of scalar data-set") is
- * read as well. In binary, where comments are not written, an integer before each scalar set's
+ * read as well, and so is ASCII text without comments (SoField::set), whose counts of sets are
+ * then the scalar and vector counts only and whose scalar sets are per node. In binary, where comments are not written, an integer before each scalar set's
  * name records its binding (0 per cell, 1 per node). Bad counts, indices and truncated data make
  * the read fail, with a message when the data itself is wrong.
  */
