@@ -271,6 +271,16 @@ TEST_F(MeshContouring, ExplicitInputsAreFollowedAndForgotten)
   probe.apply(root);
   EXPECT_NEAR(probe.length(), 5, 1e-4);
 
+  // Rebuilt at once, outside any traversal, from the explicit inputs alone.
+  contour->setUpdateMethod(PoBase::UPDATE_AT_CHANGE);
+  const int before = rebuilds;
+  list->setIrregularIsoList(2, levels);
+  EXPECT_EQ(rebuilds, before + 1);
+  EXPECT_NEAR(GeometryProbe(contour->getPart("majorContourLine", FALSE)).length() +
+                GeometryProbe(contour->getPart("minorContourLine", FALSE)).length(),
+              2 * 5, 1e-4);
+  contour->setUpdateMethod(PoBase::UPDATE_AT_TRAVERSAL);
+
   delete grid; // the node forgets it and draws nothing
   probe.apply(root);
   EXPECT_TRUE(probe.empty());
