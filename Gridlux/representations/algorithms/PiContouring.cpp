@@ -293,7 +293,7 @@ int PiContouring::computeCrossings(const float* values)
   size_t size = 1024;
   while (size < m_hash.size())
     size <<= 1;
-  m_hash.assign(size, EdgeSlot{-1, -1, -1, -1});
+  m_hash.assign(size, EdgeSlot{-1, -1, -1});
   m_hashUsed = 0;
 
   if (m_kind == MESH_GRID)
@@ -336,7 +336,7 @@ void PiContouring::growHash()
 {
   std::vector<EdgeSlot> old;
   old.swap(m_hash);
-  m_hash.assign(old.size() * 2, EdgeSlot{-1, -1, -1, -1});
+  m_hash.assign(old.size() * 2, EdgeSlot{-1, -1, -1});
   const uint64_t mask = m_hash.size() - 1;
   for (const EdgeSlot& s : old) {
     if (s.lo < 0)
@@ -364,7 +364,7 @@ int PiContouring::edgeCrossings(int p, int q, int rankLo, int rankHi)
     h = (h + 1) & mask;
   }
   const int first = static_cast<int>(m_crossPoints.size());
-  m_hash[h] = EdgeSlot{lo, hi, first, rankLo};
+  m_hash[h] = EdgeSlot{lo, hi, first};
   ++m_hashUsed;
 
   // Interpolated from the lower end, so that both cells get bit-identical points.
@@ -404,19 +404,15 @@ void PiContouring::crossElement(const int* nodes, int numNodes)
     rMax = std::max(rMax, hi[e]);
   }
   for (int r = rMin; r < rMax; ++r) {
-    int pts[4], edges[4], count = 0;
-    for (int e = 0; e < numNodes; ++e) {
-      if (lo[e] <= r && r < hi[e]) {
-        edges[count] = e;
+    int pts[4], count = 0;
+    for (int e = 0; e < numNodes; ++e)
+      if (lo[e] <= r && r < hi[e])
         pts[count++] = first[e] + (r - lo[e]);
-      }
-    }
     if (count == 2) {
       link(pts[0], pts[1]);
     } else if (count == 4) {
       // Saddle: the four crossings lie on the four edges in order; keep the pairing that
       // contains the shortest of the candidate segments.
-      (void)edges;
       const float* c = m_crossCoords.data();
       const float* P = c + 3 * pts[0];
       const float* N = c + 3 * pts[1];

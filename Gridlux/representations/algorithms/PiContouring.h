@@ -108,7 +108,6 @@ private:
   struct EdgeSlot {
     int lo, hi;       ///< node indices; lo is -1 in a free slot
     int firstPoint;   ///< crossing of the lowest isovalue on the edge
-    int firstRank;
   };
   std::vector<EdgeSlot> m_hash;
   int m_hashUsed = 0;
