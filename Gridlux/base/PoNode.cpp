@@ -15,6 +15,7 @@
 #include <Gridlux/attributes/PoNonLinearDataMapping2.h>
 #include <Gridlux/attributes/PoNumericDisplayFormat.h>
 #include <Gridlux/base/PoBase.h>
+#include <Gridlux/base/PoDebugError.h>
 #include <Gridlux/mesh/nodes/PoCartesianGrid2D.h>
 #include <Gridlux/mesh/nodes/PoCartesianGrid3D.h>
 #include <Gridlux/mesh/nodes/PoCoordinateListFilter.h>
@@ -39,6 +40,7 @@
 #include <Gridlux/mesh/nodes/PoTriangleMesh2D.h>
 
 #include <Inventor/actions/SoCallbackAction.h>
+#include <Inventor/fields/SoFieldData.h>
 #include <Inventor/actions/SoGLRenderAction.h>
 #include <Inventor/actions/SoGetBoundingBoxAction.h>
 #include <Inventor/actions/SoGetMatrixAction.h>
@@ -132,4 +134,20 @@ void PoNode::addWriteReference(SoOutput* out, SbBool isFromField)
   // Left out of an expanded file altogether, so it must not be counted either.
   if (PoBase::getNodeWriteFormat() == PoBase::WRITE_FORMAT_COMPACT)
     SoNode::addWriteReference(out, isFromField);
+}
+
+SbBool PoNode::readInstance(SoInput* in, unsigned short flags)
+{
+  SoFieldData* fields = const_cast<SoFieldData*>(getFieldData());
+  const SoFieldData saved(fields);
+  const SbBool ok = inherited::readInstance(in, flags);
+  if (fields->getNumFields() != saved.getNumFields()) {
+    for (int i = saved.getNumFields(); i < fields->getNumFields(); i++) {
+      PoDebugError::postWarning("PoNode::readInstance", "field \"%s\" of %s is unknown and dropped",
+                                fields->getFieldName(i).getString(), getTypeId().getName().getString());
+      delete fields->getField(this, i);
+    }
+    fields->copy(&saved);
+  }
+  return ok;
 }

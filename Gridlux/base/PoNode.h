@@ -34,6 +34,12 @@ public:
   virtual void addWriteReference(SoOutput* out, SbBool isFromField = FALSE);
 
 protected:
+  /**
+   * Reads the node, keeping the class's field list as it was: the toolkit adds the fields that a
+   * file declares ("fields [ ... ]") but the class lacks to the field list shared by every node
+   * of the class, where they would point into this node after it is gone.
+   */
+  virtual SbBool readInstance(SoInput* in, unsigned short flags);
   PoNode();
   virtual ~PoNode();
 };

@@ -56,19 +56,3 @@ void PoMeshProperty::doAction(SoAction* action)
   field->getMesh();
   field->setElement(action->getState(), this);
 }
-
-SbBool PoMeshProperty::readInstance(SoInput* in, unsigned short flags)
-{
-  SoFieldData* fields = const_cast<SoFieldData*>(getFieldData());
-  const SoFieldData saved(fields);
-  const SbBool ok = inherited::readInstance(in, flags);
-  if (fields->getNumFields() != saved.getNumFields()) {
-    for (int i = saved.getNumFields(); i < fields->getNumFields(); i++) {
-      PoDebugError::postWarning("PoMeshProperty::readInstance", "field \"%s\" of %s is unknown and dropped",
-                                fields->getFieldName(i).getString(), getTypeId().getName().getString());
-      delete fields->getField(this, i);
-    }
-    fields->copy(&saved);
-  }
-  return ok;
-}

@@ -46,13 +46,6 @@ protected:
 
   /** The node's `mesh` field. */
   virtual PoSFMesh* getSFieldMesh() = 0;
-
-  /**
-   * Reads the node, keeping the class's field list as it was: the toolkit adds the fields that a
-   * file declares ("fields [ ... ]") but the class lacks to the field list shared by every node
-   * of the class, where they would point into this node after it is gone.
-   */
-  SbBool readInstance(SoInput* in, unsigned short flags) override;
 };
 
 /** Defines the registration and constructor of a mesh property node whose field holds a @p _meshclass_. */
