@@ -8,6 +8,51 @@
 #include <cfloat>
 #include <cmath>
 
+namespace {
+
+// The scalar, string and vector sets are singly linked lists of the same shape; these walk any
+// of them. @p data names the set's array, freed only when the mesh allocated it.
+
+template <class Set>
+int setIndexAtRank(const Set* head, int rank)
+{
+  int i = 0;
+  for (const Set* s = head; s; s = s->next, i++)
+    if (i == rank)
+      return s->index;
+  return -1;
+}
+
+template <class Set, class T>
+bool unlinkSet(Set** head, int index, T* Set::*data)
+{
+  for (Set** link = head; *link; link = &(*link)->next) {
+    if ((*link)->index == index) {
+      Set* dead = *link;
+      *link = dead->next;
+      if (dead->ownedLength)
+        delete[] (dead->*data);
+      delete dead;
+      return true;
+    }
+  }
+  return false;
+}
+
+template <class Set, class T>
+void freeSets(Set** head, T* Set::*data)
+{
+  while (*head) {
+    Set* next = (*head)->next;
+    if ((*head)->ownedLength)
+      delete[] ((*head)->*data);
+    delete *head;
+    *head = next;
+  }
+}
+
+} // namespace
+
 PbMesh::PbMesh(int isDataDuplicate)
   : m_isDataDuplicate(isDataDuplicate ? 1 : 0), m_numMeshNodes(0), m_numMeshCells(0), m_cellBoxesCurrent(0),
     m_smallestCellIndex(-1), m_biggestCellIndex(-1), m_longestEdgeCurrent(0), m_longestEdge(0),
@@ -180,42 +225,25 @@ PbMesh::DataBinding PbMesh::getValuesBinding(int index) const
 
 int PbMesh::getValuesSetIndex(int rank) const
 {
-  int i = 0;
-  for (ValuesSet* s = m_valuesSets; s; s = s->next, i++)
-    if (i == rank)
-      return s->index;
-  return -1;
+  return setIndexAtRank(m_valuesSets, rank);
 }
 
 int PbMesh::removeValuesSet(int index)
 {
-  for (ValuesSet** link = &m_valuesSets; *link; link = &(*link)->next) {
-    if ((*link)->index == index) {
-      ValuesSet* dead = *link;
-      *link = dead->next;
-      if (dead->ownedLength)
-        delete[] dead->values;
-      delete dead;
-      m_numValuesSet--;
-      setChangeType(CHANGE_SCALAR_SET);
-      notifyChange();
-      return 1;
-    }
+  if (!unlinkSet(&m_valuesSets, index, &ValuesSet::values)) {
+    PoDebugError::post("PbMesh::removeValuesSet", "there is no scalar set with index %d", index);
+    return 0;
   }
-  PoDebugError::post("PbMesh::removeValuesSet", "there is no scalar set with index %d", index);
-  return 0;
+  m_numValuesSet--;
+  setChangeType(CHANGE_SCALAR_SET);
+  notifyChange();
+  return 1;
 }
 
 void PbMesh::removeAllValuesSet()
 {
   const int had = m_numValuesSet;
-  while (m_valuesSets) {
-    ValuesSet* next = m_valuesSets->next;
-    if (m_valuesSets->ownedLength)
-      delete[] m_valuesSets->values;
-    delete m_valuesSets;
-    m_valuesSets = next;
-  }
+  freeSets(&m_valuesSets, &ValuesSet::values);
   m_numValuesSet = 0;
   if (had) {
     setChangeType(CHANGE_SCALAR_SET);
@@ -326,42 +354,25 @@ const SbString* PbMesh::getStringsSetName(int index) const
 
 int PbMesh::getStringsSetIndex(int rank) const
 {
-  int i = 0;
-  for (StringsSet* s = m_stringsSets; s; s = s->next, i++)
-    if (i == rank)
-      return s->index;
-  return -1;
+  return setIndexAtRank(m_stringsSets, rank);
 }
 
 int PbMesh::removeStringsSet(int index)
 {
-  for (StringsSet** link = &m_stringsSets; *link; link = &(*link)->next) {
-    if ((*link)->index == index) {
-      StringsSet* dead = *link;
-      *link = dead->next;
-      if (dead->ownedLength)
-        delete[] dead->strings;
-      delete dead;
-      m_numStringsSet--;
-      setChangeType(CHANGE_STRING_SET);
-      notifyChange();
-      return 1;
-    }
+  if (!unlinkSet(&m_stringsSets, index, &StringsSet::strings)) {
+    PoDebugError::post("PbMesh::removeStringsSet", "there is no string set with index %d", index);
+    return 0;
   }
-  PoDebugError::post("PbMesh::removeStringsSet", "there is no string set with index %d", index);
-  return 0;
+  m_numStringsSet--;
+  setChangeType(CHANGE_STRING_SET);
+  notifyChange();
+  return 1;
 }
 
 void PbMesh::removeAllStringsSet()
 {
   const int had = m_numStringsSet;
-  while (m_stringsSets) {
-    StringsSet* next = m_stringsSets->next;
-    if (m_stringsSets->ownedLength)
-      delete[] m_stringsSets->strings;
-    delete m_stringsSets;
-    m_stringsSets = next;
-  }
+  freeSets(&m_stringsSets, &StringsSet::strings);
   m_numStringsSet = 0;
   if (had) {
     setChangeType(CHANGE_STRING_SET);
@@ -439,42 +450,25 @@ const SbString* PbMesh::getVecsSetName(int index) const
 
 int PbMesh::getVecsSetIndex(int rank) const
 {
-  int i = 0;
-  for (VecsSet* s = m_vecsSets; s; s = s->next, i++)
-    if (i == rank)
-      return s->index;
-  return -1;
+  return setIndexAtRank(m_vecsSets, rank);
 }
 
 int PbMesh::removeVecsSet(int index)
 {
-  for (VecsSet** link = &m_vecsSets; *link; link = &(*link)->next) {
-    if ((*link)->index == index) {
-      VecsSet* dead = *link;
-      *link = dead->next;
-      if (dead->ownedLength)
-        delete[] dead->vectors;
-      delete dead;
-      m_numVecsSet--;
-      setChangeType(CHANGE_VECTOR_SET);
-      notifyChange();
-      return 1;
-    }
+  if (!unlinkSet(&m_vecsSets, index, &VecsSet::vectors)) {
+    PoDebugError::post("PbMesh::removeVecsSet", "there is no vector set with index %d", index);
+    return 0;
   }
-  PoDebugError::post("PbMesh::removeVecsSet", "there is no vector set with index %d", index);
-  return 0;
+  m_numVecsSet--;
+  setChangeType(CHANGE_VECTOR_SET);
+  notifyChange();
+  return 1;
 }
 
 void PbMesh::removeAllVecsSet()
 {
   const int had = m_numVecsSet;
-  while (m_vecsSets) {
-    VecsSet* next = m_vecsSets->next;
-    if (m_vecsSets->ownedLength)
-      delete[] m_vecsSets->vectors;
-    delete m_vecsSets;
-    m_vecsSets = next;
-  }
+  freeSets(&m_vecsSets, &VecsSet::vectors);
   m_numVecsSet = 0;
   if (had) {
     setChangeType(CHANGE_VECTOR_SET);
