@@ -2,6 +2,9 @@
 # Installs every Debian 12 package needed to build, test and run Gridlux.
 # Run as root on a fresh machine; safe to re-run (nothing is done when all
 # packages are already there, so CI re-runs stay fast).
+#
+#   --bench-peers  also install VTK, which the benchmarks then time beside the
+#                  library on the same data (not needed to build, test or run)
 set -euo pipefail
 
 packages=(
@@ -13,6 +16,13 @@ packages=(
   googletest libgtest-dev libbenchmark-dev
   libcgal-dev          # re-meshing along fault lines (GRIDLUX_WITH_CGAL)
 )
+
+for argument in "$@"; do
+  case "$argument" in
+    --bench-peers) packages+=(libvtk9-dev) ;;  # contour filters timed as peers
+    *) echo "install-deps: unknown argument '$argument' (known: --bench-peers)" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for package in "${packages[@]}"; do
