@@ -1,15 +1,18 @@
-// Rebuild time of contour lines on a large regular grid, the library's hot path, with two VTK
-// contour filters timed on the same field in the same run when VTK is found.
+// Rebuild time of contour lines and filled contour bands on a large regular grid, the library's
+// hot path, with two VTK contour filters timed on the same field in the same run when VTK is found.
 #include <Gridlux/attributes/PbIsovaluesList.h>
+#include <Gridlux/attributes/PbLinearDataMapping.h>
 #include <Gridlux/base/PoGridlux.h>
 #include <Gridlux/mesh/PbRegularCartesianGrid2D.h>
 #include <Gridlux/representations/PoMesh.h>
 #include <Gridlux/representations/PoMeshContouring.h>
+#include <Gridlux/representations/PoMeshFilled.h>
 
 #include <Inventor/SoFullPath.h>
 #include <Inventor/actions/SoSearchAction.h>
 #include <Inventor/lists/SoPathList.h>
 #include <Inventor/nodekits/SoBaseKit.h>
+#include <Inventor/nodes/SoIndexedFaceSet.h>
 #include <Inventor/nodes/SoLineSet.h>
 #include <Inventor/nodes/SoSeparator.h>
 
@@ -64,28 +67,48 @@ void setNodesProcessed(benchmark::State& state)
   state.SetItemsProcessed(state.iterations() * int64_t(state.range(0)) * state.range(0));
 }
 
-// Segments in every line set below root: the size of the output, to be set beside the peers'.
-int64_t countSegments(SoNode* root)
+// Every node of the type below root, inside node kits too.
+std::vector<const SoNode*> nodesOfType(SoNode* root, SoType type)
 {
   // Node kits hide their parts from a search unless told otherwise.
   const SbBool searchedKits = SoBaseKit::isSearchingChildren();
   SoBaseKit::setSearchingChildren(TRUE);
   SoSearchAction search;
-  search.setType(SoLineSet::getClassTypeId());
+  search.setType(type);
   search.setInterest(SoSearchAction::ALL);
   search.setSearchingAll(TRUE);
   search.apply(root);
   SoBaseKit::setSearchingChildren(searchedKits);
-  int64_t segments = 0;
+  std::vector<const SoNode*> nodes;
   const SoPathList& paths = search.getPaths();
-  for (int p = 0; p < paths.getLength(); ++p) {
-    // The full path: a plain one ends at the last public node, the kit itself.
-    const SoNode* tail = static_cast<SoFullPath*>(paths[p])->getTail();
-    const SoLineSet* lines = static_cast<const SoLineSet*>(tail);
-    for (int k = 0; k < lines->numVertices.getNum(); ++k)
-      segments += lines->numVertices[k] > 1 ? lines->numVertices[k] - 1 : 0;
+  // The full path: a plain one ends at the last public node, the kit itself.
+  for (int p = 0; p < paths.getLength(); ++p)
+    nodes.push_back(static_cast<SoFullPath*>(paths[p])->getTail());
+  return nodes;
+}
+
+// Segments in every line set below root: the size of the output, to be set beside the peers'.
+int64_t countSegments(SoNode* root)
+{
+  int64_t segments = 0;
+  for (const SoNode* node : nodesOfType(root, SoLineSet::getClassTypeId())) {
+    const SoMFInt32& counts = static_cast<const SoLineSet*>(node)->numVertices;
+    for (int k = 0; k < counts.getNum(); ++k)
+      segments += counts[k] > 1 ? counts[k] - 1 : 0;
   }
   return segments;
+}
+
+// Polygons in every indexed face set below root; none means the bands were not built.
+int64_t countFaces(SoNode* root)
+{
+  int64_t faces = 0;
+  for (const SoNode* node : nodesOfType(root, SoIndexedFaceSet::getClassTypeId())) {
+    const SoMFInt32& indices = static_cast<const SoIndexedFaceSet*>(node)->coordIndex;
+    for (int k = 0; k < indices.getNum(); ++k)
+      faces += indices[k] < 0 || k + 1 == indices.getNum() ? 1 : 0;
+  }
+  return faces;
 }
 
 // Marks the representation out of date and runs the pending rebuild, as an edit of its inputs
@@ -190,5 +213,28 @@ void BM_VtkContourFilter(benchmark::State& state)
 BENCHMARK(BM_VtkContourFilter)->Arg(512)->Arg(2048)->Unit(benchmark::kMillisecond);
 
 #endif
+
+// Flat bands between the isovalues, coloured from a grey ramp over the field's range.
+void BM_FilledBandsRebuild(benchmark::State& state)
+{
+  PoGridlux::init();
+  Field field(int(state.range(0)));
+  PbLinearDataMapping mapping;
+  mapping.setValues(-1.f, SbColor(0.f, 0.f, 0.f), 1.f, SbColor(1.f, 1.f, 1.f));
+  SoSeparator* root = new SoSeparator;
+  root->ref();
+  PoMeshFilled* filled = new PoMeshFilled;
+  filled->valuesIndex = 0;
+  filled->coloringType = PoMesh::COLOR_CONTOURING;
+  filled->setMesh(&field.grid);
+  filled->setIsovaluesList(&field.isovalues);
+  filled->setDataMapping(&mapping);
+  root->addChild(filled);
+
+  rebuildEachIteration(state, root, filled);
+  state.counters["faces"] = double(countFaces(root));
+  root->unref();
+}
+BENCHMARK(BM_FilledBandsRebuild)->Arg(512)->Arg(2048)->Unit(benchmark::kMillisecond);
 
 } // namespace
