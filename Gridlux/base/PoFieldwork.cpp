@@ -5,6 +5,7 @@
 #include <Gridlux/representations/PoMesh2D.h>
 #include <Gridlux/representations/PoMesh3D.h>
 #include <Gridlux/representations/PoMeshContouring.h>
+#include <Gridlux/representations/PoMeshFilled.h>
 
 PO_KIT_ABSTRACT_SOURCE(PoFieldwork);
 
@@ -22,6 +23,7 @@ void PoFieldwork::initClasses()
   PoFieldwork::initClass();
   PoMesh::initClass();
   PoMesh2D::initClass();
+  PoMeshFilled::initClass();
   PoMeshContouring::initClass();
   PoMesh3D::initClass();
 }

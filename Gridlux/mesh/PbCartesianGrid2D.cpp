@@ -1,6 +1,8 @@
 // Curvilinear 2D grid: per-node coordinate blocks with row pointers and exhaustive location.
 #include <Gridlux/mesh/PbCartesianGrid2D.h>
 
+#include <Gridlux/representations/PoMeshFilled.h>
+
 #include <Gridlux/base/PoDebugError.h>
 
 #include <algorithm>
@@ -188,4 +190,10 @@ void PbCartesianGrid2D::print(FILE* file) const
     fprintf(file, "PbCartesianGrid2D:: y, y[0] = %p %p ...\n", (const void*)m_yRows, (const void*)m_yRows[0]);
   else
     fprintf(file, "PbCartesianGrid2D:: y = NULL\n");
+}
+
+void PbCartesianGrid2D::meshFilled(PoMeshFilled* node) const
+{
+  if (node)
+    node->cartGridFilled(this);
 }

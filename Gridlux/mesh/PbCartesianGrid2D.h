@@ -14,6 +14,7 @@
  */
 class PbCartesianGrid2D : public PbGrid2D {
 public:
+  void meshFilled(PoMeshFilled* node) const override;
   explicit PbCartesianGrid2D(int isDataDuplicate = 1);
   PbCartesianGrid2D(int numX, int numY, const float* x, const float* y, int isDataDuplicate = 1);
   PbCartesianGrid2D(int numX, int numY, const float* x, const float* y, const float* z, int isDataDuplicate = 1);

@@ -1,6 +1,8 @@
 // Unstructured surface mesh: checked geometry, owner lists, orientation flags and exhaustive location.
 #include <Gridlux/mesh/PbIndexedMesh2D.h>
 
+#include <Gridlux/representations/PoMeshFilled.h>
+
 #include <Gridlux/base/PoDebugError.h>
 #include <Gridlux/mesh/IndexedCellsXP.h>
 
@@ -267,4 +269,10 @@ void PbIndexedMesh2D::print(FILE* file) const
       fprintf(file, " %d", m_cellIndex[i]);
     fprintf(file, "\n");
   }
+}
+
+void PbIndexedMesh2D::meshFilled(PoMeshFilled* node) const
+{
+  if (node)
+    node->indexedMeshFilled(this);
 }

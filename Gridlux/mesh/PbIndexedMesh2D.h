@@ -25,6 +25,7 @@
  */
 class PbIndexedMesh2D : public PbMesh2D {
 public:
+  void meshFilled(PoMeshFilled* node) const override;
   /** Whether one orientation flag per cell is kept (see getOrientFlags()). */
   enum ElemOrientation {
     NO_ORIENTATION = 0,   ///< no flags

@@ -7,6 +7,7 @@
 #include <Inventor/SbVec2f.h>
 
 class PbFaultLine;
+class PoMeshFilled;
 class PbTriangleMesh2D;
 
 /**
@@ -40,6 +41,8 @@ public:
    */
   virtual void getLimitIndices(PbArrayOfInt& limitNodes, PbArrayOfInt& limitSizes) const;
   virtual int hasSidesNormals() const { return 0; }
+  /** Asks @p node to draw this mesh with the filled builder of its kind (none for an unknown kind). */
+  virtual void meshFilled(PoMeshFilled* node) const { (void)node; }
   /**
    * A new triangle mesh of this surface cut along the clean edges of @p fault (the caller owns
    * it), or null with a posted message. @p splitSegments refines the fault edges until each piece

@@ -1,6 +1,8 @@
 // Rectilinear 2D grid: per-axis coordinates and location by bisection.
 #include <Gridlux/mesh/PbParalCartesianGrid2D.h>
 
+#include <Gridlux/representations/PoMeshFilled.h>
+
 #include <Gridlux/base/PoDebugError.h>
 
 #include <algorithm>
@@ -177,4 +179,10 @@ const PbCell* PbParalCartesianGrid2D::findContainingCellProtected(const SbVec3f&
   const PbCell* cell = fillCell(i, j);
   cell->locatePoint(point, tolerance, pcoord);
   return cell;
+}
+
+void PbParalCartesianGrid2D::meshFilled(PoMeshFilled* node) const
+{
+  if (node)
+    node->paralCartGridFilled(this);
 }

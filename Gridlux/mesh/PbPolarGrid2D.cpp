@@ -1,6 +1,8 @@
 // Polar 2D grid: nodes from radii and angles, quadrangle cells between them.
 #include <Gridlux/mesh/PbPolarGrid2D.h>
 
+#include <Gridlux/representations/PoMeshFilled.h>
+
 #include <Gridlux/base/PoDebugError.h>
 
 #include <algorithm>
@@ -121,4 +123,10 @@ void PbPolarGrid2D::updateBoundingBox()
   m_boundingBox.makeEmpty();
   for (int n = 0; n < m_numMeshNodes; n++)
     m_boundingBox.extendBy(SbVec3f(m_px[n], m_py[n], m_zCoord ? m_zCoord[n] : 0.0f));
+}
+
+void PbPolarGrid2D::meshFilled(PoMeshFilled* node) const
+{
+  if (node)
+    node->polarGridFilled(this);
 }

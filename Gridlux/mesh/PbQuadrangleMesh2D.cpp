@@ -1,6 +1,8 @@
 // Quadrangle surface mesh: four indices per cell, cells read without the type list.
 #include <Gridlux/mesh/PbQuadrangleMesh2D.h>
 
+#include <Gridlux/representations/PoMeshFilled.h>
+
 #include <Gridlux/base/PoDebugError.h>
 
 PbQuadrangleMesh2D::PbQuadrangleMesh2D(int isDataDuplicate) : PbIndexedMesh2D(isDataDuplicate) {}
@@ -40,4 +42,10 @@ const PbCell* PbQuadrangleMesh2D::getCell(int cellIndex) const
   if (cellIndex < 0 || cellIndex >= m_numMeshCells)
     return nullptr;
   return setQuadrangle(cellIndex, 4 * cellIndex);
+}
+
+void PbQuadrangleMesh2D::meshFilled(PoMeshFilled* node) const
+{
+  if (node)
+    node->quadrangleMeshFilled(this);
 }

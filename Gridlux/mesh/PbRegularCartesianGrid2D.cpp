@@ -1,6 +1,8 @@
 // Regular 2D grid: nodes from a box and steps, direct cell location.
 #include <Gridlux/mesh/PbRegularCartesianGrid2D.h>
 
+#include <Gridlux/representations/PoMeshFilled.h>
+
 #include <Gridlux/base/PoDebugError.h>
 
 #include <algorithm>
@@ -195,4 +197,10 @@ const PbCell* PbRegularCartesianGrid2D::findContainingCellProtected(const SbVec3
   const PbCell* cell = fillCell(i, j);
   cell->locatePoint(point, tolerance, pcoord);
   return cell;
+}
+
+void PbRegularCartesianGrid2D::meshFilled(PoMeshFilled* node) const
+{
+  if (node)
+    node->regularCartGridFilled(this);
 }

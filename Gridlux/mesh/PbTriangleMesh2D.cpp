@@ -1,6 +1,8 @@
 // Triangle surface mesh: index triples, or the Delaunay triangulation of the given points.
 #include <Gridlux/mesh/PbTriangleMesh2D.h>
 
+#include <Gridlux/representations/PoMeshFilled.h>
+
 #include <Gridlux/base/PoDebugError.h>
 #include <Gridlux/mesh/PiVoronoi2D.h>
 
@@ -90,4 +92,10 @@ const PbCell* PbTriangleMesh2D::findContainingCellProtected(const SbVec3f& point
       return &m_triangleCell;
   }
   return nullptr;
+}
+
+void PbTriangleMesh2D::meshFilled(PoMeshFilled* node) const
+{
+  if (node)
+    node->triangleMeshFilled(this);
 }

@@ -10,7 +10,9 @@
 #include <Gridlux/attributes/PoNonLinearDataMapping2.h>
 #include <Gridlux/mesh/PbMesh.h>
 #include <Gridlux/mesh/nodes/PoMeshElement.h>
+#include <Gridlux/representations/algorithms/PiContouringFilled.h>
 #include <Gridlux/representations/algorithms/PiFieldwork.h>
+#include <Gridlux/representations/algorithms/PiTextureContouring.h>
 
 #include <Inventor/misc/SoState.h>
 #include <Inventor/nodekits/SoAppearanceKit.h>
@@ -61,6 +63,15 @@ PoMesh::~PoMesh()
   changeConnection(m_isovaluesList, nullptr);
   delete[] m_adjusted;
   delete[] m_scratchVec;
+  delete m_contouringFilled;
+  delete m_textureContouring;
+}
+
+PiContouringFilled* PoMesh::getContouringFilled()
+{
+  if (!m_contouringFilled)
+    m_contouringFilled = new PiContouringFilled;
+  return m_contouringFilled;
 }
 
 SbBool PoMesh::setUpConnections(SbBool onOff, SbBool doItAlways)
@@ -229,8 +240,16 @@ void PoMesh::preRebuild()
     m_coloring = COLOR_MAPPING;
 
   // Texels of the band texture must stay unfiltered, or neighbouring bands blend.
-  set("appearance.complexity", m_coloring == COLOR_TEXTURE_CONTOURING ? "textureQuality 0.1"
-                                                                      : "textureQuality 0.5");
+  if (m_coloring == COLOR_TEXTURE_CONTOURING) {
+    set("appearance.complexity", "textureQuality 0.1");
+    if (!m_textureContouring)
+      m_textureContouring = new PiTextureContouring;
+    m_textureContouring->setDataMapping(m_dataMappingInForce);
+    m_textureContouring->setIsovaluesList(m_isovaluesListInForce);
+    m_textureContouring->buildTexture();
+  } else {
+    set("appearance.complexity", "textureQuality 0.5");
+  }
 
   const bool hasSet = m_meshInForce && valuesIndex.getValue() >= 0 &&
                       m_meshInForce->getValuesSet(valuesIndex.getValue()) != nullptr;

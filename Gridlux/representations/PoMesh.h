@@ -15,6 +15,8 @@
 class PbMesh;
 class PbDataMapping;
 class PoCellFilter;
+class PiContouringFilled;
+class PiTextureContouring;
 class SoCoordinate3;
 class SoMaterial;
 
@@ -104,6 +106,10 @@ protected:
   void addDataMappingInCache();
   void addIsovaluesListInCache(int force);
 
+  /** The band cutter and the band texture, made on first use and kept with the node. */
+  PiContouringFilled* getContouringFilled();
+  PiTextureContouring* getTextureContouring() const { return m_textureContouring; }
+
   /** Grows the class-wide scratch arrays to hold at least @p num entries. */
   static float* allocPoints(int num);
   static float* allocPointValues(int num);
@@ -141,6 +147,9 @@ private:
   PbIsovaluesList* m_isovaluesList = nullptr;
 
   PbLinearDataMapping m_defaultDataMapping;
+
+  PiContouringFilled* m_contouringFilled = nullptr;
+  PiTextureContouring* m_textureContouring = nullptr;
 
   float* m_adjusted = nullptr;
   int m_numAdjusted = 0;

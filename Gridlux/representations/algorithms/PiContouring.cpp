@@ -17,37 +17,6 @@
 
 namespace {
 
-// Cells of a structured grid, straight from the node indices.
-struct GridLoop {
-  int numX, numY;
-  template <class F> void operator()(F&& f) const
-  {
-    int nodes[4];
-    for (int i = 0; i + 1 < numX; ++i) {
-      for (int j = 0; j + 1 < numY; ++j) {
-        nodes[0] = i * numY + j;
-        nodes[1] = nodes[0] + numY;
-        nodes[2] = nodes[1] + 1;
-        nodes[3] = nodes[0] + 1;
-        f(nodes, 4);
-      }
-    }
-  }
-};
-
-// Triangles and quadrangles recorded from an unstructured mesh, four slots each.
-struct ElementLoop {
-  const int* slots;
-  int numElems;
-  template <class F> void operator()(F&& f) const
-  {
-    for (int e = 0; e < numElems; ++e) {
-      const int* nodes = slots + 4 * e;
-      f(nodes, nodes[3] < 0 ? 3 : 4);
-    }
-  }
-};
-
 inline float dist2(const float* a, const float* b)
 {
   const float dx = a[0] - b[0], dy = a[1] - b[1];
@@ -248,6 +217,7 @@ void PiContouring::computeBands(const float* values)
     }
   }
   m_band.resize(m_numNodes);
+  m_numIsoBands = getNumIsovalues() + 1;
   const float* iso = m_isoSorted.data();
   const int numIso = getNumIsovalues();
   for (int n = 0; n < m_numNodes; ++n) {
@@ -261,6 +231,18 @@ void PiContouring::computeBands(const float* values)
 }
 
 int PiContouring::computeCrossings(const float* values)
+{
+  if (!prepareCrossings(values))
+    return 0;
+  forEachCell([this](const int* nodes, int numNodes, int bMin, int bMax) {
+    // Most cells lie within one band: nothing crosses them.
+    if (bMin != bMax)
+      crossElement(nodes, numNodes);
+  });
+  return 1;
+}
+
+int PiContouring::prepareCrossings(const float* values)
 {
   m_crossPoints.clear();
   m_crossCoords.clear();
@@ -295,41 +277,7 @@ int PiContouring::computeCrossings(const float* values)
     size <<= 1;
   m_hash.assign(size, EdgeSlot{-1, -1, -1});
   m_hashUsed = 0;
-
-  if (m_kind == MESH_GRID)
-    crossElements(GridLoop{m_numX, m_numY});
-  else
-    crossElements(ElementLoop{m_elemNodes.data(), m_numElems});
   return 1;
-}
-
-template <class Loop> void PiContouring::crossElements(const Loop& loop)
-{
-  loop([this](const int* nodes, int numNodes) {
-    const int* band = m_band.data();
-    int b0 = band[nodes[0]], bMin = b0, bMax = b0, deleted = b0 < 0;
-    for (int k = 1; k < numNodes; ++k) {
-      const int b = band[nodes[k]];
-      bMin = std::min(bMin, b);
-      bMax = std::max(bMax, b);
-      deleted += b < 0;
-    }
-    // Most cells lie within one band: nothing crosses them.
-    if (bMin == bMax)
-      return;
-    if (!deleted) {
-      crossElement(nodes, numNodes);
-      return;
-    }
-    // A cell keeps its remaining nodes when they still make a triangle.
-    if (numNodes - deleted < 3)
-      return;
-    int kept[3], m = 0;
-    for (int k = 0; k < numNodes; ++k)
-      if (band[nodes[k]] >= 0)
-        kept[m++] = nodes[k];
-    crossElement(kept, 3);
-  });
 }
 
 void PiContouring::growHash()
@@ -390,6 +338,12 @@ void PiContouring::link(int a, int b)
   pb.link[pb.link[0] < 0 ? 0 : 1] = a;
 }
 
+bool PiContouring::pairsWithLast(const float* P, const float* N, const float* O, const float* R)
+{
+  const float pn = dist2(P, N), pr = dist2(P, R), no = dist2(N, O), ro = dist2(R, O);
+  return (pr <= pn && pr <= no && pr <= ro) || (no <= pn && no <= pr && no <= ro);
+}
+
 void PiContouring::crossElement(const int* nodes, int numNodes)
 {
   const int* band = m_band.data();
@@ -418,9 +372,7 @@ void PiContouring::crossElement(const int* nodes, int numNodes)
       const float* N = c + 3 * pts[1];
       const float* O = c + 3 * pts[2];
       const float* R = c + 3 * pts[3];
-      const float pn = dist2(P, N), pr = dist2(P, R), no = dist2(N, O), ro = dist2(R, O);
-      const bool toR = (pr <= pn && pr <= no && pr <= ro) || (no <= pn && no <= pr && no <= ro);
-      if (toR) {
+      if (pairsWithLast(P, N, O, R)) {
         link(pts[0], pts[3]);
         link(pts[1], pts[2]);
       } else {

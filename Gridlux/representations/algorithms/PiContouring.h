@@ -4,6 +4,7 @@
 
 #include <Gridlux/representations/algorithms/PiFieldwork.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -51,6 +52,11 @@ public:
   void setIsovaluesList(const PbIsovaluesList* list) { m_isoAdjuster.setIsovaluesList(list); }
 
   int getNumNodes() const { return m_numNodes; }
+  const PbDataMapping* getDataMapping() const { return m_dataMapping; }
+  /** Node coordinates recorded by the last setMesh(), z being 0 where none was given. */
+  const float* getNodeX() const { return m_x.data(); }
+  const float* getNodeY() const { return m_y.data(); }
+  const float* getNodeZ() const { return m_z.data(); }
 
 protected:
   /** A crossing of one isovalue with one edge. */
@@ -65,6 +71,32 @@ protected:
    * 0 when there is nothing to cut (no list, no nodes, no values).
    */
   int computeCrossings(const float* values);
+  /**
+   * The first half of computeCrossings(): adjusts and sorts the isovalues, gives each node its
+   * band and empties the crossings; no edge is cut yet. 0 when there is nothing to cut.
+   */
+  int prepareCrossings(const float* values);
+
+  /**
+   * Calls f(nodes, numNodes, bandMin, bandMax) for every cell that keeps at least three nodes:
+   * a quadrangle with one node deleted comes as the triangle of the other three, in cell order.
+   * Bands count the isovalues below a node's value.
+   */
+  template <class F> void forEachCell(F&& f) const;
+
+  /**
+   * First crossing of the edge (p, q) with the isovalue ranks rankLo to rankHi - 1, which
+   * follow it in rank order; computed on the first request, found in the edge hash after.
+   */
+  int edgeCrossings(int p, int q, int rankLo, int rankHi);
+  /**
+   * For four crossings of one isovalue on the four edges of a quadrangle, in edge order:
+   * whether the first pairs with the fourth (and the second with the third) rather than with
+   * the second, so that the pairing keeps the shortest candidate segment.
+   */
+  static bool pairsWithLast(const float* P, const float* N, const float* O, const float* R);
+
+  const int* getBands() const { return m_band.data(); }
   /** Replaces the z of every node recorded by setMesh(). */
   void setZ(const float* z);
   /** Adjusted isovalue of rank @p rank and the list's original value it came from. */
@@ -81,9 +113,8 @@ private:
   void clearMesh();
   void setGridNodes(int numX, int numY);
   void computeBands(const float* values);
-  template <class ElementLoop> void crossElements(const ElementLoop& loop);
+  template <class F> void forEachKept(const int* nodes, int numNodes, F& f) const;
   void crossElement(const int* nodes, int numNodes);
-  int edgeCrossings(int p, int q, int rankLo, int rankHi);
   void link(int a, int b);
   void growHash();
 
@@ -103,6 +134,7 @@ private:
   std::vector<float> m_isoOriginal; ///< the list's value of each sorted entry
   std::vector<int> m_order;
   std::vector<int> m_band;          ///< isovalues below each node's value; -1 for a deleted node
+  int m_numIsoBands = 0;            ///< number of isovalues + 1
 
   // Crossed edges, keyed by their two node indices (smaller first).
   struct EdgeSlot {
@@ -112,5 +144,57 @@ private:
   std::vector<EdgeSlot> m_hash;
   int m_hashUsed = 0;
 };
+
+template <class F> void PiContouring::forEachKept(const int* nodes, int numNodes, F& f) const
+{
+  const int* band = m_band.data();
+  int bMin = band[nodes[0]], bMax = bMin, deleted = bMin < 0;
+  for (int k = 1; k < numNodes; ++k) {
+    const int b = band[nodes[k]];
+    bMin = b < bMin ? b : bMin;
+    bMax = b > bMax ? b : bMax;
+    deleted += b < 0;
+  }
+  if (!deleted) {
+    f(nodes, numNodes, bMin, bMax);
+    return;
+  }
+  // A cell keeps its remaining nodes when they still make a triangle.
+  if (numNodes - deleted < 3)
+    return;
+  int kept[3], m = 0;
+  bMin = m_numIsoBands;
+  bMax = 0;
+  for (int k = 0; k < numNodes; ++k) {
+    const int b = band[nodes[k]];
+    if (b >= 0) {
+      kept[m++] = nodes[k];
+      bMin = b < bMin ? b : bMin;
+      bMax = b > bMax ? b : bMax;
+    }
+  }
+  f(kept, 3, bMin, bMax);
+}
+
+template <class F> void PiContouring::forEachCell(F&& f) const
+{
+  if (m_kind == MESH_GRID) {
+    int nodes[4];
+    for (int i = 0; i + 1 < m_numX; ++i) {
+      for (int j = 0; j + 1 < m_numY; ++j) {
+        nodes[0] = i * m_numY + j;
+        nodes[1] = nodes[0] + m_numY;
+        nodes[2] = nodes[1] + 1;
+        nodes[3] = nodes[0] + 1;
+        forEachKept(nodes, 4, f);
+      }
+    }
+  } else if (m_kind == MESH_ELEMENTS) {
+    for (int e = 0; e < m_numElems; ++e) {
+      const int* nodes = &m_elemNodes[4 * static_cast<size_t>(e)];
+      forEachKept(nodes, nodes[3] < 0 ? 3 : 4, f);
+    }
+  }
+}
 
 #endif
