@@ -263,8 +263,10 @@ void PoMesh::postRebuild()
   if (m_coloring == COLOR_TEXTURE_CONTOURING) {
     SoBaseKit* app = static_cast<SoBaseKit*>(getPart("appearance", TRUE));
     // A white base keeps the texture's colours from being darkened by an inherited one.
-    if (app && !app->getPart("material", FALSE))
+    if (app && !app->getPart("material", FALSE)) {
       set("appearance.material", "diffuseColor 1 1 1");
+      m_ownsMaterialPart = 1;
+    }
   }
 }
 

@@ -124,6 +124,9 @@ protected:
   /** Material made by the last mapColor(); owned by the part it is put in. */
   SoMaterial* m_material = nullptr;
   SoCoordinate3* m_coordinates = nullptr;
+  /** The material part holds a material this node made (generated, or the white one under a
+   *  texture), so that a later build without one may clear it; a user's part is left alone. */
+  int m_ownsMaterialPart = 0;
 
   // Class-wide scratch shared by every representation (rebuilds never run concurrently).
   static float* m_points; ///< three floats per point

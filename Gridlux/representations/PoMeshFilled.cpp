@@ -59,9 +59,9 @@ void PoMeshFilled::rebuild()
   m_texture = nullptr;
   if (!mesh || mesh->isEmpty()) {
     setAnyPart("appearance.texture2", nullptr);
-    if (m_hasOwnMaterial)
+    if (m_ownsMaterialPart)
       setAnyPart("appearance.material", nullptr);
-    m_hasOwnMaterial = 0;
+    m_ownsMaterialPart = 0;
     setAnyPart("groupFilled", nullptr);
     postRebuild();
     return;
@@ -91,11 +91,14 @@ void PoMeshFilled::rebuild()
 
   setAnyPart("appearance.texture2", m_texture);
   // The user's own material part stays unless a generated one replaced it.
-  if (m_material || m_hasOwnMaterial)
+  if (m_material || m_ownsMaterialPart)
     setAnyPart("appearance.material", m_material);
-  m_hasOwnMaterial = m_material != nullptr;
+  m_ownsMaterialPart = m_material != nullptr;
   setAnyPart("groupFilled", m_group);
-  deleteTransparencyParts(m_dataMappingInForce, m_material, m_materialBinding, m_group);
+  // Only mapped transparency deletes faces: a fresh material's one default transparency of 0
+  // would otherwise turn a one-cell mesh into strips for nothing.
+  if (m_dataMappingInForce && m_dataMappingInForce->isTransparencyEnabled())
+    deleteTransparencyParts(m_dataMappingInForce, m_material, m_materialBinding, m_group);
   m_group->unref();
   m_group = nullptr;
   postRebuild();

@@ -87,7 +87,6 @@ private:
   SoGroup* m_group = nullptr;
   SoMaterialBinding* m_materialBinding = nullptr;
   SoNode* m_texture = nullptr;
-  int m_hasOwnMaterial = 0; ///< the material part is one this node generated
 
   // The mesh being drawn and its inputs, set by the kind's entry point.
   const float* m_values = nullptr;
