@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -74,6 +75,32 @@ TEST(IsovalueListAdjust, OnePassOverTheValuesAgreesWithTheTieBreakOfEachIsovalue
   adjuster.setIsovaluesList(&off);
   adjuster.adjust(static_cast<int>(a.size()), a.data());
   EXPECT_FALSE(adjuster.isAdjusted());
+}
+
+TEST(IsovalueListAdjust, BandCountsAndLevelHitsAgreeWithAPlainSearch)
+{
+  // Few levels take the level-by-level pass, many the search per value: both must agree
+  // with std::lower_bound, NaN counting nothing.
+  std::vector<float> values;
+  for (int i = 0; i < 3000; ++i)
+    values.push_back(std::sin(0.37f * i) * 3.0f);
+  values[17] = NAN;
+  for (int numLevels : {1, 7, 48, 49, 200}) {
+    std::vector<float> levels;
+    for (int k = 0; k < numLevels; ++k)
+      levels.push_back(-2.9f + 5.8f * k / std::max(1, numLevels - 1) + 1e-3f);
+    std::vector<int> counts(values.size(), -7);
+    countBelowAll(levels.data(), numLevels, values.data(), int(values.size()), counts.data());
+    for (size_t i = 0; i < values.size(); ++i) {
+      const int expected = std::isnan(values[i]) ? 0
+        : int(std::lower_bound(levels.begin(), levels.end(), values[i]) - levels.begin());
+      ASSERT_EQ(counts[i], expected) << numLevels << " levels, value " << values[i];
+    }
+    EXPECT_FALSE(anyValueOnLevel(levels.data(), numLevels, values.data(), int(values.size())));
+    std::vector<float> withHit = values;
+    withHit[2999] = levels[numLevels / 2];
+    EXPECT_TRUE(anyValueOnLevel(levels.data(), numLevels, withHit.data(), int(withHit.size())));
+  }
 }
 
 // Distance from p to the segment line through a and b.

@@ -37,6 +37,8 @@ void PiContouring::clearMesh()
 {
   m_kind = MESH_NONE;
   m_numNodes = m_numX = m_numY = m_numElems = 0;
+  m_rectilinear = false;
+  m_hasZ = false;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -80,6 +82,8 @@ void PiContouring::setMesh(const PbRegularCartesianGrid2D* mesh, const float* z)
   float xmin, ymin, xmax, ymax;
   mesh->getGeometry(numX, numY, xmin, ymin, xmax, ymax);
   setGridNodes(numX, numY);
+  m_rectilinear = true;
+  m_hasZ = z != nullptr;
   const double dx = numX > 1 ? (static_cast<double>(xmax) - xmin) / (numX - 1) : 0.0;
   const double dy = numY > 1 ? (static_cast<double>(ymax) - ymin) / (numY - 1) : 0.0;
   for (int i = 0; i < numX; ++i) {
@@ -121,6 +125,8 @@ void PiContouring::setMesh(const PbParalCartesianGrid2D* mesh, const float* z)
   if (!mesh || mesh->isEmpty())
     return;
   setGridNodes(mesh->getNumX(), mesh->getNumY());
+  m_rectilinear = true;
+  m_hasZ = z != nullptr;
   // Once per node, not per cell: the grid's own coordinate rule stays in one place.
   for (int n = 0; n < m_numNodes; ++n) {
     const SbVec3f p = mesh->getNodeCoord(n);
@@ -190,8 +196,10 @@ void PiContouring::setMesh(const PbQuadrangleMesh2D* mesh, const float* z)
 
 void PiContouring::setZ(const float* z)
 {
-  if (z && m_numNodes > 0)
+  if (z && m_numNodes > 0) {
     m_z.assign(z, z + m_numNodes);
+    m_hasZ = true;
+  }
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -218,15 +226,17 @@ void PiContouring::computeBands(const float* values)
   }
   m_band.resize(m_numNodes);
   m_numIsoBands = getNumIsovalues() + 1;
-  const float* iso = m_isoSorted.data();
-  const int numIso = getNumIsovalues();
+  countBelowAll(m_isoSorted.data(), getNumIsovalues(), values, m_numNodes, m_band.data());
+  // NaN nodes and nodes in a deleted zone have no band (a select, so the loop vectorises).
+  int* band = m_band.data();
   for (int n = 0; n < m_numNodes; ++n) {
     const float v = values[n];
-    if (std::isnan(v) || (deleteBelow && !(v > minValue)) || (deleteAbove && !(v < maxValue))) {
-      m_band[n] = -1;
-      continue;
-    }
-    m_band[n] = static_cast<int>(std::lower_bound(iso, iso + numIso, v) - iso);
+    bool drop = v != v;
+    if (deleteBelow)
+      drop |= !(v > minValue);
+    if (deleteAbove)
+      drop |= !(v < maxValue);
+    band[n] = drop ? -1 : band[n];
   }
 }
 
@@ -289,8 +299,8 @@ void PiContouring::growHash()
   for (const EdgeSlot& s : old) {
     if (s.lo < 0)
       continue;
-    const uint64_t size = m_hash.size();
-    uint64_t h = (((s.hi + 1) % size) * ((s.lo + 1) % size) + s.hi + s.lo) % size;
+    // Sizes are powers of two: the modulo of the hash is a mask.
+    uint64_t h = ((uint64_t(s.hi + 1) & mask) * (uint64_t(s.lo + 1) & mask) + s.hi + s.lo) & mask;
     while (m_hash[h].lo >= 0)
       h = (h + 1) & mask;
     m_hash[h] = s;
@@ -302,10 +312,10 @@ int PiContouring::edgeCrossings(int p, int q, int rankLo, int rankHi)
   const int lo = std::min(p, q), hi = std::max(p, q);
   if (2 * (m_hashUsed + 1) > static_cast<int>(m_hash.size()))
     growHash();
-  const uint64_t size = m_hash.size();
-  const uint64_t mask = size - 1;
-  uint64_t h = ((static_cast<uint64_t>(hi + 1) % size) * (static_cast<uint64_t>(lo + 1) % size) +
-                static_cast<uint64_t>(hi) + lo) % size;
+  // Sizes are powers of two: the modulo of the hash is a mask.
+  const uint64_t mask = m_hash.size() - 1;
+  uint64_t h = ((static_cast<uint64_t>(hi + 1) & mask) * (static_cast<uint64_t>(lo + 1) & mask) +
+                static_cast<uint64_t>(hi) + lo) & mask;
   while (m_hash[h].lo >= 0) {
     if (m_hash[h].lo == lo && m_hash[h].hi == hi)
       return m_hash[h].firstPoint; // shared with a cell already cut

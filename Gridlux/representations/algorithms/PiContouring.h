@@ -83,6 +83,15 @@ protected:
    * Bands count the isovalues below a node's value.
    */
   template <class F> void forEachCell(F&& f) const;
+  /** forEachCell()'s work for one cell: @p f gets its kept nodes and band range, if any. */
+  template <class F> void forEachKept(const int* nodes, int numNodes, F& f) const;
+  /**
+   * Whether the mesh is a grid of axis-aligned rectangles in the plane z = 0, and its node counts
+   * (nodes run along y fastest). Neighbouring cells of one band then join into one rectangle.
+   */
+  bool isFlatRectilinearGrid() const { return m_kind == MESH_GRID && m_rectilinear && !m_hasZ; }
+  int getGridNumX() const { return m_numX; }
+  int getGridNumY() const { return m_numY; }
 
   /**
    * First crossing of the edge (p, q) with the isovalue ranks rankLo to rankHi - 1, which
@@ -113,7 +122,6 @@ private:
   void clearMesh();
   void setGridNodes(int numX, int numY);
   void computeBands(const float* values);
-  template <class F> void forEachKept(const int* nodes, int numNodes, F& f) const;
   void crossElement(const int* nodes, int numNodes);
   void link(int a, int b);
   void growHash();
@@ -125,6 +133,8 @@ private:
   int m_numNodes = 0;
   int m_numX = 0;
   int m_numY = 0;
+  bool m_rectilinear = false;
+  bool m_hasZ = false;
   std::vector<float> m_x, m_y, m_z;
   std::vector<int> m_elemNodes;  ///< four slots per element, the fourth -1 for a triangle
   int m_numElems = 0;

@@ -25,7 +25,11 @@ void PiContouringFilled::fillSurf(const float* values, const float* z, SoGroup* 
     setZ(z);
   if (!prepareCrossings(values))
     return;
-  forEachCell([this](const int* nodes, int numNodes, int bMin, int bMax) { fillCell(nodes, numNodes, bMin, bMax); });
+  auto cell = [this](const int* nodes, int numNodes, int bMin, int bMax) { fillCell(nodes, numNodes, bMin, bMax); };
+  if (isFlatRectilinearGrid())
+    fillRectilinearGrid();
+  else
+    forEachCell(cell);
   if (m_faceBand.empty())
     return;
 
@@ -71,6 +75,49 @@ void PiContouringFilled::fillSurf(const float* values, const float* z, SoGroup* 
   group->addChild(binding);
   group->addChild(coords);
   group->addChild(faces);
+}
+
+void PiContouringFilled::fillRectilinearGrid()
+{
+  // Most cells of a large grid lie inside one band. A run of such cells along y makes one
+  // rectangle, listed with every node of its two long sides so that the faces of the cut cells
+  // beside it meet it at shared vertices (no cracks). Cut cells go one by one.
+  const int numX = getGridNumX(), numY = getGridNumY();
+  const int* band = getBands();
+  auto cell = [this](const int* nodes, int numNodes, int bMin, int bMax) { fillCell(nodes, numNodes, bMin, bMax); };
+  auto flush = [this, numY](int i, int jStart, int jEnd, int b) {
+    // Cells jStart to jEnd - 1 of column i: up the far side, back down the near one.
+    m_face.clear();
+    const int near = i * numY, far = near + numY;
+    m_face.push_back(near + jStart);
+    for (int j = jStart; j <= jEnd; ++j)
+      m_face.push_back(far + j);
+    for (int j = jEnd; j > jStart; --j)
+      m_face.push_back(near + j);
+    emitFace(m_face.data(), static_cast<int>(m_face.size()), b);
+  };
+  int nodes[4];
+  for (int i = 0; i + 1 < numX; ++i) {
+    int runStart = -1, runBand = -1;
+    for (int j = 0; j + 1 < numY; ++j) {
+      nodes[0] = i * numY + j;
+      nodes[1] = nodes[0] + numY;
+      nodes[2] = nodes[1] + 1;
+      nodes[3] = nodes[0] + 1;
+      const int b = band[nodes[0]];
+      const bool whole = b >= 0 && band[nodes[1]] == b && band[nodes[2]] == b && band[nodes[3]] == b;
+      if (whole && runStart >= 0 && b == runBand)
+        continue;
+      if (runStart >= 0)
+        flush(i, runStart, j, runBand);
+      runStart = whole ? j : -1;
+      runBand = b;
+      if (!whole)
+        forEachKept(nodes, 4, cell);
+    }
+    if (runStart >= 0)
+      flush(i, runStart, numY - 1, runBand);
+  }
 }
 
 void PiContouringFilled::bandColors()

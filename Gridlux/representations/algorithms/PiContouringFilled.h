@@ -51,6 +51,7 @@ private:
   };
 
   void fillCell(const int* nodes, int numNodes, int bMin, int bMax);
+  void fillRectilinearGrid();
   void buildRing(const int* nodes, int numNodes);
   void emitBandsOfRing(int bMin, int bMax);
   bool cutAlongChords(int bMin, int bMax);

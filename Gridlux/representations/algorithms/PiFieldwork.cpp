@@ -31,7 +31,57 @@ double nearestGapAbove(const Arrays& a, float iso, double above)
   return best;
 }
 
+// Blocks small enough to stay in the first-level cache while every level passes over them.
+constexpr int kBlock = 1024;
+// Up to this many levels, a pass per level beats a search per value.
+constexpr int kFewLevels = 48;
+
 } // namespace
+
+void countBelowAll(const float* sorted, int numSorted, const float* values, int num, int* out)
+{
+  if (numSorted > kFewLevels) {
+    for (int i = 0; i < num; ++i)
+      out[i] = countBelow(sorted, numSorted, values[i]);
+    return;
+  }
+  for (int start = 0; start < num; start += kBlock) {
+    const int end = std::min(num, start + kBlock);
+    for (int i = start; i < end; ++i)
+      out[i] = 0;
+    for (int k = 0; k < numSorted; ++k) {
+      const float level = sorted[k];
+      for (int i = start; i < end; ++i)
+        out[i] += level < values[i]; // false for NaN
+    }
+  }
+}
+
+bool anyValueOnLevel(const float* levels, int numLevels, const float* values, int num)
+{
+  if (numLevels > kFewLevels) {
+    std::vector<float> sorted(levels, levels + numLevels);
+    std::sort(sorted.begin(), sorted.end());
+    for (int i = 0; i < num; ++i) {
+      const int k = countBelow(sorted.data(), numLevels, values[i]);
+      if (k < numLevels && sorted[k] == values[i])
+        return true;
+    }
+    return false;
+  }
+  for (int start = 0; start < num; start += kBlock) {
+    const int end = std::min(num, start + kBlock);
+    int hits = 0;
+    for (int k = 0; k < numLevels; ++k) {
+      const float level = levels[k];
+      for (int i = start; i < end; ++i)
+        hits |= level == values[i];
+    }
+    if (hits)
+      return true;
+  }
+  return false;
+}
 
 int PiFieldwork::adjustIsovalMultiple(int numA, const float* valuesA, int numB, const float* valuesB,
                                       int numC, const float* valuesC, float& isoValue)
@@ -89,6 +139,15 @@ int PiFieldwork::adjust(int numA, const float* valuesA, int numB, const float* v
     return 0;
   m_adjusted.assign(iso, iso + num);
 
+  // Values that fall exactly on a level are rare: find out first with a cheap pass.
+  const float* lists[3] = {valuesA, valuesB, valuesC};
+  const int sizes[3] = {numA, numB, numC};
+  bool anyOnLevel = false;
+  for (int a = 0; a < 3 && !anyOnLevel; ++a)
+    anyOnLevel = lists[a] && sizes[a] > 0 && anyValueOnLevel(iso, num, lists[a], sizes[a]);
+  if (!anyOnLevel)
+    return num;
+
   // One pass over the values gathers, per sorted isovalue, how many values equal it and, per
   // gap between consecutive isovalues, the smallest and largest value strictly inside. That
   // is all the tie-break needs, so a large mesh is read once whatever the number of levels.
@@ -111,7 +170,7 @@ int PiFieldwork::adjust(int numA, const float* valuesA, int numB, const float* v
       ++total;
       if (std::isnan(v))
         continue;
-      const int k = static_cast<int>(std::lower_bound(sorted, sorted + m, v) - sorted);
+      const int k = countBelow(sorted, m, v);
       if (k < m && sorted[k] == v) {
         ++m_equal[k];
         anyEqual = 1;

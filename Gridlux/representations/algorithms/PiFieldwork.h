@@ -7,6 +7,34 @@
 class PbIsovaluesList;
 
 /**
+ * Number of entries of the ascending array @p sorted that are below @p v (the lower-bound
+ * position). Branch-free: the contouring runs it once per node of meshes of millions of nodes,
+ * where the mispredicted branches of an ordinary binary search cost more than the compares.
+ */
+inline int countBelow(const float* sorted, int num, float v)
+{
+  if (num <= 0)
+    return 0;
+  const float* base = sorted;
+  int len = num;
+  while (len > 1) {
+    const int half = len / 2;
+    base = base[half - 1] < v ? base + half : base;
+    len -= half;
+  }
+  return static_cast<int>(base - sorted) + (*base < v);
+}
+
+/**
+ * countBelow() for each of the @p num values into @p out. With few levels the counts are
+ * summed level by level over blocks of values, which vectorises; with many, each value is
+ * searched. NaN counts 0.
+ */
+void countBelowAll(const float* sorted, int numSorted, const float* values, int num, int* out);
+/** Whether some value of @p values equals some entry of @p levels (any order). */
+bool anyValueOnLevel(const float* levels, int numLevels, const float* values, int num);
+
+/**
  * @brief Keeps an adjusted copy of an isovalues list in which no isovalue equals a node value.
  *
  * A contour through a node would make the crossing of two edges coincide and the polyline
