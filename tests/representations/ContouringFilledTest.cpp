@@ -40,6 +40,7 @@ Bands fill(PiContouringFilled& cutter, const float* values)
   SoMaterial* material = new SoMaterial;
   material->ref();
   SoMaterialBinding* binding = new SoMaterialBinding;
+  binding->ref(); // not put in the group when there is nothing to draw
   cutter.fillSurf(values, nullptr, group, material, binding);
   Bands out;
   for (int i = 0; i < group->getNumChildren(); ++i) {
@@ -64,6 +65,7 @@ Bands fill(PiContouringFilled& cutter, const float* values)
   }
   out.colors.assign(material->diffuseColor.getValues(0), material->diffuseColor.getValues(0) + material->diffuseColor.getNum());
   material->unref();
+  binding->unref();
   group->unref();
   return out;
 }
