@@ -1,4 +1,6 @@
 // Rebuild protocol of the node base, driven through a small test kit and real actions.
+#include "support/SceneText.h"
+
 #include <Gridlux/attributes/PbLinearDataMapping.h>
 #include <Gridlux/attributes/PbDomain.h>
 #include <Gridlux/attributes/PbMiscTextAttr.h>
@@ -9,13 +11,9 @@
 #include <Gridlux/base/PoNode.h>
 
 #include <Inventor/SbRotation.h>
-#include <Inventor/SoDB.h>
-#include <Inventor/SoInput.h>
-#include <Inventor/SoOutput.h>
 #include <Inventor/actions/SoCallbackAction.h>
 #include <Inventor/actions/SoGetBoundingBoxAction.h>
 #include <Inventor/actions/SoSearchAction.h>
-#include <Inventor/actions/SoWriteAction.h>
 #include <Inventor/fields/SoSFFloat.h>
 #include <Inventor/nodes/SoCallback.h>
 #include <Inventor/nodes/SoCube.h>
@@ -183,26 +181,6 @@ protected:
     action.apply(root);
   }
 
-  static std::string writeToString(SoNode* root)
-  {
-    SoOutput out;
-    out.setBuffer(malloc(1024), 1024, realloc);
-    SoWriteAction writer(&out);
-    writer.apply(root);
-    void* buffer = nullptr;
-    size_t size = 0;
-    out.getBuffer(buffer, size);
-    std::string text(static_cast<char*>(buffer), size);
-    free(buffer);
-    return text;
-  }
-
-  static SoSeparator* readFromString(const std::string& text)
-  {
-    SoInput in;
-    in.setBuffer(text.data(), text.size());
-    return SoDB::readAll(&in);
-  }
 };
 
 TEST_F(NodeBase, UpdateAtTraversalRebuildsOnceAfterSeveralChanges)

@@ -1,13 +1,10 @@
 // Figure nodes through the geometry they build: shapes, areas, lengths, files and bad values.
 #include "support/ErrorCatcher.h"
 #include "support/GeometryProbe.h"
+#include "support/SceneText.h"
 
 #include <Gridlux/Gridlux.h>
 
-#include <Inventor/SoDB.h>
-#include <Inventor/SoInput.h>
-#include <Inventor/SoOutput.h>
-#include <Inventor/actions/SoWriteAction.h>
 #include <Inventor/nodekits/SoNodekitCatalog.h>
 #include <Inventor/nodes/SoCoordinate3.h>
 #include <Inventor/nodes/SoFaceSet.h>
@@ -332,20 +329,10 @@ TEST_P(FigureFiles, ReadBackFigureBuildsTheSameGeometry)
   const GeometryProbe before(root);
   ASSERT_FALSE(before.empty());
 
-  SoOutput out;
-  out.setBuffer(malloc(1024), 1024, realloc);
-  SoWriteAction writer(&out);
-  writer.apply(root);
-  void* buffer;
-  size_t size;
-  out.getBuffer(buffer, size);
-  const std::string text(static_cast<char*>(buffer), size);
-  free(buffer);
+  const std::string text = writeToString(root);
 
   ErrorCatcher errors(ErrorCatcher::ALL);
-  SoInput in;
-  in.setBuffer(text.data(), text.size());
-  SoSeparator* copy = SoDB::readAll(&in);
+  SoSeparator* copy = readFromString(text);
   ASSERT_NE(copy, nullptr) << text;
   copy->ref();
   EXPECT_EQ(errors.count(), 0) << text;

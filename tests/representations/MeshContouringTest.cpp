@@ -1,6 +1,7 @@
 // Contour-line node through the geometry it builds: levels, colours, fallbacks and rebuilds.
 #include "support/ErrorCatcher.h"
 #include "support/GeometryProbe.h"
+#include "support/SceneText.h"
 
 #include <Gridlux/attributes/PbIsovaluesList.h>
 #include <Gridlux/attributes/PoIsovaluesList.h>
@@ -10,11 +11,7 @@
 #include <Gridlux/mesh/nodes/PoRegularCartesianGrid2D.h>
 #include <Gridlux/representations/PoMeshContouring.h>
 
-#include <Inventor/SoDB.h>
-#include <Inventor/SoInput.h>
-#include <Inventor/SoOutput.h>
 #include <Inventor/SoPrimitiveVertex.h>
-#include <Inventor/actions/SoWriteAction.h>
 #include <Inventor/nodes/SoGroup.h>
 #include <Inventor/nodes/SoLineSet.h>
 #include <Inventor/nodes/SoSeparator.h>
@@ -295,27 +292,18 @@ TEST_F(MeshContouring, FieldsSurviveAFileRoundTrip)
   contour->annotCrossStatus = PoMeshContouring::DONT_CROSS_CONTOUR;
   contour->zValuesIndex = 2;
   contour->coloringType = PoMesh::COLOR_AVERAGE;
-  SoOutput out;
-  out.setBuffer(malloc(1024), 1024, realloc);
-  SoWriteAction writer(&out);
-  writer.apply(contour);
-  void* buffer;
-  size_t size;
-  out.getBuffer(buffer, size);
-  SoInput in;
-  in.setBuffer(buffer, size);
-  SoNode* read = nullptr;
-  ASSERT_TRUE(SoDB::read(&in, read));
-  ASSERT_TRUE(read && read->isOfType(PoMeshContouring::getClassTypeId()));
-  read->ref();
+  SoSeparator* back = readFromString(writeToString(contour));
+  ASSERT_TRUE(back && back->getNumChildren() == 1);
+  back->ref();
+  SoNode* read = back->getChild(0);
+  ASSERT_TRUE(read->isOfType(PoMeshContouring::getClassTypeId()));
   PoMeshContouring* copy = static_cast<PoMeshContouring*>(read);
   EXPECT_EQ(copy->majorPeriod.getValue(), 4);
   EXPECT_EQ(copy->annotPath.getValue(), PoMeshContouring::VERTICAL_PATH);
   EXPECT_EQ(copy->annotCrossStatus.getValue(), PoMeshContouring::DONT_CROSS_CONTOUR);
   EXPECT_EQ(copy->zValuesIndex.getValue(), 2);
   EXPECT_EQ(copy->coloringType.getValue(), PoMesh::COLOR_AVERAGE);
-  read->unref();
-  free(buffer);
+  back->unref();
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // kind, elevation and rebuilds.
 #include "support/ErrorCatcher.h"
 #include "support/GeometryProbe.h"
+#include "support/SceneText.h"
 
 #include <Gridlux/attributes/PbIsovaluesList.h>
 #include <Gridlux/attributes/PbLinearDataMapping.h>
@@ -18,10 +19,6 @@
 #include <Gridlux/mesh/nodes/PoRegularCartesianGrid2D.h>
 #include <Gridlux/representations/PoMeshFilled.h>
 
-#include <Inventor/SoDB.h>
-#include <Inventor/SoInput.h>
-#include <Inventor/SoOutput.h>
-#include <Inventor/actions/SoWriteAction.h>
 #include <Inventor/nodes/SoComplexity.h>
 #include <Inventor/nodes/SoGroup.h>
 #include <Inventor/nodes/SoIndexedFaceSet.h>
@@ -303,26 +300,17 @@ TEST(MeshFilledFile, ReadsBackAsWritten)
   filled->coloringType = PoMesh::COLOR_TEXTURE_CONTOURING;
   filled->zValuesIndex = 2;
   filled->valuesIndex = 1;
-  SoOutput out;
-  out.setBuffer(malloc(1024), 1024, realloc);
-  SoWriteAction writer(&out);
-  writer.apply(filled);
-  void* buffer;
-  size_t size;
-  out.getBuffer(buffer, size);
-  SoInput in;
-  in.setBuffer(buffer, size);
-  SoNode* read = nullptr;
-  ASSERT_TRUE(SoDB::read(&in, read));
-  ASSERT_TRUE(read && read->isOfType(PoMeshFilled::getClassTypeId()));
-  read->ref();
+  SoSeparator* back = readFromString(writeToString(filled));
+  ASSERT_TRUE(back && back->getNumChildren() == 1);
+  back->ref();
+  SoNode* read = back->getChild(0);
+  ASSERT_TRUE(read->isOfType(PoMeshFilled::getClassTypeId()));
   const PoMeshFilled* copy = static_cast<PoMeshFilled*>(read);
   EXPECT_EQ(copy->coloringType.getValue(), PoMesh::COLOR_TEXTURE_CONTOURING);
   EXPECT_EQ(copy->zValuesIndex.getValue(), 2);
   EXPECT_EQ(copy->valuesIndex.getValue(), 1);
-  read->unref();
+  back->unref();
   filled->unref();
-  free(buffer);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The label field through what it builds: each label's place and justification, its text,
 // the numeric format it follows, domain coordinates, scene files and bad values.
 #include "support/ErrorCatcher.h"
+#include "support/SceneText.h"
 
 #include <Gridlux/attributes/PbDomain.h>
 #include <Gridlux/attributes/PbNumericDisplayFormat.h>
@@ -10,11 +11,7 @@
 #include <Gridlux/text/PoLabelField.h>
 
 #include <Inventor/SbViewportRegion.h>
-#include <Inventor/SoDB.h>
-#include <Inventor/SoInput.h>
-#include <Inventor/SoOutput.h>
 #include <Inventor/actions/SoGetBoundingBoxAction.h>
-#include <Inventor/actions/SoWriteAction.h>
 #include <Inventor/nodes/SoGroup.h>
 #include <Inventor/nodes/SoSeparator.h>
 #include <Inventor/nodes/SoText3.h>
@@ -222,20 +219,10 @@ TEST_F(LabelField, SceneFileRoundTrip)
   note->string.setValue("note");
   m_root->addChild(note);
 
-  SoOutput out;
-  out.setBuffer(malloc(1024), 1024, realloc);
-  SoWriteAction write(&out);
-  write.apply(m_root);
-  void* buffer;
-  size_t size;
-  out.getBuffer(buffer, size);
-  const std::string text(static_cast<char*>(buffer), size);
-  free(buffer);
+  const std::string text = writeToString(m_root);
 
   ErrorCatcher errors(ErrorCatcher::ALL);
-  SoInput in;
-  in.setBuffer(text.data(), text.size());
-  SoSeparator* back = SoDB::readAll(&in);
+  SoSeparator* back = readFromString(text);
   ASSERT_NE(back, nullptr) << text;
   back->ref();
   EXPECT_EQ(errors.count(), 0);
