@@ -119,32 +119,32 @@ void PoMeshFilled::beginBuild()
   m_numX = m_numY = 0;
 }
 
-void PoMeshFilled::cartGridFilled(const PbCartesianGrid2D* mesh)
+template <class Grid> void PoMeshFilled::typedGridFilled(const Grid* mesh)
 {
+  // The cutter reads each kind's coordinates its own way; the building is the same after that.
   beginBuild();
   getContouringFilled()->setMesh(mesh, m_z);
   gridFilled(mesh);
+}
+
+void PoMeshFilled::cartGridFilled(const PbCartesianGrid2D* mesh)
+{
+  typedGridFilled(mesh);
 }
 
 void PoMeshFilled::paralCartGridFilled(const PbParalCartesianGrid2D* mesh)
 {
-  beginBuild();
-  getContouringFilled()->setMesh(mesh, m_z);
-  gridFilled(mesh);
+  typedGridFilled(mesh);
 }
 
 void PoMeshFilled::regularCartGridFilled(const PbRegularCartesianGrid2D* mesh)
 {
-  beginBuild();
-  getContouringFilled()->setMesh(mesh, m_z);
-  gridFilled(mesh);
+  typedGridFilled(mesh);
 }
 
 void PoMeshFilled::polarGridFilled(const PbPolarGrid2D* mesh)
 {
-  beginBuild();
-  getContouringFilled()->setMesh(mesh, m_z);
-  gridFilled(mesh);
+  typedGridFilled(mesh);
 }
 
 void PoMeshFilled::triangleMeshFilled(const PbTriangleMesh2D* mesh)

@@ -60,6 +60,7 @@ protected:
 
 private:
   /** The grid builders serve every structured kind, the node layout being the same. */
+  template <class Grid> void typedGridFilled(const Grid* mesh);
   void gridFilled(const PbGrid2D* mesh);
   void cartGridFilledInhColr();
   void cartGridFilledAvergColr();
