@@ -1,4 +1,6 @@
 // Filled contour bands checked against the field itself: tiling, band limits, colours, saddles.
+#include "support/ErrorCatcher.h"
+
 #include <Gridlux/attributes/PbIsovaluesList.h>
 #include <Gridlux/attributes/PbLinearDataMapping.h>
 #include <Gridlux/base/PoGridlux.h>
@@ -308,6 +310,55 @@ TEST(ContouringFilled, NothingWithoutValuesOrIsovalues)
   EXPECT_TRUE(fill(cutter, nullptr).faces.empty());
   cutter.setMesh(static_cast<const PbMesh2D*>(nullptr), nullptr);
   EXPECT_TRUE(fill(cutter, values).faces.empty());
+}
+
+TEST(ContouringFilled, FreeSurfaceFromStripsIsCutLikeAMesh)
+{
+  PoGridlux::init();
+  // A tilted 3 x 2 sheet given as two strips of one row each (z = x), values = x.
+  SoCoordinate3* coords = new SoCoordinate3;
+  coords->ref();
+  const float xs[] = {0, 1, 2};
+  for (int row = 0; row < 3; ++row)
+    for (int c = 0; c < 3; ++c)
+      coords->point.set1Value(row * 3 + c, SbVec3f(xs[c], float(row), xs[c]));
+  const int strip0[] = {0, 3, 1, 4, 2, 5}; // rows 0 and 1
+  const int strip1[] = {3, 6, 4, 7, 5, 8}; // rows 1 and 2
+  const float values[] = {0, 1, 2, 0, 1, 2, 0, 1, 2};
+  PbIsovaluesList list;
+  const float levels[] = {0.5f, 1.25f};
+  list.setIrregularIsoList(2, levels);
+  PiContouringFilled cutter;
+  cutter.initGeometry();
+  cutter.addStripElems(6, strip0);
+  cutter.addStripElems(6, strip1);
+  cutter.setPoints(9, coords);
+  cutter.setIsovaluesList(&list);
+  const Bands bands = fill(cutter, values);
+  // True area of the sheet is 2 x 2 x sqrt(2); each face's band holds x between its levels.
+  double area = 0;
+  for (size_t f = 0; f < bands.faces.size(); ++f) {
+    const auto& face = bands.faces[f];
+    SbVec3f normal(0, 0, 0);
+    for (size_t k = 1; k + 1 < face.size(); ++k)
+      normal += (bands.points[face[k]] - bands.points[face[0]]).cross(bands.points[face[k + 1]] - bands.points[face[0]]);
+    area += normal.length() / 2;
+    const float lo = cutter.getFaceBands()[f] == 0 ? -1e30f : levels[cutter.getFaceBands()[f] - 1];
+    const float hi = cutter.getFaceBands()[f] == 2 ? 1e30f : levels[cutter.getFaceBands()[f]];
+    for (int index : face) {
+      EXPECT_GE(bands.points[index][0], lo - 1e-5f);
+      EXPECT_LE(bands.points[index][0], hi + 1e-5f);
+    }
+  }
+  EXPECT_NEAR(area, 4 * std::sqrt(2.0), 1e-5);
+
+  // A strip naming a point that was never given is refused, not read.
+  ErrorCatcher errors;
+  const int bad[] = {0, 3, 42};
+  cutter.addStripElems(3, bad);
+  EXPECT_TRUE(fill(cutter, values).faces.empty());
+  EXPECT_GT(errors.count(), 0);
+  coords->unref();
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include <Gridlux/attributes/PbDataMapping.h>
 #include <Gridlux/attributes/PbIsovaluesList.h>
+#include <Gridlux/base/PoDebugError.h>
 #include <Gridlux/mesh/PbCartesianGrid2D.h>
 #include <Gridlux/mesh/PbIndexedMesh2D.h>
 #include <Gridlux/mesh/PbParalCartesianGrid2D.h>
@@ -10,6 +11,8 @@
 #include <Gridlux/mesh/PbQuadrangleMesh2D.h>
 #include <Gridlux/mesh/PbRegularCartesianGrid2D.h>
 #include <Gridlux/mesh/PbTriangleMesh2D.h>
+
+#include <Inventor/nodes/SoCoordinate3.h>
 
 #include <algorithm>
 #include <cmath>
@@ -39,6 +42,7 @@ void PiContouring::clearMesh()
   m_numNodes = m_numX = m_numY = m_numElems = 0;
   m_rectilinear = false;
   m_hasZ = false;
+  m_freeSurface = false;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -194,6 +198,74 @@ void PiContouring::setMesh(const PbQuadrangleMesh2D* mesh, const float* z)
   setMesh(static_cast<const PbIndexedMesh2D*>(mesh), z);
 }
 
+void PiContouring::initGeometry()
+{
+  clearMesh();
+  m_kind = MESH_ELEMENTS;
+  m_freeSurface = true;
+  m_hasZ = true;
+  m_elemNodes.clear();
+}
+
+void PiContouring::addStripElems(int num, const int* strip)
+{
+  if (!m_freeSurface) {
+    PoDebugError::post("PiContouring::addStripElems", "call initGeometry() first");
+    return;
+  }
+  if (num < 3 || !strip)
+    return;
+  for (int k = 0; k < num; ++k) {
+    if (strip[k] < 0) {
+      PoDebugError::post("PiContouring::addStripElems", "negative point index %d in a strip", strip[k]);
+      return;
+    }
+  }
+  // The strip's outline: odd positions going up, then even positions coming back.
+  m_outline.clear();
+  for (int k = 1; k < num; k += 2)
+    m_outline.push_back(strip[k]);
+  for (int k = (num - 1) / 2 * 2; k >= 0; k -= 2)
+    m_outline.push_back(strip[k]);
+  const int m = static_cast<int>(m_outline.size());
+  const int* q = m_outline.data();
+  int k = 1;
+  for (; k + 2 <= m - 1; k += 2) {
+    const int quad[4] = {q[0], q[k], q[k + 1], q[k + 2]};
+    m_elemNodes.insert(m_elemNodes.end(), quad, quad + 4);
+    ++m_numElems;
+  }
+  if (k + 1 == m - 1) {
+    const int tri[4] = {q[0], q[k], q[k + 1], -1};
+    m_elemNodes.insert(m_elemNodes.end(), tri, tri + 4);
+    ++m_numElems;
+  }
+}
+
+void PiContouring::setPoints(int num, const SoCoordinate3* coords)
+{
+  if (!coords || num < 0 || num > coords->point.getNum()) {
+    PoDebugError::post("PiContouring::setPoints", "%d points asked of a coordinate node that has %d", num,
+                       coords ? coords->point.getNum() : 0);
+    return;
+  }
+  if (static_cast<int>(m_x.capacity()) < num) {
+    m_x.reserve(2 * static_cast<size_t>(num));
+    m_y.reserve(2 * static_cast<size_t>(num));
+    m_z.reserve(2 * static_cast<size_t>(num));
+  }
+  m_x.resize(num);
+  m_y.resize(num);
+  m_z.resize(num);
+  const SbVec3f* p = coords->point.getValues(0);
+  for (int n = 0; n < num; ++n) {
+    m_x[n] = p[n][0];
+    m_y[n] = p[n][1];
+    m_z[n] = p[n][2];
+  }
+  m_numNodes = num;
+}
+
 void PiContouring::setZ(const float* z)
 {
   if (z && m_numNodes > 0) {
@@ -259,6 +331,16 @@ int PiContouring::prepareCrossings(const float* values)
   m_values = values;
   if (!values || m_numNodes <= 0 || m_kind == MESH_NONE)
     return 0;
+  if (m_freeSurface) {
+    // Strips name their points before the points are given: check them once here.
+    for (size_t i = 0; i < m_elemNodes.size(); ++i) {
+      const int v = m_elemNodes[i];
+      if (v >= m_numNodes || v < (i % 4 == 3 ? -1 : 0)) {
+        PoDebugError::post("PiContouring::computeCrossings", "a strip names point %d of %d points", v, m_numNodes);
+        return 0;
+      }
+    }
+  }
   const int numIso = m_isoAdjuster.adjust(m_numNodes, values);
   if (numIso <= 0)
     return 0;

@@ -18,6 +18,7 @@ class PbPolarGrid2D;
 class PbQuadrangleMesh2D;
 class PbRegularCartesianGrid2D;
 class PbTriangleMesh2D;
+class SoCoordinate3;
 
 /**
  * @brief Cuts the edges of a 2D mesh's cells at the isovalues and links the cuts cell by cell.
@@ -47,6 +48,17 @@ public:
   void setMesh(const PbIndexedMesh2D* mesh, const float* z);
   void setMesh(const PbTriangleMesh2D* mesh, const float* z);
   void setMesh(const PbQuadrangleMesh2D* mesh, const float* z);
+
+  /**
+   * Contouring of a free surface (a level surface, a section, a skin) instead of a mesh:
+   * initGeometry() empties the elements and points; addStripElems() adds the elements of one
+   * triangle strip of @p num point indices (its outline, fanned from its first point into
+   * quadrangles and a last triangle); setPoints() takes the first @p num points of @p coords.
+   * Values then come one per point.
+   */
+  void initGeometry();
+  void addStripElems(int num, const int* strip);
+  void setPoints(int num, const SoCoordinate3* coords);
 
   void setDataMapping(const PbDataMapping* mapping) { m_dataMapping = mapping; }
   void setIsovaluesList(const PbIsovaluesList* list) { m_isoAdjuster.setIsovaluesList(list); }
@@ -135,6 +147,8 @@ private:
   int m_numY = 0;
   bool m_rectilinear = false;
   bool m_hasZ = false;
+  bool m_freeSurface = false; ///< elements from strips: their indices are checked before use
+  std::vector<int> m_outline;
   std::vector<float> m_x, m_y, m_z;
   std::vector<int> m_elemNodes;  ///< four slots per element, the fourth -1 for a triangle
   int m_numElems = 0;
