@@ -4,6 +4,7 @@
 #include <Gridlux/mesh/PbCell.h>
 #include <Gridlux/mesh/PbMesh.h>
 
+#include <algorithm>
 #include <cmath>
 
 PiCellOctree::PiCellOctree() : m_scale{0, 0, 0}, m_offset{0, 0, 0}, m_numLevels(0) {}
@@ -13,12 +14,27 @@ int PiCellOctree::getFirstNodeOfLevel(int level)
   return ((1 << (3 * level)) - 1) / 7;
 }
 
+namespace {
+
+// Bit b of a slot index moved to bit 3b: the Morton code is three such spreads interleaved.
+struct SpreadTable {
+  int bits[PiCellOctree::SLOTS];
+  SpreadTable()
+  {
+    for (int v = 0; v < PiCellOctree::SLOTS; v++) {
+      bits[v] = 0;
+      for (int b = 0; b < PiCellOctree::MAX_DEPTH; b++)
+        bits[v] |= ((v >> b) & 1) << (3 * b);
+    }
+  }
+};
+const SpreadTable kSpread;
+
+} // namespace
+
 int PiCellOctree::interleave(int x, int y, int z)
 {
-  int m = 0;
-  for (int b = 0; b < MAX_DEPTH; b++)
-    m |= (((x >> b) & 1) << (3 * b)) | (((y >> b) & 1) << (3 * b + 1)) | (((z >> b) & 1) << (3 * b + 2));
-  return m;
+  return kSpread.bits[x & (SLOTS - 1)] | (kSpread.bits[y & (SLOTS - 1)] << 1) | (kSpread.bits[z & (SLOTS - 1)] << 2);
 }
 
 void PiCellOctree::slotOf(const SbVec3f& p, int slot[3]) const
@@ -62,10 +78,13 @@ void PiCellOctree::build(const PbMesh& mesh)
   }
   const int numCells = mesh.getNumCells();
   m_slotBoxes.assign(size_t(numCells) * 6, 0);
+  std::vector<int> present;
+  present.reserve(numCells);
   for (int c = 0; c < numCells; c++) {
     const PbCell* cell = mesh.getCell(c);
     if (!cell)
       continue;
+    present.push_back(c);
     const SbBox3f box = cell->getBoundingBox();
     int lo[3], hi[3];
     slotOf(box.getMin(), lo);
@@ -76,9 +95,8 @@ void PiCellOctree::build(const PbMesh& mesh)
     }
   }
   ensureLevel(0);
-  for (int c = 0; c < numCells; c++)
-    if (mesh.getCell(c))
-      insert(0, 0, 0, 0, c);
+  for (int c : present)
+    insert(0, 0, 0, 0, c);
   m_slotBoxes.clear();
   m_slotBoxes.shrink_to_fit();
 }
@@ -100,11 +118,7 @@ void PiCellOctree::insert(int level, int cx, int cy, int cz, int cell)
 {
   const int node = getFirstNodeOfLevel(level) + interleave(cx, cy, cz);
   if (m_split[node]) {
-    for (int k = 0; k < 8; k++) {
-      const int x = 2 * cx + (k & 1), y = 2 * cy + ((k >> 1) & 1), z = 2 * cz + ((k >> 2) & 1);
-      if (overlaps(level + 1, x, y, z, cell))
-        insert(level + 1, x, y, z, cell);
-    }
+    insertInChildren(level, cx, cy, cz, cell);
     return;
   }
   m_cells[node].push_back(cell);
@@ -128,11 +142,25 @@ void PiCellOctree::split(int node, int level, int cx, int cy, int cz)
   moved.swap(m_cells[node]);
   m_split[node] = 1;
   for (int cell : moved)
-    for (int k = 0; k < 8; k++) {
-      const int x = 2 * cx + (k & 1), y = 2 * cy + ((k >> 1) & 1), z = 2 * cz + ((k >> 2) & 1);
-      if (overlaps(level + 1, x, y, z, cell))
+    insertInChildren(level, cx, cy, cz, cell);
+}
+
+void PiCellOctree::insertInChildren(int level, int cx, int cy, int cz, int cell)
+{
+  // The children that the cell's slot box meets, straight from the box: x fastest, then y,
+  // then z, the order in which the children are numbered.
+  const int shift = MAX_DEPTH - (level + 1);
+  const unsigned char* box = &m_slotBoxes[size_t(cell) * 6];
+  const int c[3] = {cx, cy, cz};
+  int from[3], to[3];
+  for (int a = 0; a < 3; a++) {
+    from[a] = std::max(2 * c[a], box[a] >> shift);
+    to[a] = std::min(2 * c[a] + 1, box[3 + a] >> shift);
+  }
+  for (int z = from[2]; z <= to[2]; z++)
+    for (int y = from[1]; y <= to[1]; y++)
+      for (int x = from[0]; x <= to[0]; x++)
         insert(level + 1, x, y, z, cell);
-    }
 }
 
 int PiCellOctree::getDeepestNode(const SbVec3f& point) const

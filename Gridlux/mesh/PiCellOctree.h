@@ -47,6 +47,7 @@ private:
   void ensureLevel(int level);
   void insert(int level, int cx, int cy, int cz, int cell);
   void split(int node, int level, int cx, int cy, int cz);
+  void insertInChildren(int level, int cx, int cy, int cz, int cell);
   int overlaps(int level, int cx, int cy, int cz, int cell) const;
 
   SbBox3f m_box;
