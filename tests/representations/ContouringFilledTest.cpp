@@ -21,6 +21,7 @@
 
 #include <cmath>
 #include <functional>
+#include <map>
 #include <memory>
 #include <random>
 #include <vector>
@@ -250,6 +251,48 @@ TEST_P(FilledBands, TileTheMeshWithFacesThatStayInOneBand)
 
 INSTANTIATE_TEST_SUITE_P(MeshKinds, FilledBands, ::testing::Range(0, 5),
                          [](const ::testing::TestParamInfo<int>& info) { return std::string(meshCases()[info.param].name); });
+
+TEST(ContouringFilled, FacesMeetEdgeToEdgeWithoutCracks)
+{
+  PoGridlux::init();
+  // Joined cells and cut cells side by side: every face edge inside the grid must be the edge
+  // of exactly one other face. A vertex of one face in the middle of another face's edge (a
+  // crack in the picture) would leave both edges unmatched.
+  PbRegularCartesianGrid2D grid(61, 41, 0.f, 0.f, 3.f, 2.f);
+  std::vector<float> values(grid.getNumNodes());
+  for (int n = 0; n < grid.getNumNodes(); ++n) {
+    const SbVec3f p = grid.getNodeCoord(n);
+    values[n] = wavy(p[0], p[1]);
+  }
+  PbIsovaluesList list;
+  list.setRegularIsoList(-0.8f, 1.4f, 9);
+  PiContouringFilled cutter;
+  cutter.setMesh(&grid, nullptr);
+  cutter.setIsovaluesList(&list);
+  const Bands bands = fill(cutter, values.data());
+  ASSERT_LT(bands.faces.size(), size_t(grid.getNumCells())) << "uncut cells are joined";
+  std::map<std::pair<int, int>, int> edges;
+  for (const auto& face : bands.faces)
+    for (size_t k = 0; k < face.size(); ++k) {
+      const int a = face[k], b = face[(k + 1) % face.size()];
+      ++edges[{std::min(a, b), std::max(a, b)}];
+    }
+  auto onBorder = [&](int a, int b) {
+    const SbVec3f p = bands.points[a], q = bands.points[b];
+    for (int axis = 0; axis < 2; ++axis)
+      for (float side : {0.f, axis ? 2.f : 3.f})
+        if (std::fabs(p[axis] - side) < 1e-6f && std::fabs(q[axis] - side) < 1e-6f)
+          return true;
+    return false;
+  };
+  int unmatched = 0;
+  for (const auto& edge : edges) {
+    if (edge.second == 2 || (edge.second == 1 && onBorder(edge.first.first, edge.first.second)))
+      continue;
+    ++unmatched;
+  }
+  EXPECT_EQ(unmatched, 0);
+}
 
 TEST(ContouringFilled, SaddleCellFollowsTheShortestContourSegments)
 {

@@ -80,22 +80,15 @@ void PiContouringFilled::fillSurf(const float* values, const float* z, SoGroup* 
 void PiContouringFilled::fillRectilinearGrid()
 {
   // Most cells of a large grid lie inside one band. A run of such cells along y makes one
-  // rectangle, listed with every node of its two long sides so that the faces of the cut cells
-  // beside it meet it at shared vertices (no cracks). Cut cells go one by one.
+  // rectangle. Its long sides list the nodes where a face of the neighbouring column has a
+  // corner, so that faces meet at shared vertices (no cracks), and no other node. Cut cells go
+  // one by one; the runs wait until every column's corners are known.
   const int numX = getGridNumX(), numY = getGridNumY();
   const int* band = getBands();
   auto cell = [this](const int* nodes, int numNodes, int bMin, int bMax) { fillCell(nodes, numNodes, bMin, bMax); };
-  auto flush = [this, numY](int i, int jStart, int jEnd, int b) {
-    // Cells jStart to jEnd - 1 of column i: up the far side, back down the near one.
-    m_face.clear();
-    const int near = i * numY, far = near + numY;
-    m_face.push_back(near + jStart);
-    for (int j = jStart; j <= jEnd; ++j)
-      m_face.push_back(far + j);
-    for (int j = jEnd; j > jStart; --j)
-      m_face.push_back(near + j);
-    emitFace(m_face.data(), static_cast<int>(m_face.size()), b);
-  };
+  m_runs.clear();
+  m_breaks.clear();
+  m_breakStart.assign(1, 0);
   int nodes[4];
   for (int i = 0; i + 1 < numX; ++i) {
     int runStart = -1, runBand = -1;
@@ -108,15 +101,56 @@ void PiContouringFilled::fillRectilinearGrid()
       const bool whole = b >= 0 && band[nodes[1]] == b && band[nodes[2]] == b && band[nodes[3]] == b;
       if (whole && runStart >= 0 && b == runBand)
         continue;
-      if (runStart >= 0)
-        flush(i, runStart, j, runBand);
+      if (runStart >= 0) {
+        m_runs.insert(m_runs.end(), {i, runStart, j, runBand});
+        m_breaks.push_back(j);
+      }
       runStart = whole ? j : -1;
       runBand = b;
-      if (!whole)
+      if (m_breaks.size() == static_cast<size_t>(m_breakStart.back()) || m_breaks.back() != j)
+        m_breaks.push_back(j);
+      if (!whole) {
         forEachKept(nodes, 4, cell);
+        m_breaks.push_back(j + 1);
+      }
     }
-    if (runStart >= 0)
-      flush(i, runStart, numY - 1, runBand);
+    if (runStart >= 0) {
+      m_runs.insert(m_runs.end(), {i, runStart, numY - 1, runBand});
+      m_breaks.push_back(numY - 1);
+    }
+    m_breakStart.push_back(static_cast<int>(m_breaks.size()));
+  }
+
+  // Corners of column c strictly between rows js and je, ascending.
+  auto inside = [this, numX](int c, int js, int je, const int*& first, const int*& last) {
+    first = last = nullptr;
+    if (c < 0 || c + 1 >= numX)
+      return;
+    const int* begin = m_breaks.data() + m_breakStart[c];
+    const int* end = m_breaks.data() + m_breakStart[c + 1];
+    first = std::upper_bound(begin, end, js);
+    last = std::lower_bound(first, end, je);
+  };
+  for (size_t r = 0; r < m_runs.size(); r += 4) {
+    const int i = m_runs[r], js = m_runs[r + 1], je = m_runs[r + 2], b = m_runs[r + 3];
+    const int near = i * numY, far = near + numY;
+    const int *first, *last;
+    m_face.clear();
+    m_face.push_back(near + js);
+    m_face.push_back(far + js);
+    inside(i + 1, js, je, first, last);
+    for (const int* p = first; p != last; ++p)
+      if (*p != m_face.back() - far)
+        m_face.push_back(far + *p);
+    m_face.push_back(far + je);
+    m_face.push_back(near + je);
+    inside(i - 1, js, je, first, last);
+    for (const int* p = last; p != first;) {
+      --p;
+      if (*p != m_face.back() - near)
+        m_face.push_back(near + *p);
+    }
+    emitFace(m_face.data(), static_cast<int>(m_face.size()), b);
   }
 }
 

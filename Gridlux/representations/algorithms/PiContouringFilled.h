@@ -65,6 +65,9 @@ private:
   std::vector<int> m_pieces;      ///< ring positions of every piece, one after the other
   std::vector<int> m_pieceStart;  ///< start of each piece in m_pieces, and the end
   std::vector<int> m_scratch;
+  std::vector<int> m_runs;       ///< column, first row, last row, band of each joined run
+  std::vector<int> m_breaks;     ///< rows where a face of a column has a corner, column by column
+  std::vector<int> m_breakStart; ///< start of each column in m_breaks, and the end
   std::vector<SbColor> m_bandColor;
   std::vector<float> m_bandTransparency;
   std::vector<char> m_bandHasColor;
