@@ -10,8 +10,58 @@
 
 namespace {
 
-// The scalar, string and vector sets are singly linked lists of the same shape; these walk any
-// of them. @p data names the set's array, freed only when the mesh allocated it.
+// The scalar, string and vector sets are singly linked lists of the same shape, in increasing
+// index order; these serve any of them. @p data names the set's array, freed only when the mesh
+// allocated it (ownedLength > 0).
+
+template <class Set>
+Set* findSet(Set* head, int index)
+{
+  for (Set* s = head; s && s->index <= index; s = s->next)
+    if (s->index == index)
+      return s;
+  return nullptr;
+}
+
+// The set with @p index; a new empty one is linked in index order and counted when there is none.
+template <class Set>
+Set* findOrLinkSet(Set** head, int index, int& count)
+{
+  Set** link = head;
+  while (*link && (*link)->index < index)
+    link = &(*link)->next;
+  if (*link && (*link)->index == index)
+    return *link;
+  Set* set = new Set();
+  set->index = index;
+  set->next = *link;
+  *link = set;
+  count++;
+  return set;
+}
+
+// Points the set at @p length items of @p source: copied into the set's own array when @p copy
+// (reused when long enough, so that replacing a set does not allocate), else the caller's array.
+template <class Set, class T>
+void holdArray(Set* set, T* Set::*data, const T* source, int length, int copy)
+{
+  if (copy) {
+    if (set->ownedLength < length || set->ownedLength == 0) {
+      delete[] (set->ownedLength ? set->*data : nullptr);
+      set->*data = new T[length > 0 ? length : 1];
+      set->ownedLength = length > 0 ? length : 1;
+    }
+    if (set->*data != source)
+      for (int i = 0; i < length; i++)
+        (set->*data)[i] = source[i];
+  }
+  else {
+    if (set->ownedLength)
+      delete[] (set->*data);
+    set->ownedLength = 0;
+    set->*data = const_cast<T*>(source);
+  }
+}
 
 template <class Set>
 int setIndexAtRank(const Set* head, int rank)
@@ -23,8 +73,9 @@ int setIndexAtRank(const Set* head, int rank)
   return -1;
 }
 
+// Unlinks and frees set @p index; posts under @p method (naming the @p kind of set) when there is none.
 template <class Set, class T>
-bool unlinkSet(Set** head, int index, T* Set::*data)
+bool unlinkSet(Set** head, int& count, int index, T* Set::*data, const char* method, const char* kind)
 {
   for (Set** link = head; *link; link = &(*link)->next) {
     if ((*link)->index == index) {
@@ -33,15 +84,19 @@ bool unlinkSet(Set** head, int index, T* Set::*data)
       if (dead->ownedLength)
         delete[] (dead->*data);
       delete dead;
+      count--;
       return true;
     }
   }
+  PoDebugError::post(method, "there is no %s set with index %d", kind, index);
   return false;
 }
 
+// Frees every set; true when there was any.
 template <class Set, class T>
-void freeSets(Set** head, T* Set::*data)
+bool freeSets(Set** head, int& count, T* Set::*data)
 {
+  const bool had = count != 0;
   while (*head) {
     Set* next = (*head)->next;
     if ((*head)->ownedLength)
@@ -49,7 +104,52 @@ void freeSets(Set** head, T* Set::*data)
     delete *head;
     *head = next;
   }
+  count = 0;
+  return had;
 }
+
+// The value of the @p num values that @p better prefers to all others, NaN skipped; 0 when none.
+template <class Better>
+int extremeValue(const float* values, int num, float& extreme, Better better)
+{
+  int found = 0;
+  float m = 0;
+  for (int i = 0; i < num; i++) {
+    const float v = values[i];
+    if (v == v && (!found || better(v, m))) {
+      m = v;
+      found = 1;
+    }
+  }
+  if (found)
+    extreme = m;
+  return found;
+}
+
+// The vector length that @p better prefers, starting from @p start.
+template <class Better>
+float extremeLength(const SbVec3f* vectors, int num, float start, Better better)
+{
+  float m = start;
+  for (int i = 0; i < num; i++) {
+    const float l = vectors[i].length();
+    if (better(l, m))
+      m = l;
+  }
+  return m;
+}
+
+// 0 (after posting under @p method) when a coordinate of @p point is a NaN or an infinity.
+int isFinitePoint(const char* method, const SbVec3f& point)
+{
+  if (std::isfinite(point[0]) && std::isfinite(point[1]) && std::isfinite(point[2]))
+    return 1;
+  PoDebugError::post(method, "the point (%g, %g, %g) is not finite", point[0], point[1], point[2]);
+  return 0;
+}
+
+bool less(float a, float b) { return a < b; }
+bool greater(float a, float b) { return a > b; }
 
 } // namespace
 
@@ -150,10 +250,7 @@ int PbMesh::hasInvalidFloat(const char* method, const char* what, int num, const
 
 PbMesh::ValuesSet* PbMesh::findValuesSet(int index) const
 {
-  for (ValuesSet* s = m_valuesSets; s && s->index <= index; s = s->next)
-    if (s->index == index)
-      return s;
-  return nullptr;
+  return findSet(m_valuesSets, index);
 }
 
 int PbMesh::addValuesSet(int index, const float* values, DataBinding binding, const char* name)
@@ -166,35 +263,11 @@ int PbMesh::addValuesSet(int index, const float* values, DataBinding binding, co
     PoDebugError::post("PbMesh::addValuesSet", "unknown binding %d for set %d", int(binding), index);
     return 0;
   }
-  const int length = binding == PER_NODE ? m_numMeshNodes : m_numMeshCells;
-  ValuesSet* set = findValuesSet(index);
-  if (!set) {
-    ValuesSet** link = &m_valuesSets;
-    while (*link && (*link)->index < index)
-      link = &(*link)->next;
-    set = new ValuesSet{index, nullptr, 0, SbString(), binding, *link};
-    *link = set;
-    m_numValuesSet++;
-  }
+  ValuesSet* set = findOrLinkSet(&m_valuesSets, index, m_numValuesSet);
   set->name = name ? name : "";
   set->binding = binding;
-  if (m_isDataDuplicate) {
-    // The mesh's own array is reused when it is long enough: replacing a set does not allocate.
-    if (set->ownedLength < length || set->ownedLength == 0) {
-      delete[] (set->ownedLength ? set->values : nullptr);
-      set->values = new float[length > 0 ? length : 1];
-      set->ownedLength = length > 0 ? length : 1;
-    }
-    if (set->values != values)
-      for (int i = 0; i < length; i++)
-        set->values[i] = values[i];
-  }
-  else {
-    if (set->ownedLength)
-      delete[] set->values;
-    set->ownedLength = 0;
-    set->values = const_cast<float*>(values);
-  }
+  holdArray(set, &ValuesSet::values, values, binding == PER_NODE ? m_numMeshNodes : m_numMeshCells,
+            m_isDataDuplicate);
   setChangeType(CHANGE_SCALAR_SET);
   notifyChange();
   return 1;
@@ -230,11 +303,8 @@ int PbMesh::getValuesSetIndex(int rank) const
 
 int PbMesh::removeValuesSet(int index)
 {
-  if (!unlinkSet(&m_valuesSets, index, &ValuesSet::values)) {
-    PoDebugError::post("PbMesh::removeValuesSet", "there is no scalar set with index %d", index);
+  if (!unlinkSet(&m_valuesSets, m_numValuesSet, index, &ValuesSet::values, "PbMesh::removeValuesSet", "scalar"))
     return 0;
-  }
-  m_numValuesSet--;
   setChangeType(CHANGE_SCALAR_SET);
   notifyChange();
   return 1;
@@ -242,10 +312,7 @@ int PbMesh::removeValuesSet(int index)
 
 void PbMesh::removeAllValuesSet()
 {
-  const int had = m_numValuesSet;
-  freeSets(&m_valuesSets, &ValuesSet::values);
-  m_numValuesSet = 0;
-  if (had) {
+  if (freeSets(&m_valuesSets, m_numValuesSet, &ValuesSet::values)) {
     setChangeType(CHANGE_SCALAR_SET);
     notifyChange();
   }
@@ -254,41 +321,13 @@ void PbMesh::removeAllValuesSet()
 int PbMesh::getMinValuesSet(int index, float& min) const
 {
   const ValuesSet* s = findValuesSet(index);
-  if (!s)
-    return 0;
-  const int n = s->binding == PER_NODE ? m_numMeshNodes : m_numMeshCells;
-  int found = 0;
-  float m = 0;
-  for (int i = 0; i < n; i++) {
-    const float v = s->values[i];
-    if (v == v && (!found || v < m)) {
-      m = v;
-      found = 1;
-    }
-  }
-  if (found)
-    min = m;
-  return found;
+  return s ? extremeValue(s->values, s->binding == PER_NODE ? m_numMeshNodes : m_numMeshCells, min, less) : 0;
 }
 
 int PbMesh::getMaxValuesSet(int index, float& max) const
 {
   const ValuesSet* s = findValuesSet(index);
-  if (!s)
-    return 0;
-  const int n = s->binding == PER_NODE ? m_numMeshNodes : m_numMeshCells;
-  int found = 0;
-  float m = 0;
-  for (int i = 0; i < n; i++) {
-    const float v = s->values[i];
-    if (v == v && (!found || v > m)) {
-      m = v;
-      found = 1;
-    }
-  }
-  if (found)
-    max = m;
-  return found;
+  return s ? extremeValue(s->values, s->binding == PER_NODE ? m_numMeshNodes : m_numMeshCells, max, greater) : 0;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -296,10 +335,7 @@ int PbMesh::getMaxValuesSet(int index, float& max) const
 
 PbMesh::StringsSet* PbMesh::findStringsSet(int index) const
 {
-  for (StringsSet* s = m_stringsSets; s && s->index <= index; s = s->next)
-    if (s->index == index)
-      return s;
-  return nullptr;
+  return findSet(m_stringsSets, index);
 }
 
 int PbMesh::addStringsSet(int index, const SbString* strings, const char* name)
@@ -308,33 +344,9 @@ int PbMesh::addStringsSet(int index, const SbString* strings, const char* name)
     PoDebugError::post("PbMesh::addStringsSet", "null strings for set %d", index);
     return 0;
   }
-  const int length = m_numMeshNodes;
-  StringsSet* set = findStringsSet(index);
-  if (!set) {
-    StringsSet** link = &m_stringsSets;
-    while (*link && (*link)->index < index)
-      link = &(*link)->next;
-    set = new StringsSet{index, 0, nullptr, SbString(), *link};
-    *link = set;
-    m_numStringsSet++;
-  }
+  StringsSet* set = findOrLinkSet(&m_stringsSets, index, m_numStringsSet);
   set->name = name ? name : "";
-  if (m_isDataDuplicate) {
-    if (set->ownedLength < length || set->ownedLength == 0) {
-      delete[] (set->ownedLength ? set->strings : nullptr);
-      set->strings = new SbString[length > 0 ? length : 1];
-      set->ownedLength = length > 0 ? length : 1;
-    }
-    if (set->strings != strings)
-      for (int i = 0; i < length; i++)
-        set->strings[i] = strings[i];
-  }
-  else {
-    if (set->ownedLength)
-      delete[] set->strings;
-    set->ownedLength = 0;
-    set->strings = const_cast<SbString*>(strings);
-  }
+  holdArray(set, &StringsSet::strings, strings, m_numMeshNodes, m_isDataDuplicate);
   setChangeType(CHANGE_STRING_SET);
   notifyChange();
   return 1;
@@ -359,11 +371,8 @@ int PbMesh::getStringsSetIndex(int rank) const
 
 int PbMesh::removeStringsSet(int index)
 {
-  if (!unlinkSet(&m_stringsSets, index, &StringsSet::strings)) {
-    PoDebugError::post("PbMesh::removeStringsSet", "there is no string set with index %d", index);
+  if (!unlinkSet(&m_stringsSets, m_numStringsSet, index, &StringsSet::strings, "PbMesh::removeStringsSet", "string"))
     return 0;
-  }
-  m_numStringsSet--;
   setChangeType(CHANGE_STRING_SET);
   notifyChange();
   return 1;
@@ -371,10 +380,7 @@ int PbMesh::removeStringsSet(int index)
 
 void PbMesh::removeAllStringsSet()
 {
-  const int had = m_numStringsSet;
-  freeSets(&m_stringsSets, &StringsSet::strings);
-  m_numStringsSet = 0;
-  if (had) {
+  if (freeSets(&m_stringsSets, m_numStringsSet, &StringsSet::strings)) {
     setChangeType(CHANGE_STRING_SET);
     notifyChange();
   }
@@ -385,10 +391,7 @@ void PbMesh::removeAllStringsSet()
 
 PbMesh::VecsSet* PbMesh::findVecsSet(int index) const
 {
-  for (VecsSet* s = m_vecsSets; s && s->index <= index; s = s->next)
-    if (s->index == index)
-      return s;
-  return nullptr;
+  return findSet(m_vecsSets, index);
 }
 
 int PbMesh::storeVecsSet(int index, const SbVec3f* vectors, const char* name, int copy)
@@ -397,35 +400,10 @@ int PbMesh::storeVecsSet(int index, const SbVec3f* vectors, const char* name, in
     PoDebugError::post("PbMesh::addVecsSet", "null vectors for set %d", index);
     return 0;
   }
-  const int length = m_numMeshNodes;
-  VecsSet* set = findVecsSet(index);
-  if (!set) {
-    VecsSet** link = &m_vecsSets;
-    while (*link && (*link)->index < index)
-      link = &(*link)->next;
-    set = new VecsSet{index, 0, 0, nullptr, SbString(), *link};
-    *link = set;
-    m_numVecsSet++;
-  }
+  VecsSet* set = findOrLinkSet(&m_vecsSets, index, m_numVecsSet);
   set->name = name ? name : "";
-  if (copy) {
-    if (set->ownedLength < length || set->ownedLength == 0) {
-      delete[] (set->ownedLength ? set->vectors : nullptr);
-      set->vectors = new SbVec3f[length > 0 ? length : 1];
-      set->ownedLength = length > 0 ? length : 1;
-    }
-    if (set->vectors != vectors)
-      for (int i = 0; i < length; i++)
-        set->vectors[i] = vectors[i];
-    set->isOwner = 1;
-  }
-  else {
-    if (set->ownedLength)
-      delete[] set->vectors;
-    set->ownedLength = 0;
-    set->isOwner = 0;
-    set->vectors = const_cast<SbVec3f*>(vectors);
-  }
+  holdArray(set, &VecsSet::vectors, vectors, m_numMeshNodes, copy);
+  set->isOwner = copy ? 1 : 0;
   setChangeType(CHANGE_VECTOR_SET);
   notifyChange();
   return 1;
@@ -455,11 +433,8 @@ int PbMesh::getVecsSetIndex(int rank) const
 
 int PbMesh::removeVecsSet(int index)
 {
-  if (!unlinkSet(&m_vecsSets, index, &VecsSet::vectors)) {
-    PoDebugError::post("PbMesh::removeVecsSet", "there is no vector set with index %d", index);
+  if (!unlinkSet(&m_vecsSets, m_numVecsSet, index, &VecsSet::vectors, "PbMesh::removeVecsSet", "vector"))
     return 0;
-  }
-  m_numVecsSet--;
   setChangeType(CHANGE_VECTOR_SET);
   notifyChange();
   return 1;
@@ -467,10 +442,7 @@ int PbMesh::removeVecsSet(int index)
 
 void PbMesh::removeAllVecsSet()
 {
-  const int had = m_numVecsSet;
-  freeSets(&m_vecsSets, &VecsSet::vectors);
-  m_numVecsSet = 0;
-  if (had) {
+  if (freeSets(&m_vecsSets, m_numVecsSet, &VecsSet::vectors)) {
     setChangeType(CHANGE_VECTOR_SET);
     notifyChange();
   }
@@ -481,13 +453,7 @@ int PbMesh::getMinVecsSet(int index, float& min) const
   const VecsSet* s = findVecsSet(index);
   if (!s || m_numMeshNodes == 0)
     return 0;
-  float m = FLT_MAX;
-  for (int i = 0; i < m_numMeshNodes; i++) {
-    const float l = s->vectors[i].length();
-    if (l < m)
-      m = l;
-  }
-  min = m;
+  min = extremeLength(s->vectors, m_numMeshNodes, FLT_MAX, less);
   return 1;
 }
 
@@ -496,13 +462,7 @@ int PbMesh::getMaxVecsSet(int index, float& max) const
   const VecsSet* s = findVecsSet(index);
   if (!s || m_numMeshNodes == 0)
     return 0;
-  float m = 0;
-  for (int i = 0; i < m_numMeshNodes; i++) {
-    const float l = s->vectors[i].length();
-    if (l > m)
-      m = l;
-  }
-  max = m;
+  max = extremeLength(s->vectors, m_numMeshNodes, 0, greater);
   return 1;
 }
 
@@ -631,11 +591,8 @@ float PbMesh::getLongestEdgeLength() const
 
 const PbCell* PbMesh::findContainingCell(const SbVec3f& point, float tolerance, SbVec3f& pcoord) const
 {
-  if (!std::isfinite(point[0]) || !std::isfinite(point[1]) || !std::isfinite(point[2])) {
-    PoDebugError::post("PbMesh::findContainingCell", "the point (%g, %g, %g) is not finite", point[0], point[1],
-                       point[2]);
+  if (!isFinitePoint("PbMesh::findContainingCell", point))
     return nullptr;
-  }
   m_testedCells.empty();
   return findContainingCellProtected(point, tolerance, pcoord, m_testedCells);
 }
@@ -645,11 +602,8 @@ const PbCell* PbMesh::findContainingCell(const SbVec3f& point, float tolerance, 
 {
   if (!adjacentCell)
     return findContainingCell(point, tolerance, pcoord);
-  if (!std::isfinite(point[0]) || !std::isfinite(point[1]) || !std::isfinite(point[2])) {
-    PoDebugError::post("PbMesh::findContainingCell", "the point (%g, %g, %g) is not finite", point[0], point[1],
-                       point[2]);
+  if (!isFinitePoint("PbMesh::findContainingCell", point))
     return nullptr;
-  }
   // The adjacent cell is usually this mesh's reused object, re-filled by the tests below.
   const int home = adjacentCell->getIndex();
   m_testedCells.empty();
