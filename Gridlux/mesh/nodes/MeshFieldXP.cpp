@@ -38,6 +38,75 @@ void writeFloatValue(SoOutput* out, float value)
   out->write(text);
 }
 
+void writeIntValue(SoOutput* out, int value)
+{
+  out->write(value);
+}
+
+// Values on one line after a new line, followed by their comment (ASCII only).
+template <class T, class WriteOne>
+void writeLine(SoOutput* out, const T* values, int num, const char* comment, WriteOne writeOne)
+{
+  newLine(out);
+  for (int i = 0; i < num; i++) {
+    if (i > 0 && !out->isBinary())
+      out->write(' ');
+    writeOne(out, values[i]);
+  }
+  if (!out->isBinary()) {
+    out->write("   ");
+    out->write(comment);
+  }
+}
+
+// A list after its optional comment line: one binary array, or kFloatsPerLine values a line.
+// @p Binary is the element type the toolkit writes binary arrays of.
+template <class Binary, class T, class WriteOne>
+void writeList(SoOutput* out, const char* comment, const T* values, int num, WriteOne writeOne)
+{
+  if (comment)
+    writeCommentLine(out, comment);
+  if (out->isBinary()) {
+    if (num > 0)
+      out->writeBinaryArray(reinterpret_cast<const Binary*>(values), num);
+    return;
+  }
+  for (int i = 0; i < num; i++) {
+    if (i % kFloatsPerLine == 0)
+      newLine(out);
+    else
+      out->write(' ');
+    writeOne(out, values[i]);
+  }
+}
+
+// Reads @p num values, a binary list chunk by chunk (see kBinaryChunk).
+template <class Binary, class T>
+SbBool readList(SoInput* in, int num, std::vector<T>& values)
+{
+  values.clear();
+  if (num < 0)
+    return FALSE;
+  if (in->isBinary()) {
+    while (int(values.size()) < num) {
+      const size_t start = values.size();
+      const int chunk = std::min(kBinaryChunk, num - int(start));
+      values.resize(start + chunk);
+      if (!in->readBinaryArray(reinterpret_cast<Binary*>(values.data() + start), chunk))
+        return FALSE;
+    }
+    return TRUE;
+  }
+  values.reserve(std::min(num, kBinaryChunk));
+  for (int i = 0; i < num; i++) {
+    T v;
+    if (!in->read(v))
+      return FALSE;
+    values.push_back(v);
+  }
+  return TRUE;
+}
+
 } // namespace
 
 void newLine(SoOutput* out)
@@ -72,16 +141,7 @@ void writeCommentLine(SoOutput* out, const char* comment)
 
 void writeCounts(SoOutput* out, const int* values, int num, const char* comment)
 {
-  newLine(out);
-  for (int i = 0; i < num; i++) {
-    if (i > 0 && !out->isBinary())
-      out->write(' ');
-    out->write(values[i]);
-  }
-  if (!out->isBinary()) {
-    out->write("   ");
-    out->write(comment);
-  }
+  writeLine(out, values, num, comment, writeIntValue);
 }
 
 void writeCount(SoOutput* out, int value, const char* comment)
@@ -91,52 +151,17 @@ void writeCount(SoOutput* out, int value, const char* comment)
 
 void writeFloatsLine(SoOutput* out, const float* values, int num, const char* comment)
 {
-  newLine(out);
-  for (int i = 0; i < num; i++) {
-    if (i > 0 && !out->isBinary())
-      out->write(' ');
-    writeFloatValue(out, values[i]);
-  }
-  if (!out->isBinary()) {
-    out->write("   ");
-    out->write(comment);
-  }
+  writeLine(out, values, num, comment, writeFloatValue);
 }
 
 void writeFloats(SoOutput* out, const char* comment, const float* values, int num)
 {
-  if (comment)
-    writeCommentLine(out, comment);
-  if (out->isBinary()) {
-    if (num > 0)
-      out->writeBinaryArray(values, num);
-    return;
-  }
-  for (int i = 0; i < num; i++) {
-    if (i % kFloatsPerLine == 0)
-      newLine(out);
-    else
-      out->write(' ');
-    writeFloatValue(out, values[i]);
-  }
+  writeList<float>(out, comment, values, num, writeFloatValue);
 }
 
 void writeInts(SoOutput* out, const char* comment, const int* values, int num)
 {
-  if (comment)
-    writeCommentLine(out, comment);
-  if (out->isBinary()) {
-    if (num > 0)
-      out->writeBinaryArray(reinterpret_cast<const int32_t*>(values), num);
-    return;
-  }
-  for (int i = 0; i < num; i++) {
-    if (i % kFloatsPerLine == 0)
-      newLine(out);
-    else
-      out->write(' ');
-    out->write(values[i]);
-  }
+  writeList<int32_t>(out, comment, values, num, writeIntValue);
 }
 
 void writeString(SoOutput* out, const SbString& string)
@@ -168,6 +193,19 @@ void writeStrings(SoOutput* out, const SbString* strings, int num)
   }
 }
 
+namespace {
+
+// A set's name on a line of its own, after the set's comment line.
+void writeSetName(SoOutput* out, const SbString& name)
+{
+  newLine(out);
+  writeString(out, name);
+  if (!out->isBinary())
+    out->write(" # set name");
+}
+
+} // namespace
+
 void writeValueSets(SoOutput* out, const PbMesh& mesh)
 {
   const int numNodes = mesh.getNumNodes();
@@ -186,20 +224,14 @@ void writeValueSets(SoOutput* out, const PbMesh& mesh)
     // Binary files have no comment to carry the binding: an integer takes its place.
     if (out->isBinary())
       out->write(int(binding));
-    newLine(out);
-    writeString(out, *mesh.getValuesSetName(index));
-    if (!out->isBinary())
-      out->write(" # set name");
+    writeSetName(out, *mesh.getValuesSetName(index));
     writeFloats(out, nullptr, mesh.getValuesSet(index), binding == PbMesh::PER_CELL ? numCells : numNodes);
   }
   for (int rank = 0; rank < mesh.getNumStringsSet(); rank++) {
     const int index = mesh.getStringsSetIndex(rank);
     comment.sprintf("# set of strings, index %d", rank);
     writeCommentLine(out, comment.getString());
-    newLine(out);
-    writeString(out, *mesh.getStringsSetName(index));
-    if (!out->isBinary())
-      out->write(" # set name");
+    writeSetName(out, *mesh.getStringsSetName(index));
     writeStrings(out, mesh.getStringsSet(index), numNodes);
   }
   std::vector<float> flat;
@@ -207,10 +239,7 @@ void writeValueSets(SoOutput* out, const PbMesh& mesh)
     const int index = mesh.getVecsSetIndex(rank);
     comment.sprintf("# set of vectors, index %d", rank);
     writeCommentLine(out, comment.getString());
-    newLine(out);
-    writeString(out, *mesh.getVecsSetName(index));
-    if (!out->isBinary())
-      out->write(" # set name");
+    writeSetName(out, *mesh.getVecsSetName(index));
     const SbVec3f* vectors = mesh.getVecsSet(index);
     flat.resize(3 * size_t(numNodes));
     for (int n = 0; n < numNodes; n++)
@@ -241,52 +270,12 @@ SbBool readFloat(SoInput* in, float& value)
 
 SbBool readFloats(SoInput* in, int num, std::vector<float>& values)
 {
-  values.clear();
-  if (num < 0)
-    return FALSE;
-  if (in->isBinary()) {
-    while (int(values.size()) < num) {
-      const size_t start = values.size();
-      const int chunk = std::min(kBinaryChunk, num - int(start));
-      values.resize(start + chunk);
-      if (!in->readBinaryArray(values.data() + start, chunk))
-        return FALSE;
-    }
-    return TRUE;
-  }
-  values.reserve(std::min(num, kBinaryChunk));
-  for (int i = 0; i < num; i++) {
-    float v;
-    if (!in->read(v))
-      return FALSE;
-    values.push_back(v);
-  }
-  return TRUE;
+  return readList<float>(in, num, values);
 }
 
 SbBool readInts(SoInput* in, int num, std::vector<int>& values)
 {
-  values.clear();
-  if (num < 0)
-    return FALSE;
-  if (in->isBinary()) {
-    while (int(values.size()) < num) {
-      const size_t start = values.size();
-      const int chunk = std::min(kBinaryChunk, num - int(start));
-      values.resize(start + chunk);
-      if (!in->readBinaryArray(reinterpret_cast<int32_t*>(values.data() + start), chunk))
-        return FALSE;
-    }
-    return TRUE;
-  }
-  values.reserve(std::min(num, kBinaryChunk));
-  for (int i = 0; i < num; i++) {
-    int v;
-    if (!in->read(v))
-      return FALSE;
-    values.push_back(v);
-  }
-  return TRUE;
+  return readList<int32_t>(in, num, values);
 }
 
 SbString readCommentString(SoInput* in)
@@ -329,6 +318,19 @@ int countProduct(int a, int b, int c)
     return -1;
   return int(p);
 }
+
+namespace {
+
+// What writeSetName() wrote, with the comment after the name.
+SbBool readSetName(SoInput* in, SbString& name)
+{
+  if (!in->read(name))
+    return FALSE;
+  readCommentString(in);
+  return TRUE;
+}
+
+} // namespace
 
 SbBool readValueSets(SoInput* in, PbMesh& mesh, const char* method)
 {
@@ -373,9 +375,8 @@ SbBool readValueSets(SoInput* in, PbMesh& mesh, const char* method)
       }
       binding = PbMesh::DataBinding(b);
     }
-    if (!in->read(name))
+    if (!readSetName(in, name))
       return FALSE;
-    readCommentString(in);
     if (!readFloats(in, binding == PbMesh::PER_CELL ? numCells : numNodes, values))
       return FALSE;
     if (!mesh.addValuesSet(i, values.empty() ? &none : values.data(), binding, name.getString()))
@@ -385,9 +386,8 @@ SbBool readValueSets(SoInput* in, PbMesh& mesh, const char* method)
   std::vector<SbString> strings;
   for (int i = 0; i < numStrings; i++) {
     readCommentString(in);
-    if (!in->read(name))
+    if (!readSetName(in, name))
       return FALSE;
-    readCommentString(in);
     strings.clear();
     for (int n = 0; n < numNodes; n++) {
       SbString s;
@@ -403,9 +403,8 @@ SbBool readValueSets(SoInput* in, PbMesh& mesh, const char* method)
   std::vector<SbVec3f> vectors;
   for (int i = 0; i < numVecs; i++) {
     readCommentString(in);
-    if (!in->read(name))
+    if (!readSetName(in, name))
       return FALSE;
-    readCommentString(in);
     if (!readFloats(in, 3 * numNodes, values))
       return FALSE;
     vectors.resize(size_t(numNodes) + 1);
