@@ -27,20 +27,5 @@ const PbCell* PbHexahedronMesh3D::getCell(int cellIndex) const
 const PbCell* PbHexahedronMesh3D::findContainingCellProtected(const SbVec3f& point, float tolerance, SbVec3f& pcoord,
                                                               PbArrayOfInt& testedCells) const
 {
-  const int* candidates = nullptr;
-  const int num = getOctreeCandidates(point, candidates);
-  const int checkTested = testedCells.getNum() > 0;
-  for (int i = 0; i < num; i++) {
-    const int c = candidates[i];
-    if (checkTested && testedCells.find(c) >= 0)
-      continue;
-    // Setting a cell costs more than looking at its node box: skip the cells whose box misses.
-    const int* nodes = m_cellIndex + 8 * size_t(c);
-    if (!boxHolds(nodes, 8, point, tolerance))
-      continue;
-    m_hexahedronCell.set(c, nodes, m_x, m_y, m_z);
-    if (m_hexahedronCell.PbHexahedronCell::locatePoint(point, tolerance, pcoord))
-      return &m_hexahedronCell;
-  }
-  return nullptr;
+  return locateUniform<8>(m_hexahedronCell, point, tolerance, pcoord, testedCells);
 }

@@ -88,6 +88,31 @@ protected:
     }
     return 1;
   }
+  /**
+   * Octree location in a mesh whose cells all have N nodes, set into the reused @p cell: the
+   * candidates not in @p testedCells whose node box holds the point, in the octree's order.
+   */
+  template <int N, class Cell>
+  const PbCell* locateUniform(Cell& cell, const SbVec3f& point, float tolerance, SbVec3f& pcoord,
+                              const PbArrayOfInt& testedCells) const
+  {
+    const int* candidates = nullptr;
+    const int num = getOctreeCandidates(point, candidates);
+    const int checkTested = testedCells.getNum() > 0;
+    for (int i = 0; i < num; i++) {
+      const int c = candidates[i];
+      if (checkTested && testedCells.find(c) >= 0)
+        continue;
+      // Setting a cell costs more than looking at its node box: skip the cells whose box misses.
+      const int* nodes = m_cellIndex + N * size_t(c);
+      if (!boxHolds(nodes, N, point, tolerance))
+        continue;
+      cell.set(c, nodes, m_x, m_y, m_z);
+      if (cell.Cell::locatePoint(point, tolerance, pcoord))
+        return &cell;
+    }
+    return nullptr;
+  }
 
   const float* m_x;
   const float* m_y;

@@ -31,22 +31,7 @@ const PbCell* PbTetrahedronMesh3D::getCell(int cellIndex) const
 const PbCell* PbTetrahedronMesh3D::findContainingCellProtected(const SbVec3f& point, float tolerance, SbVec3f& pcoord,
                                                               PbArrayOfInt& testedCells) const
 {
-  const int* candidates = nullptr;
-  const int num = getOctreeCandidates(point, candidates);
-  const int checkTested = testedCells.getNum() > 0;
-  for (int i = 0; i < num; i++) {
-    const int c = candidates[i];
-    if (checkTested && testedCells.find(c) >= 0)
-      continue;
-    // Setting a cell costs more than looking at its node box: skip the cells whose box misses.
-    const int* nodes = m_cellIndex + 4 * size_t(c);
-    if (!boxHolds(nodes, 4, point, tolerance))
-      continue;
-    m_tetrahedronCell.set(c, nodes, m_x, m_y, m_z);
-    if (m_tetrahedronCell.PbTetrahedronCell::locatePoint(point, tolerance, pcoord))
-      return &m_tetrahedronCell;
-  }
-  return nullptr;
+  return locateUniform<4>(m_tetrahedronCell, point, tolerance, pcoord, testedCells);
 }
 
 const PbCell* PbTetrahedronMesh3D::naiveSearch(const SbVec3f& point, float tolerance, SbVec3f& pcoord,
@@ -65,24 +50,19 @@ const PbCell* PbTetrahedronMesh3D::naiveSearch(const SbVec3f& point, float toler
 const PbCell* PbTetrahedronMesh3D::findContainingCellNaive(const SbVec3f& point, float tolerance,
                                                            SbVec3f& pcoord) const
 {
-  if (!std::isfinite(point[0]) || !std::isfinite(point[1]) || !std::isfinite(point[2])) {
-    PoDebugError::post("PbTetrahedronMesh3D::findContainingCellNaive", "the point (%g, %g, %g) is not finite",
-                       point[0], point[1], point[2]);
-    return nullptr;
-  }
-  return naiveSearch(point, tolerance, pcoord, nullptr);
+  return findContainingCellNaive(point, tolerance, pcoord, nullptr);
 }
 
 const PbCell* PbTetrahedronMesh3D::findContainingCellNaive(const SbVec3f& point, float tolerance, SbVec3f& pcoord,
                                                            const PbCell* adjacentCell) const
 {
-  if (!adjacentCell)
-    return findContainingCellNaive(point, tolerance, pcoord);
   if (!std::isfinite(point[0]) || !std::isfinite(point[1]) || !std::isfinite(point[2])) {
     PoDebugError::post("PbTetrahedronMesh3D::findContainingCellNaive", "the point (%g, %g, %g) is not finite",
                        point[0], point[1], point[2]);
     return nullptr;
   }
+  if (!adjacentCell)
+    return naiveSearch(point, tolerance, pcoord, nullptr);
   // The neighbourhood first, as the octree search does, then every other cell in index order.
   const int home = adjacentCell->getIndex();
   PbArrayOfInt tested;
