@@ -4,7 +4,7 @@
 #include <Gridlux/representations/PoMeshFilled.h>
 
 #include <Gridlux/base/PoDebugError.h>
-#include <Gridlux/mesh/IndexedCellsXP.h>
+#include <Gridlux/mesh/IndexedMeshXP.h>
 
 #include <algorithm>
 
@@ -50,15 +50,13 @@ PbIndexedMesh2D::~PbIndexedMesh2D() = default;
 
 void PbIndexedMesh2D::copyFrom(const PbIndexedMesh2D& other)
 {
-  using GridluxIndexed::keepArray;
+  using GridluxIndexed::keepFrom;
   const size_t numNodes = size_t(other.m_numMeshNodes), numCells = size_t(other.m_numMeshCells);
-  // Arrays the source owns are always copied: a copy never points into another mesh.
-  m_x = keepArray(other.m_x, numNodes, m_isDataDuplicate || other.m_x == other.m_ownX.data(), m_ownX);
-  m_y = keepArray(other.m_y, numNodes, m_isDataDuplicate || other.m_y == other.m_ownY.data(), m_ownY);
-  m_cellIndex = keepArray(other.m_cellIndex, size_t(other.m_indexLength),
-                          m_isDataDuplicate || other.m_cellIndex == other.m_ownIndex.data(), m_ownIndex);
-  m_cellType = keepArray(other.m_cellType, numCells,
-                         m_isDataDuplicate || other.m_cellType == other.m_ownType.data(), m_ownType);
+  const int duplicate = m_isDataDuplicate;
+  m_x = keepFrom(other.m_x, other.m_ownX, numNodes, duplicate, m_ownX);
+  m_y = keepFrom(other.m_y, other.m_ownY, numNodes, duplicate, m_ownY);
+  m_cellIndex = keepFrom(other.m_cellIndex, other.m_ownIndex, size_t(other.m_indexLength), duplicate, m_ownIndex);
+  m_cellType = keepFrom(other.m_cellType, other.m_ownType, numCells, duplicate, m_ownType);
   m_indexLength = other.m_indexLength;
   m_offsets = other.m_offsets;
   m_ownerStart = other.m_ownerStart;
@@ -107,13 +105,7 @@ int PbIndexedMesh2D::storeGeometry(const char* method, int numNodes, const float
   setZCoord(z ? numNodes : 0, z);
   m_indexLength = offsets[numCells];
   m_cellIndex = keepArray(cellIndex, size_t(m_indexLength), duplicate || ownIndices, m_ownIndex);
-  if (uniformType > 0) {
-    // The cell type list of a one-kind mesh is the mesh's own, whatever the duplication mode.
-    m_ownType.assign(size_t(numCells), uniformType);
-    m_cellType = m_ownType.data();
-  }
-  else
-    m_cellType = keepArray(cellType, size_t(numCells), duplicate, m_ownType);
+  m_cellType = keepTypes(uniformType, cellType, numCells, duplicate, m_ownType);
   m_offsets.swap(offsets);
   setCounts(numNodes, numCells);
   updateBoundingBox();
@@ -192,25 +184,15 @@ const PbCell* PbIndexedMesh2D::getCell(int cellIndex) const
 
 void PbIndexedMesh2D::getNodeOwnerCellsInd(int nodeIndex, PbArrayOfInt& cells) const
 {
-  cells.empty();
-  if (nodeIndex < 0 || nodeIndex >= m_numMeshNodes)
-    return;
-  const int from = m_ownerStart[nodeIndex], to = m_ownerStart[nodeIndex + 1];
-  if (to > from)
-    cells.add(to - from, m_owners.data() + from);
+  GridluxIndexed::ownerRow(m_ownerStart, m_owners, m_numMeshNodes, nodeIndex, cells);
 }
 
 void PbIndexedMesh2D::getNodesOwnerCellsInd(const PbArrayOfInt& nodeIndices, PbArrayOfInt& cells) const
 {
-  int nodes[PbCell::MAX_NODES];
-  const int count = nodeIndices.getNum();
-  if (count > PbCell::MAX_NODES) {
+  if (nodeIndices.getNum() > PbCell::MAX_NODES)
     PbMesh2D::getNodesOwnerCellsInd(nodeIndices, cells);
-    return;
-  }
-  for (int i = 0; i < count; i++)
-    nodes[i] = nodeIndices[i];
-  GridluxIndexed::intersectOwners(m_ownerStart, m_owners, m_numMeshNodes, nodes, count, cells);
+  else
+    GridluxIndexed::intersectOwnerList(m_ownerStart, m_owners, m_numMeshNodes, nodeIndices, cells);
 }
 
 void PbIndexedMesh2D::updateBoundingBox()
@@ -263,12 +245,7 @@ void PbIndexedMesh2D::print(FILE* file) const
   fprintf(file, "PbIndexedMesh2D:: numCells = %d, index list length = %d\n", m_numMeshCells, m_indexLength);
   for (int n = 0; n < m_numMeshNodes; n++)
     fprintf(file, "PbIndexedMesh2D:: node %d : %f %f\n", n, m_x[n], m_y[n]);
-  for (int c = 0; c < m_numMeshCells; c++) {
-    fprintf(file, "PbIndexedMesh2D:: cell %d (%d nodes) :", c, m_cellType[c]);
-    for (int i = m_offsets[c]; i < m_offsets[c + 1]; i++)
-      fprintf(file, " %d", m_cellIndex[i]);
-    fprintf(file, "\n");
-  }
+  GridluxIndexed::printCells(file, "PbIndexedMesh2D::", m_numMeshCells, m_cellType, m_offsets, m_cellIndex);
 }
 
 void PbIndexedMesh2D::meshFilled(PoMeshFilled* node) const
