@@ -87,6 +87,70 @@ void writeGridArrays(SoOutput* out, int dims, const int* counts, const float* co
 SbBool readGridArrays(SoInput* in, const char* method, int dims, int perNode, int* counts,
                       std::vector<float>* lists, std::vector<float>& z2D, int& hasZ);
 
+/**
+ * Geometry of a surface grid given by one coordinate list per axis (rectilinear and polar grids):
+ * written by writeGridArrays(), one value per index along each axis. @p Grid has
+ * getGeometry(numX, numY, x, y), getZcoord() and setGeometry() with and without z.
+ */
+template <class Grid>
+void axisLists(const Grid& grid, int& numX, int& numY, const float*& x, const float*& y)
+{
+  grid.getGeometry(numX, numY, x, y);
+  if (!x || !y)
+    numX = numY = 0; // no geometry yet
+}
+
+template <class Grid>
+void writeAxisGrid(SoOutput* out, const Grid& grid, const GridComments& comments)
+{
+  int counts[2];
+  const float* lists[2];
+  axisLists(grid, counts[0], counts[1], lists[0], lists[1]);
+  const int lengths[2] = {counts[0], counts[1]};
+  writeGridArrays(out, 2, counts, lists, lengths, counts[0] ? grid.getZcoord() : nullptr, comments);
+}
+
+/** Reads what writeAxisGrid() wrote into @p grid; an empty grid is read and left untouched. */
+template <class Grid>
+SbBool readAxisGrid(SoInput* in, const char* method, Grid& grid)
+{
+  int counts[2], hasZ;
+  std::vector<float> lists[2], z;
+  if (!readGridArrays(in, method, 2, 0, counts, lists, z, hasZ))
+    return FALSE;
+  if (counts[0] == 0 && counts[1] == 0)
+    return TRUE;
+  return hasZ ? grid.setGeometry(counts[0], counts[1], lists[0].data(), lists[1].data(), z.data())
+              : grid.setGeometry(counts[0], counts[1], lists[0].data(), lists[1].data());
+}
+
+template <class Grid>
+int sameAxisGrid(const Grid& a, const Grid& b)
+{
+  int nxa, nya, nxb, nyb;
+  const float *xa, *ya, *xb, *yb;
+  axisLists(a, nxa, nya, xa, ya);
+  axisLists(b, nxb, nyb, xb, yb);
+  return nxa == nxb && nya == nyb && sameFloats(nxa, xa, xb) && sameFloats(nya, ya, yb) &&
+         (a.getZcoord() != nullptr) == (b.getZcoord() != nullptr) &&
+         sameFloats(nxa * nya, a.getZcoord(), b.getZcoord());
+}
+
+/** Gives @p to the geometry of @p from, unless @p from has none. */
+template <class Grid>
+void copyAxisGrid(const Grid& from, Grid& to)
+{
+  int numX, numY;
+  const float *x, *y;
+  axisLists(from, numX, numY, x, y);
+  if (!numX)
+    return;
+  if (from.getZcoord())
+    to.setGeometry(numX, numY, x, y, from.getZcoord());
+  else
+    to.setGeometry(numX, numY, x, y);
+}
+
 /** Geometry of an unstructured mesh, as given to and got from its setGeometry() and getGeometry(). */
 struct CellList {
   int numNodes = 0;
