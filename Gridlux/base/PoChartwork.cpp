@@ -1,6 +1,10 @@
 // Chart family base and the registration of the chart family.
 #include <Gridlux/base/PoChartwork.h>
 
+#include <Gridlux/axes/PoAxis.h>
+#include <Gridlux/axes/PoBaseAxis.h>
+#include <Gridlux/axes/PoCartesianAxis.h>
+#include <Gridlux/axes/PoLinearAxis.h>
 #include <Gridlux/figures/PoCircle.h>
 #include <Gridlux/figures/PoCircle3.h>
 #include <Gridlux/figures/PoCircle3CenterRadius.h>
@@ -57,6 +61,10 @@ void PoChartwork::initClasses()
   PoCircleArc3CtrPtAngle::initClass();
   PoCircleArc3CtrTwoPts::initClass();
   PoCircleArc3ThreePts::initClass();
+  PoBaseAxis::initClass();
+  PoAxis::initClass();
+  PoCartesianAxis::initClass();
+  PoLinearAxis::initClass();
   PoChart::initClass();
   PoLabel::initClass();
 }

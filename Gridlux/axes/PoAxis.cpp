@@ -1,0 +1,713 @@
+// Base of the graduated axes: fields, parts and the builders of line, ticks, grid, labels and title.
+#include <Gridlux/axes/PoAxis.h>
+
+#include <Gridlux/attributes/PbMiscTextAttr.h>
+#include <Gridlux/attributes/PoMiscTextAttrElement.h>
+#include <Gridlux/axes/PiAxisLayout.h>
+#include <Gridlux/base/PoDebugError.h>
+
+#include <Inventor/nodekits/SoAppearanceKit.h>
+#include <Inventor/nodes/SoCoordinate3.h>
+#include <Inventor/nodes/SoFaceSet.h>
+#include <Inventor/nodes/SoFont.h>
+#include <Inventor/nodes/SoGroup.h>
+#include <Inventor/nodes/SoLineSet.h>
+#include <Inventor/nodes/SoMatrixTransform.h>
+#include <Inventor/nodes/SoSeparator.h>
+
+#include <algorithm>
+#include <cmath>
+
+PO_KIT_ABSTRACT_SOURCE(PoAxis);
+
+namespace {
+
+// Adds two-point lines from a flat list of end points to @p group.
+void addSegments(SoGroup* group, const std::vector<SbVec3f>& points)
+{
+  SoCoordinate3* coords = new SoCoordinate3;
+  coords->point.setValues(0, int(points.size()), points.data());
+  SoLineSet* lines = new SoLineSet;
+  std::vector<int32_t> counts(points.size() / 2, 2);
+  lines->numVertices.setValues(0, int(counts.size()), counts.data());
+  group->addChild(coords);
+  group->addChild(lines);
+}
+
+// A group part, or null when nothing went into it.
+SoNode* partOrNull(SoGroup* group)
+{
+  if (group->getNumChildren() > 0)
+    return group;
+  group->ref();
+  group->unref();
+  return nullptr;
+}
+
+} // namespace
+
+void PoAxis::initClass()
+{
+  PO_KIT_INIT_ABSTRACT_CLASS(PoAxis, PoBaseAxis, "PoBaseAxis");
+}
+
+PoAxis::PoAxis()
+{
+  SO_KIT_CONSTRUCTOR(PoAxis);
+  SO_KIT_ADD_CATALOG_ENTRY(transform, SoMatrixTransform, TRUE, this, "", TRUE);
+  SO_KIT_ADD_CATALOG_ENTRY(bodySep, SoSeparator, TRUE, this, "", TRUE);
+  SO_KIT_ADD_CATALOG_ENTRY(bodyApp, SoAppearanceKit, TRUE, bodySep, "", TRUE);
+  SO_KIT_ADD_CATALOG_ENTRY(body, SoGroup, TRUE, bodySep, "", TRUE);
+  SO_KIT_ADD_CATALOG_ENTRY(arrowSep, SoSeparator, TRUE, this, "", TRUE);
+  SO_KIT_ADD_CATALOG_ENTRY(arrowApp, SoAppearanceKit, TRUE, arrowSep, "", TRUE);
+  SO_KIT_ADD_CATALOG_ENTRY(arrow, SoGroup, TRUE, arrowSep, "", TRUE);
+  SO_KIT_ADD_CATALOG_ENTRY(titleSep, SoSeparator, TRUE, this, "", TRUE);
+  SO_KIT_ADD_CATALOG_ENTRY(titleApp, SoAppearanceKit, TRUE, titleSep, "", TRUE);
+  SO_KIT_ADD_CATALOG_ENTRY(title, SoGroup, TRUE, titleSep, "", TRUE);
+  SO_KIT_ADD_CATALOG_ENTRY(subGradTickSep, SoSeparator, TRUE, this, "", TRUE);
+  SO_KIT_ADD_CATALOG_ENTRY(subGradTickApp, SoAppearanceKit, TRUE, subGradTickSep, "", TRUE);
+  SO_KIT_ADD_CATALOG_ENTRY(subGradTick, SoGroup, TRUE, subGradTickSep, "", TRUE);
+  SO_KIT_ADD_CATALOG_ENTRY(subGradGridSep, SoSeparator, TRUE, this, "", TRUE);
+  SO_KIT_ADD_CATALOG_ENTRY(subGradGridApp, SoAppearanceKit, TRUE, subGradGridSep, "", TRUE);
+  SO_KIT_ADD_CATALOG_ENTRY(subGradGrid, SoGroup, TRUE, subGradGridSep, "", TRUE);
+  SO_KIT_ADD_CATALOG_ENTRY(mainGradTickSep, SoSeparator, TRUE, this, "", TRUE);
+  SO_KIT_ADD_CATALOG_ENTRY(mainGradTickApp, SoAppearanceKit, TRUE, mainGradTickSep, "", TRUE);
+  SO_KIT_ADD_CATALOG_ENTRY(mainGradTick, SoGroup, TRUE, mainGradTickSep, "", TRUE);
+  SO_KIT_ADD_CATALOG_ENTRY(mainGradGridSep, SoSeparator, TRUE, this, "", TRUE);
+  SO_KIT_ADD_CATALOG_ENTRY(mainGradGridApp, SoAppearanceKit, TRUE, mainGradGridSep, "", TRUE);
+  SO_KIT_ADD_CATALOG_ENTRY(mainGradGrid, SoGroup, TRUE, mainGradGridSep, "", TRUE);
+  SO_KIT_ADD_CATALOG_ENTRY(mainGradTextSep, SoSeparator, TRUE, this, "", TRUE);
+  SO_KIT_ADD_CATALOG_ENTRY(mainGradTextApp, SoAppearanceKit, TRUE, mainGradTextSep, "", TRUE);
+  SO_KIT_ADD_CATALOG_ENTRY(mainGradText, SoGroup, TRUE, mainGradTextSep, "", TRUE);
+
+  SO_KIT_ADD_FIELD(gradVisibility, (VISIBILITY_DEPEND));
+  SO_KIT_ADD_FIELD(gradPosition, (GRAD_DEPEND));
+  SO_KIT_ADD_FIELD(gradPath, (PATH_DEPEND));
+  SO_KIT_ADD_FIELD(gradFontName, (""));
+  SO_KIT_ADD_FIELD(gradFontSize, (0.0f));
+  SO_KIT_ADD_FIELD(gradDistAxis, (0.0f));
+  SO_KIT_ADD_FIELD(gradAddStringVisibility, (FALSE));
+  SO_KIT_ADD_FIELD(gradAddString, (""));
+  SO_KIT_ADD_FIELD(marginType, (REL_MARGIN));
+  SO_KIT_ADD_FIELD(marginStart, (0.0f));
+  SO_KIT_ADD_FIELD(marginEnd, (0.0f));
+  SO_KIT_ADD_FIELD(titleVisibility, (VISIBILITY_DEPEND));
+  SO_KIT_ADD_FIELD(titlePosition, (TITLE_DEPEND));
+  SO_KIT_ADD_FIELD(titlePath, (PATH_DEPEND));
+  SO_KIT_ADD_FIELD(titleFontName, (""));
+  SO_KIT_ADD_FIELD(titleFontSize, (0.0f));
+  SO_KIT_ADD_FIELD(titleDistAxis, (0.0f));
+  SO_KIT_ADD_FIELD(titleString, (""));
+  SO_KIT_ADD_FIELD(gridVisibility, (VISIBILITY_DEPEND));
+  SO_KIT_ADD_FIELD(gridLengthGradSide, (0.0f));
+  SO_KIT_ADD_FIELD(gridLengthGradOtherSide, (1.0f));
+  SO_KIT_ADD_FIELD(arrowVisibility, (VISIBILITY_DEPEND));
+  SO_KIT_ADD_FIELD(arrowHeight, (0.0f));
+  SO_KIT_ADD_FIELD(arrowLength, (0.0f));
+  SO_KIT_ADD_FIELD(tickVisibility, (VISIBILITY_DEPEND));
+  SO_KIT_ADD_FIELD(tickPosition, (TICK_GRAD_SIDE));
+  SO_KIT_ADD_FIELD(tickMainLength, (0.0f));
+  SO_KIT_ADD_FIELD(tickSubLength, (0.0f));
+  SO_KIT_ADD_FIELD(tickSubDef, (PERIOD_MAIN_TICK));
+  SO_KIT_ADD_FIELD(tickNumOrPeriod, (1));
+  SO_KIT_ADD_FIELD(tickFirstGrad, (1));
+  SO_KIT_ADD_FIELD(tickLastGrad, (1));
+  SO_KIT_ADD_FIELD(reverseFlag, (AXIS_REVERSE_DEPEND));
+
+  SO_KIT_DEFINE_ENUM_VALUE(Visibility, VISIBILITY_OFF);
+  SO_KIT_DEFINE_ENUM_VALUE(Visibility, VISIBILITY_ON);
+  SO_KIT_DEFINE_ENUM_VALUE(Visibility, VISIBILITY_DEPEND);
+  SO_KIT_DEFINE_ENUM_VALUE(TextPath, PATH_RIGHT);
+  SO_KIT_DEFINE_ENUM_VALUE(TextPath, PATH_LEFT);
+  SO_KIT_DEFINE_ENUM_VALUE(TextPath, PATH_UP);
+  SO_KIT_DEFINE_ENUM_VALUE(TextPath, PATH_DOWN);
+  SO_KIT_DEFINE_ENUM_VALUE(TextPath, PATH_DEPEND);
+  SO_KIT_DEFINE_ENUM_VALUE(GradPosition, GRAD_ABOVE);
+  SO_KIT_DEFINE_ENUM_VALUE(GradPosition, GRAD_BELOW);
+  SO_KIT_DEFINE_ENUM_VALUE(GradPosition, GRAD_DEPEND);
+  SO_KIT_DEFINE_ENUM_VALUE(MarginType, REL_MARGIN);
+  SO_KIT_DEFINE_ENUM_VALUE(MarginType, FIXED_MARGIN);
+  SO_KIT_DEFINE_ENUM_VALUE(TickPosition, TICK_GRAD_SIDE);
+  SO_KIT_DEFINE_ENUM_VALUE(TickPosition, TICK_GRAD_OTHER_SIDE);
+  SO_KIT_DEFINE_ENUM_VALUE(TickPosition, TICK_ACROSS_AXIS);
+  SO_KIT_DEFINE_ENUM_VALUE(TitlePosition, TITLE_MIDDLE);
+  SO_KIT_DEFINE_ENUM_VALUE(TitlePosition, TITLE_END);
+  SO_KIT_DEFINE_ENUM_VALUE(TitlePosition, TITLE_DEPEND);
+  SO_KIT_DEFINE_ENUM_VALUE(TickSubDef, NUM_SUB_TICK);
+  SO_KIT_DEFINE_ENUM_VALUE(TickSubDef, PERIOD_MAIN_TICK);
+  SO_KIT_DEFINE_ENUM_VALUE(AxisReverse, AXIS_NO_REVERSE);
+  SO_KIT_DEFINE_ENUM_VALUE(AxisReverse, AXIS_REVERSE);
+  SO_KIT_DEFINE_ENUM_VALUE(AxisReverse, AXIS_REVERSE_DEPEND);
+  SO_KIT_SET_SF_ENUM_TYPE(gradVisibility, Visibility);
+  SO_KIT_SET_SF_ENUM_TYPE(titleVisibility, Visibility);
+  SO_KIT_SET_SF_ENUM_TYPE(gridVisibility, Visibility);
+  SO_KIT_SET_SF_ENUM_TYPE(arrowVisibility, Visibility);
+  SO_KIT_SET_SF_ENUM_TYPE(tickVisibility, Visibility);
+  SO_KIT_SET_SF_ENUM_TYPE(gradPath, TextPath);
+  SO_KIT_SET_SF_ENUM_TYPE(titlePath, TextPath);
+  SO_KIT_SET_SF_ENUM_TYPE(gradPosition, GradPosition);
+  SO_KIT_SET_SF_ENUM_TYPE(marginType, MarginType);
+  SO_KIT_SET_SF_ENUM_TYPE(tickPosition, TickPosition);
+  SO_KIT_SET_SF_ENUM_TYPE(titlePosition, TitlePosition);
+  SO_KIT_SET_SF_ENUM_TYPE(tickSubDef, TickSubDef);
+  SO_KIT_SET_SF_ENUM_TYPE(reverseFlag, AxisReverse);
+
+  SO_KIT_INIT_INSTANCE();
+}
+
+PoAxis::~PoAxis()
+{
+  detachFieldSensorList(m_sensors);
+  deleteFieldSensorList(m_sensors);
+  changeConnection(m_miscTextAttr, nullptr);
+}
+
+void PoAxis::getWatchedFields(SoFieldList& fields)
+{
+  SoField* const own[] = {
+      &gradVisibility, &gradPosition, &gradPath, &gradFontName, &gradFontSize, &gradDistAxis,
+      &gradAddStringVisibility, &gradAddString, &marginType, &marginStart, &marginEnd,
+      &titleVisibility, &titlePosition, &titlePath, &titleFontName, &titleFontSize,
+      &titleDistAxis, &titleString, &gridVisibility, &gridLengthGradSide,
+      &gridLengthGradOtherSide, &arrowVisibility, &arrowHeight, &arrowLength, &tickVisibility,
+      &tickPosition, &tickMainLength, &tickSubLength, &tickSubDef, &tickNumOrPeriod,
+      &tickFirstGrad, &tickLastGrad, &reverseFlag};
+  for (SoField* field : own)
+    fields.append(field);
+}
+
+SbBool PoAxis::setUpConnections(SbBool onOff, SbBool doItAlways)
+{
+  if (!doItAlways && connectionsSetUp == onOff)
+    return onOff;
+  detachFieldSensorList(m_sensors);
+  if (onOff) {
+    SoFieldList fields;
+    getWatchedFields(fields);
+    if (m_sensors.numSensors != fields.getLength()) {
+      deleteFieldSensorList(m_sensors);
+      createFieldSensorList(fields.getLength(), m_sensors);
+    }
+    attachFieldSensorList(m_sensors, fields);
+  }
+  return inherited::setUpConnections(onOff, doItAlways);
+}
+
+void PoAxis::setMiscTextAttr(PbMiscTextAttr* attr)
+{
+  if (attr == m_miscTextAttr)
+    return;
+  changeConnection(m_miscTextAttr, attr);
+  m_miscTextAttr = attr;
+  touchKit();
+}
+
+void PoAxis::basicObjectChange(PbBase* object)
+{
+  if (object && object == m_miscTextAttr) {
+    PbBase* reference = m_miscTextAttr;
+    manageBasicObjectChange(object, &reference);
+    m_miscTextAttr = static_cast<PbMiscTextAttr*>(reference);
+    return;
+  }
+  inherited::basicObjectChange(object);
+}
+
+void PoAxis::preRebuild()
+{
+  inherited::preRebuild();
+  if (isStateValid() && !m_miscTextAttr)
+    addElementCache(PoMiscTextAttrElement::getClassStackIndex());
+}
+
+void PoAxis::addElementsAllCaches()
+{
+  inherited::addElementsAllCaches();
+  if (getState() && !m_miscTextAttr)
+    PoMiscTextAttrElement::get(getState());
+}
+
+const PbMiscTextAttr* PoAxis::currentTextAttr() const
+{
+  if (m_miscTextAttr)
+    return m_miscTextAttr;
+  if (isStateValid() && getState())
+    return PoMiscTextAttrElement::get(getState());
+  return PoMiscTextAttrElement::getDefault();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Working attributes
+
+void PoAxis::saveAxisAttr()
+{
+  AxisAttr& a = m_axisAttr;
+  const PbMiscTextAttr* textAttr = currentTextAttr();
+  a.gradVisibility = Visibility(gradVisibility.getValue());
+  a.gradPosition = GradPosition(gradPosition.getValue());
+  a.gradPath = TextPath(gradPath.getValue());
+  a.gradFontName = gradFontName.getValue().getLength() > 0 ? gradFontName.getValue()
+                                                           : textAttr->getFontName();
+  a.gradFontSize = gradFontSize.getValue();
+  a.gradDistAxis = gradDistAxis.getValue();
+  a.marginType = MarginType(marginType.getValue());
+  a.marginStart = marginStart.getValue();
+  a.marginEnd = marginEnd.getValue();
+  a.titleVisibility = Visibility(titleVisibility.getValue());
+  a.titlePosition = TitlePosition(titlePosition.getValue());
+  a.titlePath = TextPath(titlePath.getValue());
+  a.titleFontName = titleFontName.getValue().getLength() > 0 ? titleFontName.getValue()
+                                                             : textAttr->getFontName();
+  a.titleFontSize = titleFontSize.getValue();
+  a.titleDistAxis = titleDistAxis.getValue();
+  a.titleString = titleString.getValue();
+  a.gridVisibility = Visibility(gridVisibility.getValue());
+  a.gridLengthGradSide = gridLengthGradSide.getValue();
+  a.gridLengthGradOtherSide = gridLengthGradOtherSide.getValue();
+  a.arrowVisibility = Visibility(arrowVisibility.getValue());
+  a.arrowHeight = arrowHeight.getValue();
+  a.arrowLength = arrowLength.getValue();
+  a.tickVisibility = Visibility(tickVisibility.getValue());
+  a.tickPosition = TickPosition(tickPosition.getValue());
+  a.tickMainLength = tickMainLength.getValue();
+  a.tickSubLength = tickSubLength.getValue();
+  a.tickSubDef = TickSubDef(tickSubDef.getValue());
+  a.tickNumOrPeriod = tickNumOrPeriod.getValue();
+  a.tickFirstGrad = tickFirstGrad.getValue();
+  a.tickLastGrad = tickLastGrad.getValue();
+  a.reverseFlag = AxisReverse(reverseFlag.getValue());
+  textAttr->getLineLength(a.endLineChar, a.lineLength);
+  a.profile = textAttr->isProfileEnabled();
+  a.predefinedProfile = textAttr->isPredefinedProfileEnabled();
+
+  // Sizes that are not finite numbers are treated as "computed", with a word to the user.
+  float* const sizes[] = {&a.gradFontSize, &a.gradDistAxis, &a.marginStart, &a.marginEnd,
+                          &a.titleFontSize, &a.titleDistAxis, &a.gridLengthGradSide,
+                          &a.gridLengthGradOtherSide, &a.arrowHeight, &a.arrowLength,
+                          &a.tickMainLength, &a.tickSubLength};
+  for (float* size : sizes)
+    if (!std::isfinite(*size)) {
+      PoDebugError::post("PoAxis::saveAxisAttr", "a length or size field is not finite; 0 used");
+      *size = 0.0f;
+    }
+}
+
+void PoAxis::setDefaultAttr(int plane)
+{
+  // Plane 0 is an axis along X graduated toward Y; every other orientation reads its labels
+  // across the axis.
+  const bool xy = plane == 0;
+  AxisAttr& a = m_axisAttr;
+  if (a.gradVisibility == VISIBILITY_DEPEND)
+    a.gradVisibility = VISIBILITY_ON;
+  if (a.gradPosition == GRAD_DEPEND)
+    a.gradPosition = xy ? GRAD_BELOW : GRAD_ABOVE;
+  if (a.gradPath == PATH_DEPEND)
+    a.gradPath = xy ? PATH_RIGHT : PATH_DOWN;
+  if (a.titleVisibility == VISIBILITY_DEPEND)
+    a.titleVisibility = VISIBILITY_OFF;
+  if (a.titlePosition == TITLE_DEPEND)
+    a.titlePosition = xy ? TITLE_MIDDLE : TITLE_END;
+  if (a.titlePath == PATH_DEPEND)
+    a.titlePath = xy ? PATH_RIGHT : PATH_DOWN;
+  if (a.arrowVisibility == VISIBILITY_DEPEND)
+    a.arrowVisibility = VISIBILITY_ON;
+  if (a.gridVisibility == VISIBILITY_DEPEND)
+    a.gridVisibility = VISIBILITY_OFF;
+  if (a.tickVisibility == VISIBILITY_DEPEND)
+    a.tickVisibility = VISIBILITY_ON;
+  if (a.reverseFlag == AXIS_REVERSE_DEPEND)
+    a.reverseFlag = AXIS_NO_REVERSE;
+}
+
+void PoAxis::computeGradLimit(float start, float end, float& lo, float& hi)
+{
+  PiAxisLayout::getGradLimit(m_axisAttr.marginType == REL_MARGIN, m_axisAttr.marginStart,
+                             m_axisAttr.marginEnd, start, end, lo, hi);
+}
+
+void PoAxis::computeTickLen(int numGrads, float& mainLength, float& subLength)
+{
+  if (m_axisAttr.tickMainLength <= 0.0f)
+    m_axisAttr.tickMainLength = PiAxisLayout::getAutoTickLength(numGrads);
+  if (m_axisAttr.tickSubLength <= 0.0f)
+    m_axisAttr.tickSubLength = 0.5f * m_axisAttr.tickMainLength;
+  mainLength = m_axisAttr.tickMainLength;
+  subLength = m_axisAttr.tickSubLength;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Builders
+
+void PoAxis::growExtent(const SbBox2f& box)
+{
+  if (box.isEmpty())
+    return;
+  m_axisAttr.xmin = std::min(m_axisAttr.xmin, box.getMin()[0]);
+  m_axisAttr.xmax = std::max(m_axisAttr.xmax, box.getMax()[0]);
+  m_axisAttr.ymin = std::min(m_axisAttr.ymin, box.getMin()[1]);
+  m_axisAttr.ymax = std::max(m_axisAttr.ymax, box.getMax()[1]);
+}
+
+PiText::Path PoAxis::textPath(TextPath path) const
+{
+  // Seen from behind, a text that reads upward reads downward.
+  if (m_axisAttr.reverseFlag == AXIS_REVERSE) {
+    if (path == PATH_UP)
+      return PiText::PATH_DOWN;
+    if (path == PATH_DOWN)
+      return PiText::PATH_UP;
+  }
+  switch (path) {
+  case PATH_LEFT:
+    return PiText::PATH_LEFT;
+  case PATH_UP:
+    return PiText::PATH_UP;
+  case PATH_DOWN:
+    return PiText::PATH_DOWN;
+  default:
+    return PiText::PATH_RIGHT;
+  }
+}
+
+void PoAxis::setUpText(PiText& text, bool forTitle, float size) const
+{
+  text.setTextAttributes(currentTextAttr());
+  text.setFontName((forTitle ? m_axisAttr.titleFontName : m_axisAttr.gradFontName).getString());
+  text.setFontSize(size);
+  text.setMirrorEnable(m_axisAttr.reverseFlag == AXIS_REVERSE);
+}
+
+void PoAxis::buildArrow(float start, float end, SoGroup* group)
+{
+  AxisAttr& a = m_axisAttr;
+  if (a.arrowVisibility != VISIBILITY_ON)
+    return;
+  if (a.arrowHeight <= 0.0f)
+    a.arrowHeight = 0.03f;
+  if (a.arrowLength <= 0.0f)
+    a.arrowLength = 0.05f;
+  const float h = a.arrowHeight * a.deltaAlong, l = a.arrowLength * a.deltaAlong;
+  const float tip = end >= start ? end + l : end - l;
+  const SbVec3f points[3] = {SbVec3f(end, h / 2, 0), SbVec3f(end, -h / 2, 0), SbVec3f(tip, 0, 0)};
+  SoCoordinate3* coords = new SoCoordinate3;
+  coords->point.setValues(0, 3, points);
+  SoFaceSet* face = new SoFaceSet;
+  face->numVertices.setValue(3);
+  group->addChild(coords);
+  group->addChild(face);
+  growExtent(SbBox2f(std::min(end, tip), -h / 2, std::max(end, tip), h / 2));
+}
+
+void PoAxis::buildTick(int num, const float* coords, float length, SoGroup* group)
+{
+  if (m_axisAttr.tickVisibility != VISIBILITY_ON || num < 1)
+    return;
+  float a, b;
+  PiAxisLayout::getTickSpan(int(m_axisAttr.tickPosition), labelsAbove(), a, b);
+  const float l = length * m_axisAttr.deltaAlong;
+  const float y0 = a * l, y1 = b * l;
+  std::vector<SbVec3f> points;
+  points.reserve(2 * num);
+  for (int i = 0; i < num; ++i) {
+    points.emplace_back(coords[i], y0, 0.0f);
+    points.emplace_back(coords[i], y1, 0.0f);
+  }
+  addSegments(group, points);
+  growExtent(SbBox2f(coords[0], std::min(y0, y1), coords[0], std::max(y0, y1)));
+}
+
+void PoAxis::buildGridLines(int num, const float* coords, SoGroup* group)
+{
+  const AxisAttr& a = m_axisAttr;
+  if (a.gridVisibility != VISIBILITY_ON || num < 1)
+    return;
+  // The lengths are domain units across the axis; the transform scales the across direction
+  // by across/along, which this factor undoes.
+  const float ratio = a.deltaAcross > 0.0f ? a.deltaAlong / a.deltaAcross : 1.0f;
+  const float toLabels = labelsAbove() ? 1.0f : -1.0f;
+  const float yLabels = toLabels * std::fabs(a.gridLengthGradSide) * ratio;
+  const float yOther = -toLabels * std::fabs(a.gridLengthGradOtherSide) * ratio;
+  if (yLabels == 0.0f && yOther == 0.0f)
+    return;
+  std::vector<SbVec3f> points;
+  points.reserve(2 * num);
+  for (int i = 0; i < num; ++i) {
+    points.emplace_back(coords[i], yOther, 0.0f);
+    points.emplace_back(coords[i], yLabels, 0.0f);
+  }
+  addSegments(group, points);
+}
+
+void PoAxis::buildGrads(int num, const float* coords, const SbString* strings, SoGroup* group)
+{
+  AxisAttr& a = m_axisAttr;
+  m_labelSize = 0.0f;
+  m_labelBox.makeEmpty();
+  if (a.gradVisibility != VISIBILITY_ON || num < 1 || !strings)
+    return;
+  const PiText::Path path = textPath(a.gradPath);
+  const bool horizontal = path == PiText::PATH_RIGHT || path == PiText::PATH_LEFT;
+  const float delta = a.deltaAlong;
+
+  float size;
+  if (a.gradFontSize > 0.0f)
+    size = a.gradFontSize * delta;
+  else {
+    const float nominal = 0.04f * delta;
+    float room = 0.0f;
+    for (int i = 1; i < num; ++i) {
+      const float gap = 0.8f * std::fabs(coords[i] - coords[i - 1]);
+      room = i == 1 ? gap : std::min(room, gap);
+    }
+    PiText measure;
+    setUpText(measure, false, nominal);
+    std::vector<const char*> texts(num);
+    int maxLines = 1;
+    for (int i = 0; i < num; ++i) {
+      texts[i] = strings[i].getString();
+      maxLines = std::max(maxLines, measure.getSubStringNum(texts[i]));
+    }
+    int widest = -1, tallest = -1;
+    float maxWidth = 0.0f, maxHeight = 0.0f;
+    if (horizontal)
+      measure.getStringsSizes(texts.data(), num, widest, tallest, maxWidth, maxHeight);
+    size = PiAxisLayout::getLabelSize(horizontal, nominal, room, maxWidth, maxLines);
+    a.gradFontSize = size / delta;
+  }
+  if (!(size > 0.0f))
+    return;
+
+  const bool above = labelsAbove();
+  float y;
+  if (a.gradDistAxis > 0.0f)
+    y = (above ? 1.0f : -1.0f) * a.gradDistAxis * delta;
+  else {
+    y = above ? a.ymax + 0.65f * size : a.ymin - 0.65f * size;
+    a.gradDistAxis = std::fabs(y) / delta;
+  }
+
+  PiText text;
+  setUpText(text, false, size);
+  text.setPath(path);
+  PiText::HorAlignment hor;
+  PiText::VertAlignment vert;
+  PiAxisLayout::getLabelAlignment(path, above, hor, vert);
+  text.setAlignment(hor, vert);
+  text.setGroup(group);
+  for (int i = 0; i < num; ++i) {
+    text.setOrigin(coords[i], y, 0.0f);
+    text.setString(strings[i].getString());
+    SbBox2f box;
+    int lines = 0;
+    text.build(box, lines);
+    growExtent(box);
+    m_labelBox.extendBy(box);
+  }
+  m_labelSize = size;
+  m_labelY = y;
+}
+
+void PoAxis::buildTitle(SoGroup* group)
+{
+  AxisAttr& a = m_axisAttr;
+  if (a.titleVisibility != VISIBILITY_ON || a.titleString.getLength() == 0)
+    return;
+  const float delta = a.deltaAlong;
+  if (a.titleFontSize <= 0.0f)
+    a.titleFontSize = 0.055f;
+  const float size = a.titleFontSize * delta;
+  const bool above = labelsAbove();
+  const bool increasing = a.end >= a.start;
+  const bool atEnd = a.titlePosition == TITLE_END;
+  float x, y;
+  if (!atEnd) {
+    x = 0.5f * (a.start + a.end);
+    if (a.titleDistAxis > 0.0f)
+      y = (above ? 1.0f : -1.0f) * a.titleDistAxis * delta;
+    else {
+      y = above ? a.ymax + size : a.ymin - size;
+      a.titleDistAxis = std::fabs(y) / delta;
+    }
+  }
+  else {
+    y = 0.0f;
+    const float side = increasing ? 1.0f : -1.0f;
+    if (a.titleDistAxis > 0.0f)
+      x = a.end + side * a.titleDistAxis * delta;
+    else {
+      x = increasing ? a.xmax + 0.65f * size : a.xmin - 0.65f * size;
+      a.titleDistAxis = std::fabs(x - a.end) / delta;
+    }
+  }
+  PiText text;
+  setUpText(text, true, size);
+  const PiText::Path path = textPath(a.titlePath);
+  text.setPath(path);
+  PiText::HorAlignment hor;
+  PiText::VertAlignment vert;
+  PiAxisLayout::getTitleAlignment(path, atEnd, above, increasing, hor, vert);
+  text.setAlignment(hor, vert);
+  text.setGroup(group);
+  text.setOrigin(x, y, 0.0f);
+  text.setString(a.titleString.getString());
+  SbBox2f box;
+  int lines = 0;
+  text.build(box, lines);
+  growExtent(box);
+}
+
+void PoAxis::clearAxisParts()
+{
+  static const char* const parts[] = {"body", "arrow", "title", "subGradTick", "subGradGrid",
+                                      "mainGradTick", "mainGradGrid", "mainGradText"};
+  for (const char* part : parts)
+    setAnyPart(part, nullptr);
+  m_mainGradCoords.clear();
+  m_subGradCoords.clear();
+  m_labelSize = 0.0f;
+}
+
+void PoAxis::buildAxisParts(float start, float end, int numMain, const float* mainCoords,
+                            const SbString* mainLabels, int numSub, const float* subCoords)
+{
+  AxisAttr& a = m_axisAttr;
+  a.start = start;
+  a.end = end;
+  a.xmin = std::min(start, end);
+  a.xmax = std::max(start, end);
+  a.ymin = a.ymax = 0.0f;
+  m_mainGradCoords.assign(mainCoords, mainCoords + numMain);
+  m_subGradCoords.assign(subCoords, subCoords + numSub);
+
+  SoGroup* body = new SoGroup;
+  SoCoordinate3* line = new SoCoordinate3;
+  line->point.set1Value(0, SbVec3f(start, 0, 0));
+  line->point.set1Value(1, SbVec3f(end, 0, 0));
+  body->addChild(line);
+  body->addChild(new SoLineSet);
+  setAnyPart("body", body);
+
+  SoGroup* group = new SoGroup;
+  buildArrow(start, end, group);
+  setAnyPart("arrow", partOrNull(group));
+
+  float mainLength, subLength;
+  const int numGrads = a.tickSubDef == PERIOD_MAIN_TICK ? numMain + numSub : numMain;
+  computeTickLen(numGrads, mainLength, subLength);
+
+  group = new SoGroup;
+  buildTick(numSub, subCoords, subLength, group);
+  setAnyPart("subGradTick", partOrNull(group));
+  group = new SoGroup;
+  buildGridLines(numSub, subCoords, group);
+  setAnyPart("subGradGrid", partOrNull(group));
+  group = new SoGroup;
+  buildTick(numMain, mainCoords, mainLength, group);
+  setAnyPart("mainGradTick", partOrNull(group));
+  group = new SoGroup;
+  buildGridLines(numMain, mainCoords, group);
+  setAnyPart("mainGradGrid", partOrNull(group));
+
+  group = new SoGroup;
+  buildGrads(numMain, mainCoords, mainLabels, group);
+  setAnyPart("mainGradText", partOrNull(group));
+  if (m_labelSize > 0.0f) {
+    SoFont* font = new SoFont;
+    font->name.setValue(PiText::resolveFontName(a.gradFontName.getString()));
+    font->size.setValue(m_labelSize);
+    setAnyPart("mainGradTextApp.font", font);
+  }
+}
+
+void PoAxis::buildTitlePart()
+{
+  SoGroup* group = new SoGroup;
+  buildTitle(group);
+  const bool built = group->getNumChildren() > 0;
+  setAnyPart("title", partOrNull(group));
+  if (built) {
+    SoFont* font = new SoFont;
+    font->name.setValue(PiText::resolveFontName(m_axisAttr.titleFontName.getString()));
+    font->size.setValue(m_axisAttr.titleFontSize * m_axisAttr.deltaAlong);
+    setAnyPart("titleApp.font", font);
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Getters of the working attributes
+
+void PoAxis::getGrad(Visibility& visibility, GradPosition& position, TextPath& path,
+                     SbString& fontName, float& fontSize, float& distAxis,
+                     SbBool& addStringVisibility, SbString& addString) const
+{
+  visibility = m_axisAttr.gradVisibility;
+  position = m_axisAttr.gradPosition;
+  path = m_axisAttr.gradPath;
+  fontName = m_axisAttr.gradFontName;
+  fontSize = m_axisAttr.gradFontSize;
+  distAxis = m_axisAttr.gradDistAxis;
+  addStringVisibility = gradAddStringVisibility.getValue();
+  addString = gradAddString.getValue();
+}
+
+void PoAxis::getMargin(MarginType& type, float& start, float& end) const
+{
+  type = m_axisAttr.marginType;
+  start = m_axisAttr.marginStart;
+  end = m_axisAttr.marginEnd;
+}
+
+void PoAxis::getTitle(Visibility& visibility, TitlePosition& position, TextPath& path,
+                      SbString& string, SbString& fontName, float& fontSize,
+                      float& distAxis) const
+{
+  visibility = m_axisAttr.titleVisibility;
+  position = m_axisAttr.titlePosition;
+  path = m_axisAttr.titlePath;
+  string = m_axisAttr.titleString;
+  fontName = m_axisAttr.titleFontName;
+  fontSize = m_axisAttr.titleFontSize;
+  distAxis = m_axisAttr.titleDistAxis;
+}
+
+void PoAxis::getGrid(Visibility& visibility, float& lengthGradSide,
+                     float& lengthGradOtherSide) const
+{
+  visibility = m_axisAttr.gridVisibility;
+  lengthGradSide = m_axisAttr.gridLengthGradSide;
+  lengthGradOtherSide = m_axisAttr.gridLengthGradOtherSide;
+}
+
+void PoAxis::getArrow(Visibility& visibility, float& height, float& length) const
+{
+  visibility = m_axisAttr.arrowVisibility;
+  height = m_axisAttr.arrowHeight;
+  length = m_axisAttr.arrowLength;
+}
+
+void PoAxis::getTick(Visibility& visibility, TickPosition& position, float& mainLength,
+                     float& subLength, TickSubDef& subDef, int& numOrPeriod, int& firstGrad,
+                     int& lastGrad) const
+{
+  visibility = m_axisAttr.tickVisibility;
+  position = m_axisAttr.tickPosition;
+  mainLength = m_axisAttr.tickMainLength;
+  subLength = m_axisAttr.tickSubLength;
+  subDef = m_axisAttr.tickSubDef;
+  numOrPeriod = m_axisAttr.tickNumOrPeriod;
+  firstGrad = m_axisAttr.tickFirstGrad;
+  lastGrad = m_axisAttr.tickLastGrad;
+}
+
+int PoAxis::getMainGradCoords(const float*& coords) const
+{
+  coords = m_mainGradCoords.empty() ? nullptr : m_mainGradCoords.data();
+  return int(m_mainGradCoords.size());
+}
+
+int PoAxis::getSubGradCoords(const float*& coords) const
+{
+  coords = m_subGradCoords.empty() ? nullptr : m_subGradCoords.data();
+  return int(m_subGradCoords.size());
+}
