@@ -20,8 +20,10 @@
 
 namespace FigureShapesXP {
 
-SoGroup* makePolygon(const SbVec3f* points, int numPoints)
+SoGroup* makePolygon(const SoBaseKit* kit, const SbVec3f* points, int numPoints)
 {
+  if (!checkFiniteFields(kit))
+    return nullptr;
   SoGroup* group = new SoGroup;
   SoCoordinate3* coords = new SoCoordinate3;
   coords->point.setValues(0, numPoints, points);
@@ -109,6 +111,14 @@ int checkFiniteFields(const SoBaseKit* kit)
     }
   }
   return 1;
+}
+
+int checkArcType(int type, const char* method)
+{
+  if (type >= PiCircleArc::OPENED && type <= PiCircleArc::CENTER_CLOSE)
+    return 1;
+  PoDebugError::post(method, "arcType %d is not an ArcType; nothing is drawn", type);
+  return 0;
 }
 
 } // namespace FigureShapesXP

@@ -1,7 +1,6 @@
 // Base of the circle figures in the plane z = 0: a disc built from the subclass's values.
 #include <Gridlux/figures/PoCircle.h>
 
-#include <Gridlux/base/PoDebugError.h>
 #include <Gridlux/figures/FigureShapesXP.h>
 
 #include <Inventor/nodes/SoGroup.h>
@@ -47,14 +46,9 @@ SbBool PoCircle::setUpConnections(SbBool onOff, SbBool doItAlways)
 void PoCircle::rebuild()
 {
   preRebuild();
-  if (!FigureShapesXP::checkFiniteFields(this)) {
-    setAnyPart("circle", nullptr);
-    postRebuild();
-    return;
-  }
   // A circle is one full turn closed by its chord.
-  m_arc.setArcType(PiCircleArc::END_CLOSE);
-  SoGroup* group = setUpArc(m_arc) ? FigureShapesXP::makeArc(m_arc) : nullptr;
-  setAnyPart("circle", group);
+  const auto setUp = [this](PiCircleArc2& arc) { return setUpArc(arc); };
+  setAnyPart("circle", FigureShapesXP::makeArc(this, PiCircleArc::END_CLOSE,
+                                               "PoCircle::rebuild", m_arc, setUp));
   postRebuild();
 }

@@ -1,7 +1,6 @@
 // Base of the circle figures in space: a disc built from the subclass's values.
 #include <Gridlux/figures/PoCircle3.h>
 
-#include <Gridlux/base/PoDebugError.h>
 #include <Gridlux/figures/FigureShapesXP.h>
 
 #include <Inventor/nodes/SoGroup.h>
@@ -47,14 +46,9 @@ SbBool PoCircle3::setUpConnections(SbBool onOff, SbBool doItAlways)
 void PoCircle3::rebuild()
 {
   preRebuild();
-  if (!FigureShapesXP::checkFiniteFields(this)) {
-    setAnyPart("circle3", nullptr);
-    postRebuild();
-    return;
-  }
   // A circle is one full turn closed by its chord.
-  m_arc.setArcType(PiCircleArc::END_CLOSE);
-  SoGroup* group = setUpArc(m_arc) ? FigureShapesXP::makeArc(m_arc) : nullptr;
-  setAnyPart("circle3", group);
+  const auto setUp = [this](PiCircleArc3& arc) { return setUpArc(arc); };
+  setAnyPart("circle3", FigureShapesXP::makeArc(this, PiCircleArc::END_CLOSE,
+                                                "PoCircle3::rebuild", m_arc, setUp));
   postRebuild();
 }

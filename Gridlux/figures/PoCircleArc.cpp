@@ -1,7 +1,6 @@
 // Base of the 2D circle-arc figures: drawn open, closed by the chord or as a pie slice.
 #include <Gridlux/figures/PoCircleArc.h>
 
-#include <Gridlux/base/PoDebugError.h>
 #include <Gridlux/figures/FigureShapesXP.h>
 
 #include <Inventor/nodes/SoGroup.h>
@@ -52,21 +51,8 @@ SbBool PoCircleArc::setUpConnections(SbBool onOff, SbBool doItAlways)
 void PoCircleArc::rebuild()
 {
   preRebuild();
-  if (!FigureShapesXP::checkFiniteFields(this)) {
-    setAnyPart("circleArc", nullptr);
-    postRebuild();
-    return;
-  }
-  const int type = arcType.getValue();
-  if (type < OPENED || type > CENTER_CLOSE) {
-    PoDebugError::post("PoCircleArc::rebuild", "arcType %d is not an ArcType; nothing is drawn",
-                       type);
-    setAnyPart("circleArc", nullptr);
-    postRebuild();
-    return;
-  }
-  m_arc.setArcType(PiCircleArc::ArcType(type));
-  SoGroup* group = setUpArc(m_arc) ? FigureShapesXP::makeArc(m_arc) : nullptr;
-  setAnyPart("circleArc", group);
+  const auto setUp = [this](PiCircleArc2& arc) { return setUpArc(arc); };
+  setAnyPart("circleArc", FigureShapesXP::makeArc(this, arcType.getValue(),
+                                                  "PoCircleArc::rebuild", m_arc, setUp));
   postRebuild();
 }

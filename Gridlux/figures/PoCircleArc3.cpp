@@ -1,7 +1,6 @@
 // Base of the 3D circle-arc figures: drawn open, closed by the chord or as a pie slice.
 #include <Gridlux/figures/PoCircleArc3.h>
 
-#include <Gridlux/base/PoDebugError.h>
 #include <Gridlux/figures/FigureShapesXP.h>
 
 #include <Inventor/nodes/SoGroup.h>
@@ -52,21 +51,8 @@ SbBool PoCircleArc3::setUpConnections(SbBool onOff, SbBool doItAlways)
 void PoCircleArc3::rebuild()
 {
   preRebuild();
-  if (!FigureShapesXP::checkFiniteFields(this)) {
-    setAnyPart("circleArc3", nullptr);
-    postRebuild();
-    return;
-  }
-  const int type = arcType.getValue();
-  if (type < OPENED || type > CENTER_CLOSE) {
-    PoDebugError::post("PoCircleArc3::rebuild", "arcType %d is not an ArcType; nothing is drawn",
-                       type);
-    setAnyPart("circleArc3", nullptr);
-    postRebuild();
-    return;
-  }
-  m_arc.setArcType(PiCircleArc::ArcType(type));
-  SoGroup* group = setUpArc(m_arc) ? FigureShapesXP::makeArc(m_arc) : nullptr;
-  setAnyPart("circleArc3", group);
+  const auto setUp = [this](PiCircleArc3& arc) { return setUpArc(arc); };
+  setAnyPart("circleArc3", FigureShapesXP::makeArc(this, arcType.getValue(),
+                                                   "PoCircleArc3::rebuild", m_arc, setUp));
   postRebuild();
 }

@@ -54,15 +54,10 @@ SbBool PoParallelogram::setUpConnections(SbBool onOff, SbBool doItAlways)
 void PoParallelogram::rebuild()
 {
   preRebuild();
-  if (!FigureShapesXP::checkFiniteFields(this)) {
-    setAnyPart("parallelogram", nullptr);
-    postRebuild();
-    return;
-  }
   const SbVec2f a = p.getValue(), b = q.getValue(), c = r.getValue();
   const SbVec2f d = a + c - b;
   const SbVec3f corners[4] = {SbVec3f(a[0], a[1], 0), SbVec3f(b[0], b[1], 0),
                               SbVec3f(c[0], c[1], 0), SbVec3f(d[0], d[1], 0)};
-  setAnyPart("parallelogram", FigureShapesXP::makePolygon(corners, 4));
+  setAnyPart("parallelogram", FigureShapesXP::makePolygon(this, corners, 4));
   postRebuild();
 }

@@ -54,13 +54,8 @@ SbBool PoParallelogram3::setUpConnections(SbBool onOff, SbBool doItAlways)
 void PoParallelogram3::rebuild()
 {
   preRebuild();
-  if (!FigureShapesXP::checkFiniteFields(this)) {
-    setAnyPart("parallelogram3", nullptr);
-    postRebuild();
-    return;
-  }
   const SbVec3f corners[4] = {p.getValue(), q.getValue(), r.getValue(),
                               p.getValue() + r.getValue() - q.getValue()};
-  setAnyPart("parallelogram3", FigureShapesXP::makePolygon(corners, 4));
+  setAnyPart("parallelogram3", FigureShapesXP::makePolygon(this, corners, 4));
   postRebuild();
 }

@@ -53,14 +53,9 @@ SbBool PoRectangle::setUpConnections(SbBool onOff, SbBool doItAlways)
 void PoRectangle::rebuild()
 {
   preRebuild();
-  if (!FigureShapesXP::checkFiniteFields(this)) {
-    setAnyPart("rectangle", nullptr);
-    postRebuild();
-    return;
-  }
   const SbVec2f a = p.getValue(), b = q.getValue();
   const SbVec3f corners[4] = {SbVec3f(a[0], a[1], 0), SbVec3f(b[0], a[1], 0),
                               SbVec3f(b[0], b[1], 0), SbVec3f(a[0], b[1], 0)};
-  setAnyPart("rectangle", FigureShapesXP::makePolygon(corners, 4));
+  setAnyPart("rectangle", FigureShapesXP::makePolygon(this, corners, 4));
   postRebuild();
 }
