@@ -35,6 +35,15 @@ inline float rampParameter(float valueA, float valueB, float value)
 // Shared by every HLS query of every object, as the pointer contract allows.
 float s_hlsBuffer[3];
 
+// The HLS form of @p color in the shared buffer; null when there is no colour.
+const float* hlsOf(const SbColor* color)
+{
+  if (!color)
+    return nullptr;
+  PiColorConverter::getHLSColor(*color, s_hlsBuffer);
+  return s_hlsBuffer;
+}
+
 } // namespace
 
 PbDataMapping::PbDataMapping() : m_color(0, 0, 0), m_minThresholdColor(0, 0, 0),
@@ -153,11 +162,7 @@ const SbColor* PbDataMapping::getMinRGBThreshold(float& value, float& transparen
 
 const float* PbDataMapping::getMinHLSThreshold(float& value) const
 {
-  const SbColor* color = getMinRGBThreshold(value);
-  if (!color)
-    return nullptr;
-  PiColorConverter::getHLSColor(*color, s_hlsBuffer);
-  return s_hlsBuffer;
+  return hlsOf(getMinRGBThreshold(value));
 }
 
 const float* PbDataMapping::getMinHLSThreshold(float& value, float& transparency) const
@@ -180,11 +185,7 @@ const SbColor* PbDataMapping::getMaxRGBThreshold(float& value, float& transparen
 
 const float* PbDataMapping::getMaxHLSThreshold(float& value) const
 {
-  const SbColor* color = getMaxRGBThreshold(value);
-  if (!color)
-    return nullptr;
-  PiColorConverter::getHLSColor(*color, s_hlsBuffer);
-  return s_hlsBuffer;
+  return hlsOf(getMaxRGBThreshold(value));
 }
 
 const float* PbDataMapping::getMaxHLSThreshold(float& value, float& transparency) const
@@ -237,20 +238,12 @@ int PbDataMapping::applyThresholds(float value, const SbColor*& color, float& tr
 
 const float* PbDataMapping::getHLSColor(float value) const
 {
-  const SbColor* color = computeColor(value);
-  if (!color)
-    return nullptr;
-  PiColorConverter::getHLSColor(*color, s_hlsBuffer);
-  return s_hlsBuffer;
+  return hlsOf(computeColor(value));
 }
 
 const float* PbDataMapping::getHLSColor(float value, float& transparency) const
 {
-  const SbColor* color = computeColor(value, transparency);
-  if (!color)
-    return nullptr;
-  PiColorConverter::getHLSColor(*color, s_hlsBuffer);
-  return s_hlsBuffer;
+  return hlsOf(computeColor(value, transparency));
 }
 
 void PbDataMapping::colorInterpolation(const SbColor& colorA, float valueA, const SbColor& colorB,
@@ -265,8 +258,7 @@ void PbDataMapping::colorInterpolation(const SbColor& colorA, float transparency
                                        const SbColor& colorB, float transparencyB, float valueB,
                                        float value, SbColor& out, float& transparencyOut)
 {
+  colorInterpolation(colorA, valueA, colorB, valueB, value, out);
   const float t = rampParameter(valueA, valueB, value);
-  out.setValue(clamp01(mix(colorA[0], colorB[0], t)), clamp01(mix(colorA[1], colorB[1], t)),
-               clamp01(mix(colorA[2], colorB[2], t)));
   transparencyOut = clamp01(mix(transparencyA, transparencyB, t));
 }
