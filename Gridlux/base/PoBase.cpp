@@ -102,6 +102,18 @@ private:
   std::vector<SbBool> m_wasDefault;
 };
 
+// Pushes the action's state for the scope: what the kit's parts set stays inside the kit.
+class StatePushScope {
+public:
+  explicit StatePushScope(SoAction* action) : m_state(action->getState()) { m_state->push(); }
+  ~StatePushScope() { m_state->pop(); }
+  StatePushScope(const StatePushScope&) = delete;
+  StatePushScope& operator=(const StatePushScope&) = delete;
+
+private:
+  SoState* m_state;
+};
+
 PiTransparencyDeletion::Binding deletionBinding(int binding)
 {
   switch (binding) {
@@ -119,6 +131,27 @@ PiTransparencyDeletion::Binding deletionBinding(int binding)
 bool isKnownBinding(int binding)
 {
   return binding >= SoMaterialBinding::PER_PART && binding <= SoMaterialBinding::PER_VERTEX_INDEXED;
+}
+
+// How one shape's parts are filtered under @p materialBinding; false when the binding gives no
+// per-part transparency to filter by (OVERALL or a value that is no binding).
+bool filterBinding(const SoMaterialBinding* materialBinding, PiTransparencyDeletion::Binding& kind)
+{
+  const int binding = materialBinding->value.getValue();
+  if (binding == SoMaterialBinding::OVERALL || !isKnownBinding(binding))
+    return false;
+  kind = deletionBinding(binding);
+  return true;
+}
+
+// The shape that replaces @p shape: the same vertices, the filtered index list of @p result.
+template <class Indexed>
+Indexed* makeFiltered(const SoVertexShape* shape, const PiTransparencyDeletion::Result& result)
+{
+  Indexed* replacement = new Indexed;
+  replacement->vertexProperty = shape->vertexProperty.getValue();
+  replacement->coordIndex.setValues(0, int(result.coordIndex.size()), result.coordIndex.data());
+  return replacement;
 }
 
 } // namespace
@@ -612,28 +645,22 @@ SbBool PoBase::affectsState() const
 void PoBase::GLRender(SoGLRenderAction* action)
 {
   runRebuildCheck(action);
-  SoState* state = action->getState();
-  state->push();
+  StatePushScope scope(action);
   inherited::GLRender(action);
-  state->pop();
 }
 
 void PoBase::callback(SoCallbackAction* action)
 {
   runRebuildCheck(action);
-  SoState* state = action->getState();
-  state->push();
+  StatePushScope scope(action);
   inherited::callback(action);
-  state->pop();
 }
 
 void PoBase::getBoundingBox(SoGetBoundingBoxAction* action)
 {
   runRebuildCheck(action);
-  SoState* state = action->getState();
-  state->push();
+  StatePushScope scope(action);
   inherited::getBoundingBox(action);
-  state->pop();
 }
 
 void PoBase::getMatrix(SoGetMatrixAction* action)
@@ -646,19 +673,15 @@ void PoBase::getMatrix(SoGetMatrixAction* action)
 void PoBase::handleEvent(SoHandleEventAction* action)
 {
   runRebuildCheck(action);
-  SoState* state = action->getState();
-  state->push();
+  StatePushScope scope(action);
   inherited::handleEvent(action);
-  state->pop();
 }
 
 void PoBase::rayPick(SoRayPickAction* action)
 {
   runRebuildCheck(action);
-  SoState* state = action->getState();
-  state->push();
+  StatePushScope scope(action);
   inherited::rayPick(action);
-  state->pop();
 }
 
 void PoBase::search(SoSearchAction* action)
@@ -670,10 +693,8 @@ void PoBase::search(SoSearchAction* action)
 void PoBase::getPrimitiveCount(SoGetPrimitiveCountAction* action)
 {
   runRebuildCheck(action);
-  SoState* state = action->getState();
-  state->push();
+  StatePushScope scope(action);
   inherited::getPrimitiveCount(action);
-  state->pop();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -811,20 +832,16 @@ void PoBase::deleteTransparencyParts(const PbDataMapping* dataMapping, SoMateria
                                      SoMaterialBinding* materialBinding, SoGroup* parent,
                                      int index, SoIndexedFaceSet* shape)
 {
-  if (!dataMapping || !material || !materialBinding || !parent || !shape)
-    return;
-  const int binding = materialBinding->value.getValue();
-  if (binding == SoMaterialBinding::OVERALL || !isKnownBinding(binding))
+  PiTransparencyDeletion::Binding kind;
+  if (!dataMapping || !material || !materialBinding || !parent || !shape ||
+      !filterBinding(materialBinding, kind))
     return;
   PiTransparencyDeletion::Result result;
   PiTransparencyDeletion::filterFaceSet(
     shape->coordIndex.getValues(0), shape->coordIndex.getNum(), material->transparency.getValues(0),
-    material->transparency.getNum(), deletionBinding(binding),
-    dataMapping->getTransparencyValueDeletedParts(), result);
-  SoIndexedFaceSet* replacement = new SoIndexedFaceSet;
-  replacement->vertexProperty = shape->vertexProperty.getValue();
-  replacement->coordIndex.setValues(0, int(result.coordIndex.size()), result.coordIndex.data());
-  if (deletionBinding(binding) != PiTransparencyDeletion::PER_VERTEX) {
+    material->transparency.getNum(), kind, dataMapping->getTransparencyValueDeletedParts(), result);
+  SoIndexedFaceSet* replacement = makeFiltered<SoIndexedFaceSet>(shape, result);
+  if (kind != PiTransparencyDeletion::PER_VERTEX) {
     materialBinding->value = SoMaterialBinding::PER_FACE_INDEXED;
     replacement->materialIndex.setValues(0, int(result.materialIndex.size()),
                                          result.materialIndex.data());
@@ -840,21 +857,18 @@ void PoBase::deleteTransparencyParts(const PbDataMapping* dataMapping, SoMateria
                                      SoMaterialBinding* materialBinding, SoGroup* parent,
                                      int index, SoIndexedLineSet* shape)
 {
-  if (!dataMapping || !material || !materialBinding || !parent || !shape)
-    return;
-  const int binding = materialBinding->value.getValue();
-  if (binding == SoMaterialBinding::OVERALL || !isKnownBinding(binding))
+  PiTransparencyDeletion::Binding kind;
+  if (!dataMapping || !material || !materialBinding || !parent || !shape ||
+      !filterBinding(materialBinding, kind))
     return;
   PiTransparencyDeletion::Result result;
   if (!PiTransparencyDeletion::filterLineSet(
         shape->coordIndex.getValues(0), shape->coordIndex.getNum(),
-        material->transparency.getValues(0), material->transparency.getNum(),
-        deletionBinding(binding), dataMapping->getTransparencyValueDeletedParts(), result))
+        material->transparency.getValues(0), material->transparency.getNum(), kind,
+        dataMapping->getTransparencyValueDeletedParts(), result))
     return;
-  SoIndexedLineSet* replacement = new SoIndexedLineSet;
-  replacement->vertexProperty = shape->vertexProperty.getValue();
-  replacement->coordIndex.setValues(0, int(result.coordIndex.size()), result.coordIndex.data());
-  if (deletionBinding(binding) == PiTransparencyDeletion::PER_PART) {
+  SoIndexedLineSet* replacement = makeFiltered<SoIndexedLineSet>(shape, result);
+  if (kind == PiTransparencyDeletion::PER_PART) {
     materialBinding->value = SoMaterialBinding::PER_PART_INDEXED;
     replacement->materialIndex.setValues(0, int(result.materialIndex.size()),
                                          result.materialIndex.data());
@@ -868,19 +882,15 @@ void PoBase::deleteTransparencyParts(const PbDataMapping* dataMapping, SoMateria
                                      SoMaterialBinding* materialBinding, SoGroup* parent,
                                      int index, SoIndexedTriangleStripSet* shape)
 {
-  if (!dataMapping || !material || !materialBinding || !parent || !shape)
-    return;
-  const int binding = materialBinding->value.getValue();
-  if (binding == SoMaterialBinding::OVERALL || !isKnownBinding(binding))
+  PiTransparencyDeletion::Binding kind;
+  if (!dataMapping || !material || !materialBinding || !parent || !shape ||
+      !filterBinding(materialBinding, kind))
     return;
   PiTransparencyDeletion::Result result;
-  const PiTransparencyDeletion::Binding kind = deletionBinding(binding);
   PiTransparencyDeletion::filterTriangleStripSet(
     shape->coordIndex.getValues(0), shape->coordIndex.getNum(), material->transparency.getValues(0),
     material->transparency.getNum(), kind, dataMapping->getTransparencyValueDeletedParts(), result);
-  SoIndexedTriangleStripSet* replacement = new SoIndexedTriangleStripSet;
-  replacement->vertexProperty = shape->vertexProperty.getValue();
-  replacement->coordIndex.setValues(0, int(result.coordIndex.size()), result.coordIndex.data());
+  SoIndexedTriangleStripSet* replacement = makeFiltered<SoIndexedTriangleStripSet>(shape, result);
   if (kind == PiTransparencyDeletion::PER_PART)
     materialBinding->value = SoMaterialBinding::PER_PART_INDEXED;
   else if (kind == PiTransparencyDeletion::PER_FACE)
@@ -897,12 +907,10 @@ void PoBase::deleteTransparencyParts(const PbDataMapping* dataMapping, SoMateria
                                      SoMaterialBinding* materialBinding, SoGroup* parent,
                                      int index, SoQuadMesh* shape)
 {
-  if (!dataMapping || !material || !materialBinding || !parent || !shape)
+  PiTransparencyDeletion::Binding kind;
+  if (!dataMapping || !material || !materialBinding || !parent || !shape ||
+      !filterBinding(materialBinding, kind))
     return;
-  const int binding = materialBinding->value.getValue();
-  if (binding == SoMaterialBinding::OVERALL || !isKnownBinding(binding))
-    return;
-  const PiTransparencyDeletion::Binding kind = deletionBinding(binding);
   PiTransparencyDeletion::Result result;
   if (!PiTransparencyDeletion::filterQuadMesh(
         shape->startIndex.getValue(), shape->verticesPerColumn.getValue(),
@@ -910,9 +918,7 @@ void PoBase::deleteTransparencyParts(const PbDataMapping* dataMapping, SoMateria
         material->transparency.getNum(), kind, dataMapping->getTransparencyValueDeletedParts(),
         result))
     return;
-  SoIndexedTriangleStripSet* replacement = new SoIndexedTriangleStripSet;
-  replacement->vertexProperty = shape->vertexProperty.getValue();
-  replacement->coordIndex.setValues(0, int(result.coordIndex.size()), result.coordIndex.data());
+  SoIndexedTriangleStripSet* replacement = makeFiltered<SoIndexedTriangleStripSet>(shape, result);
   if (kind == PiTransparencyDeletion::PER_FACE) {
     materialBinding->value = SoMaterialBinding::PER_FACE_INDEXED;
     replacement->materialIndex.setValues(0, int(result.materialIndex.size()),
