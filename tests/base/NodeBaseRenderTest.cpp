@@ -1,10 +1,9 @@
 // A node kit drawn by the render action: built before its parts are drawn, inside the kit's state.
+#include "TestKit.h"
 #include "support/OffscreenFixture.h"
 
-#include <Gridlux/base/PoChartwork.h>
 #include <Gridlux/base/PoGridlux.h>
 
-#include <Inventor/fields/SoSFFloat.h>
 #include <Inventor/nodes/SoCube.h>
 #include <Inventor/nodes/SoDirectionalLight.h>
 #include <Inventor/nodes/SoOrthographicCamera.h>
@@ -13,73 +12,12 @@
 
 namespace {
 
-// Draws a red square of side `size` at the origin, with its colour set inside the kit.
-class SquareKit : public PoChartwork {
-  typedef PoChartwork inherited;
-  PO_KIT_HEADER(SquareKit);
-  SO_KIT_CATALOG_ENTRY_HEADER(body);
-
-public:
-  SquareKit()
-  {
-    SO_KIT_CONSTRUCTOR(SquareKit);
-    SO_KIT_ADD_CATALOG_ENTRY(body, SoSeparator, TRUE, this, "", TRUE);
-    SO_KIT_ADD_FIELD(size, (1.0f));
-    SO_KIT_INIT_INSTANCE();
-    createFieldSensorList(1, m_sensors);
-    setUpConnections(TRUE, TRUE);
-  }
-  static void initClass()
-  {
-    if (getClassTypeId() == SoType::badType())
-      PO_KIT_INIT_CLASS(SquareKit, PoChartwork, "PoChartwork");
-  }
-  SoSFFloat size;
-
-  void rebuild() override
-  {
-    preRebuild();
-    SoSeparator* group = new SoSeparator;
-    SoCube* cube = new SoCube;
-    cube->width = cube->height = size.getValue();
-    cube->depth = 0.01f;
-    group->addChild(cube);
-    setAnyPart("body", group);
-    postRebuild();
-  }
-  SbBool setUpConnections(SbBool onOff, SbBool doItAlways = FALSE) override
-  {
-    if (!doItAlways && connectionsSetUp == onOff)
-      return onOff;
-    if (onOff) {
-      SoFieldList fields;
-      fields.append(&size);
-      attachFieldSensorList(m_sensors, fields);
-    } else {
-      detachFieldSensorList(m_sensors);
-    }
-    return inherited::setUpConnections(onOff, doItAlways);
-  }
-
-protected:
-  ~SquareKit() override
-  {
-    detachFieldSensorList(m_sensors);
-    deleteFieldSensorList(m_sensors);
-  }
-
-private:
-  FieldSensorList m_sensors;
-};
-
-PO_KIT_SOURCE(SquareKit);
-
 class NodeBaseRender : public gridlux::test::OffscreenFixture {
 protected:
   static void SetUpTestSuite()
   {
     OffscreenFixture::SetUpTestSuite();
-    SquareKit::initClass();
+    TestKit::initClass();
   }
 };
 
@@ -92,7 +30,8 @@ TEST_F(NodeBaseRender, FirstRenderDrawsTheBuiltPartsAndChangesShowAtTheNextOne)
   camera->position = SbVec3f(0, 0, 5);
   root->addChild(camera);
   root->addChild(new SoDirectionalLight);
-  SquareKit* kit = new SquareKit;
+  // A cube of side 1 seen face on: a red square drawn inside the kit.
+  TestKit* kit = new TestKit;
   kit->set("appearance.material { diffuseColor 1 0 0 emissiveColor 1 0 0 }");
   root->addChild(kit);
   // A sibling after the kit: the kit's red must not leak into it.

@@ -1,4 +1,5 @@
 // Rebuild protocol of the node base, driven through a small test kit and real actions.
+#include "TestKit.h"
 #include "support/SceneText.h"
 
 #include <Gridlux/attributes/PbLinearDataMapping.h>
@@ -6,7 +7,6 @@
 #include <Gridlux/attributes/PbMiscTextAttr.h>
 #include <Gridlux/attributes/PoDomainElement.h>
 #include <Gridlux/attributes/PoMiscTextAttrElement.h>
-#include <Gridlux/base/PoChartwork.h>
 #include <Gridlux/base/PoGridlux.h>
 #include <Gridlux/base/PoNode.h>
 
@@ -14,7 +14,6 @@
 #include <Inventor/actions/SoCallbackAction.h>
 #include <Inventor/actions/SoGetBoundingBoxAction.h>
 #include <Inventor/actions/SoSearchAction.h>
-#include <Inventor/fields/SoSFFloat.h>
 #include <Inventor/nodes/SoCallback.h>
 #include <Inventor/nodes/SoCube.h>
 #include <Inventor/nodes/SoIndexedFaceSet.h>
@@ -30,84 +29,6 @@
 #include <string>
 
 namespace {
-
-// A chart-family kit that draws a cube of side `size` and depends on the text-attribute element.
-class TestKit : public PoChartwork {
-  typedef PoChartwork inherited;
-  PO_KIT_HEADER(TestKit);
-  SO_KIT_CATALOG_ENTRY_HEADER(body);
-
-public:
-  TestKit()
-  {
-    SO_KIT_CONSTRUCTOR(TestKit);
-    SO_KIT_ADD_CATALOG_ENTRY(body, SoSeparator, TRUE, this, "", TRUE);
-    SO_KIT_ADD_FIELD(size, (1.0f));
-    SO_KIT_INIT_INSTANCE();
-    createFieldSensorList(1, m_sensors);
-    setUpConnections(TRUE, TRUE);
-  }
-
-  static void initClass()
-  {
-    if (getClassTypeId() == SoType::badType())
-      PO_KIT_INIT_CLASS(TestKit, PoChartwork, "PoChartwork");
-  }
-
-  SoSFFloat size;
-
-  int rebuilds = 0;
-  const PbMiscTextAttr* seenAttr = nullptr;
-  const PbDomain* seenDomain = nullptr;
-
-  void rebuild() override
-  {
-    preRebuild();
-    ++rebuilds;
-    if (isStateValid()) {
-      seenAttr = PoMiscTextAttrElement::get(getState());
-      addElementCache(PoMiscTextAttrElement::getClassStackIndex());
-    }
-    seenDomain = getDomain();
-    SoSeparator* group = new SoSeparator;
-    SoCube* cube = new SoCube;
-    cube->width = cube->height = cube->depth = size.getValue();
-    group->addChild(cube);
-    setAnyPart("body", group);
-    postRebuild();
-  }
-
-  SbBool setUpConnections(SbBool onOff, SbBool doItAlways = FALSE) override
-  {
-    if (!doItAlways && connectionsSetUp == onOff)
-      return onOff;
-    if (onOff) {
-      SoFieldList fields;
-      fields.append(&size);
-      attachFieldSensorList(m_sensors, fields);
-    } else {
-      detachFieldSensorList(m_sensors);
-    }
-    return inherited::setUpConnections(onOff, doItAlways);
-  }
-
-  using PoBase::setDomainUsedForRebuild;
-  using PoBase::deleteTransparencyParts;
-  SoNode* part(const char* name) { return getAnyPart(name, FALSE); }
-  SoCallback* catchPart() { return static_cast<SoCallback*>(catchActionCallback.getValue()); }
-
-protected:
-  ~TestKit() override
-  {
-    detachFieldSensorList(m_sensors);
-    deleteFieldSensorList(m_sensors);
-  }
-
-private:
-  FieldSensorList m_sensors;
-};
-
-PO_KIT_SOURCE(TestKit);
 
 // Sets the text-attribute element from an object owned by the node.
 class TestTextAttrNode : public PoNode {
