@@ -181,6 +181,23 @@ SbBool readCellList(SoInput* in, const char* method, int dims, int withTypes, in
 /** Same nodes, cells and types. */
 int sameCellList(int dims, const CellList& a, const CellList& b);
 
+/**
+ * Reads a cell list (as readCellList() does) and gives it to @p mesh through @p apply(mesh,
+ * cells); an empty mesh is read and leaves @p mesh untouched.
+ */
+template <class Mesh, class Apply>
+SbBool readCellMesh(SoInput* in, const char* method, int dims, int withTypes, int nodesPerCell, Mesh& mesh,
+                    Apply apply)
+{
+  CellList cells;
+  CellStorage storage;
+  if (!readCellList(in, method, dims, withTypes, nodesPerCell, cells, storage))
+    return FALSE;
+  if (cells.numNodes == 0 && cells.numCells == 0)
+    return TRUE;
+  return apply(mesh, cells);
+}
+
 } // namespace MeshFieldIO
 
 #endif

@@ -40,13 +40,7 @@ void PoSFHexahedronMesh3D::writeGeometry(SoOutput* out) const
 
 SbBool PoSFHexahedronMesh3D::readGeometry(SoInput* in, PbHexahedronMesh3D& mesh)
 {
-  MeshFieldIO::CellList cells;
-  MeshFieldIO::CellStorage storage;
-  if (!MeshFieldIO::readCellList(in, "PoSFHexahedronMesh3D::readValue", 3, 0, 8, cells, storage))
-    return FALSE;
-  if (cells.numNodes == 0 && cells.numCells == 0)
-    return TRUE; // an empty mesh
-  return apply(mesh, cells);
+  return MeshFieldIO::readCellMesh(in, "PoSFHexahedronMesh3D::readValue", 3, 0, 8, mesh, apply);
 }
 
 int PoSFHexahedronMesh3D::sameGeometry(const PbHexahedronMesh3D& a, const PbHexahedronMesh3D& b)

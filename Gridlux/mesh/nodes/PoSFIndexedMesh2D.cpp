@@ -48,13 +48,7 @@ void PoSFIndexedMesh2D::writeGeometry(SoOutput* out) const
 
 SbBool PoSFIndexedMesh2D::readGeometry(SoInput* in, PbIndexedMesh2D& mesh)
 {
-  MeshFieldIO::CellList cells;
-  MeshFieldIO::CellStorage storage;
-  if (!MeshFieldIO::readCellList(in, "PoSFIndexedMesh2D::readValue", 2, 1, 0, cells, storage))
-    return FALSE;
-  if (cells.numNodes == 0 && cells.numCells == 0)
-    return TRUE; // an empty mesh
-  return apply(mesh, cells);
+  return MeshFieldIO::readCellMesh(in, "PoSFIndexedMesh2D::readValue", 2, 1, 0, mesh, apply);
 }
 
 int PoSFIndexedMesh2D::sameGeometry(const PbIndexedMesh2D& a, const PbIndexedMesh2D& b)

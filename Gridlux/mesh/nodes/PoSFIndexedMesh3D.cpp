@@ -39,13 +39,7 @@ void PoSFIndexedMesh3D::writeGeometry(SoOutput* out) const
 
 SbBool PoSFIndexedMesh3D::readGeometry(SoInput* in, PbIndexedMesh3D& mesh)
 {
-  MeshFieldIO::CellList cells;
-  MeshFieldIO::CellStorage storage;
-  if (!MeshFieldIO::readCellList(in, "PoSFIndexedMesh3D::readValue", 3, 1, 0, cells, storage))
-    return FALSE;
-  if (cells.numNodes == 0 && cells.numCells == 0)
-    return TRUE; // an empty mesh
-  return apply(mesh, cells);
+  return MeshFieldIO::readCellMesh(in, "PoSFIndexedMesh3D::readValue", 3, 1, 0, mesh, apply);
 }
 
 int PoSFIndexedMesh3D::sameGeometry(const PbIndexedMesh3D& a, const PbIndexedMesh3D& b)

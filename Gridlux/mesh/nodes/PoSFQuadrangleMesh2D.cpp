@@ -49,13 +49,7 @@ void PoSFQuadrangleMesh2D::writeGeometry(SoOutput* out) const
 
 SbBool PoSFQuadrangleMesh2D::readGeometry(SoInput* in, PbQuadrangleMesh2D& mesh)
 {
-  MeshFieldIO::CellList cells;
-  MeshFieldIO::CellStorage storage;
-  if (!MeshFieldIO::readCellList(in, "PoSFQuadrangleMesh2D::readValue", 2, 0, 4, cells, storage))
-    return FALSE;
-  if (cells.numNodes == 0 && cells.numCells == 0)
-    return TRUE; // an empty mesh
-  return apply(mesh, cells);
+  return MeshFieldIO::readCellMesh(in, "PoSFQuadrangleMesh2D::readValue", 2, 0, 4, mesh, apply);
 }
 
 int PoSFQuadrangleMesh2D::sameGeometry(const PbQuadrangleMesh2D& a, const PbQuadrangleMesh2D& b)

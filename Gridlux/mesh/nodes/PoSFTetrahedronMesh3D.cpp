@@ -40,13 +40,7 @@ void PoSFTetrahedronMesh3D::writeGeometry(SoOutput* out) const
 
 SbBool PoSFTetrahedronMesh3D::readGeometry(SoInput* in, PbTetrahedronMesh3D& mesh)
 {
-  MeshFieldIO::CellList cells;
-  MeshFieldIO::CellStorage storage;
-  if (!MeshFieldIO::readCellList(in, "PoSFTetrahedronMesh3D::readValue", 3, 0, 4, cells, storage))
-    return FALSE;
-  if (cells.numNodes == 0 && cells.numCells == 0)
-    return TRUE; // an empty mesh
-  return apply(mesh, cells);
+  return MeshFieldIO::readCellMesh(in, "PoSFTetrahedronMesh3D::readValue", 3, 0, 4, mesh, apply);
 }
 
 int PoSFTetrahedronMesh3D::sameGeometry(const PbTetrahedronMesh3D& a, const PbTetrahedronMesh3D& b)

@@ -57,13 +57,7 @@ void PoSFTriangleMesh2D::writeGeometry(SoOutput* out) const
 
 SbBool PoSFTriangleMesh2D::readGeometry(SoInput* in, PbTriangleMesh2D& mesh)
 {
-  MeshFieldIO::CellList cells;
-  MeshFieldIO::CellStorage storage;
-  if (!MeshFieldIO::readCellList(in, "PoSFTriangleMesh2D::readValue", 2, 0, 3, cells, storage))
-    return FALSE;
-  if (cells.numNodes == 0 && cells.numCells == 0)
-    return TRUE; // an empty mesh
-  return apply(mesh, cells);
+  return MeshFieldIO::readCellMesh(in, "PoSFTriangleMesh2D::readValue", 2, 0, 3, mesh, apply);
 }
 
 int PoSFTriangleMesh2D::sameGeometry(const PbTriangleMesh2D& a, const PbTriangleMesh2D& b)
