@@ -62,8 +62,11 @@ public:
   /** Interpolates per-node scalars of the owning mesh at @p pcoord. */
   virtual float getValue(const SbVec3f& pcoord, const float* values) const;
   virtual void print(FILE* file) const;
-  /** Node ordering convention; every kind of the library uses its local table order (0). */
-  virtual int getOrdering() const { return 0; }
+  /**
+   * Node ordering convention of the kind: 1 for the local tables of the library's kinds (their
+   * nodes turn the same way as the marching cases, so level surfaces keep their orientation).
+   */
+  virtual int getOrdering() const { return 1; }
   /**
    * The local edges whose two ends lie on different sides of @p plane, in edge order, with the
    * parametric position of the crossing from the first end (0) to the second (1). @p edges and

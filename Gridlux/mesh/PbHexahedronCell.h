@@ -4,6 +4,8 @@
 
 #include <Gridlux/mesh/PbCell.h>
 
+class PiMarchingCase;
+
 /**
  * @brief Hexahedron: nodes at (0,0,0), (1,0,0), (1,1,0), (0,1,0), (0,0,1), (1,0,1), (1,1,1),
  * (0,1,1); trilinear weights; 12 edges and 6 facets.
@@ -29,7 +31,20 @@ public:
   static const int* facetSizes();
   static void trilinearWeights(const SbVec3f& pcoord, float* weights);
 
+  /**
+   * Marching case of the hexahedron for node mask @p id (bit i set when local node i lies above
+   * the level); null past the 256 cases of the kind. The table is built once when the library
+   * is loaded, by turning the canonical cases and taking their complements.
+   */
+  static const PiMarchingCase* getMCcase(unsigned char id);
+  /** Number of registrations made while the table was built (two per case and complement). */
+  static int getMCcaseRegistrations() { return s_mcRegistrations; }
+
 private:
+  static void init();
+  static PiMarchingCase* s_mcCases[256];
+  static int s_mcRegistrations;
+  static const int s_mcBuilt;
   static void shape(const double pc[3], double* w, double* dr, double* ds, double* dt);
 };
 

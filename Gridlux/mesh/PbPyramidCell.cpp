@@ -1,6 +1,11 @@
 // Pyramid cell: collapsed-hexahedron weights, Newton location and exact volume.
 #include <Gridlux/mesh/PbPyramidCell.h>
 
+#include <Gridlux/mesh/PiMarchingPyraCase.h>
+
+#include <algorithm>
+#include <initializer_list>
+
 namespace {
 const int kEdges[8][2] = {{0, 1}, {1, 2}, {2, 3}, {3, 0}, {0, 4}, {1, 4}, {2, 4}, {3, 4}};
 const int kF0[4] = {0, 1, 2, 3};
@@ -55,4 +60,36 @@ void PbPyramidCell::getWeight(const SbVec3f& pc, float* w) const
   w[2] = r * s * (1 - t);
   w[3] = (1 - r) * s * (1 - t);
   w[4] = t;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Marching cases
+
+PiMarchingCase* PbPyramidCell::s_mcCases[32];
+int PbPyramidCell::s_mcRegistrations = 0;
+// Built during static initialisation, before anything can ask for a case.
+const int PbPyramidCell::s_mcBuilt = (PbPyramidCell::init(), 1);
+
+const PiMarchingCase* PbPyramidCell::getMCcase(unsigned char id)
+{
+  return id < 32 ? s_mcCases[id] : nullptr;
+}
+
+void PbPyramidCell::init()
+{
+  std::fill(s_mcCases, s_mcCases + 32, nullptr);
+  s_mcRegistrations = 0;
+  PiMarchingCase::registerWithReverse(s_mcCases, s_mcRegistrations, new PiMarchingPyraCase(0, 0));
+  // Canonical cases: class, id (the nodes above), polygons in strip order, face quadrangles.
+  auto add = [](int canonicalClass, int id, std::initializer_list<int> edges, std::initializer_list<int> quads) {
+    PiMarchingPyraCase* item = new PiMarchingPyraCase(canonicalClass, static_cast<unsigned char>(id));
+    item->setEdges(static_cast<int>(edges.size()), edges.begin());
+    item->setOptQuads(static_cast<int>(quads.size()), quads.begin());
+    PiMarchingCase::registerOrbit(s_mcCases, s_mcRegistrations, item, PiMarchingPyraCase::getRotationAxes());
+  };
+  add(1, 0x01, {0, 4, 3}, {});
+  add(2, 0x10, {4, 5, 7, 6}, {});
+  add(3, 0x03, {1, 5, 3, 4}, {});
+  add(4, 0x05, {0, 4, 3, -1, 2, 6, 1}, {0, 2, 3, 5});
+  add(5, 0x0e, {0, 3, 5, 7, 6}, {});
 }

@@ -1,6 +1,11 @@
 // Tetrahedron cell: affine location and volume from the edge vectors of node 0.
 #include <Gridlux/mesh/PbTetrahedronCell.h>
 
+#include <Gridlux/mesh/PiMarchingTetraCase.h>
+
+#include <algorithm>
+#include <initializer_list>
+
 #include <cmath>
 
 namespace {
@@ -92,4 +97,33 @@ void PbTetrahedronCell::print(FILE* file) const
   for (int a = 0; a < 3; a++)
     fprintf(file, "%f %f %f\n", m_inv[a][0], m_inv[a][1], m_inv[a][2]);
   fprintf(file, "%f %f %f\n", m_coord[0][0], m_coord[0][1], m_coord[0][2]);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Marching cases
+
+PiMarchingCase* PbTetrahedronCell::s_mcCases[16];
+int PbTetrahedronCell::s_mcRegistrations = 0;
+// Built during static initialisation, before anything can ask for a case.
+const int PbTetrahedronCell::s_mcBuilt = (PbTetrahedronCell::init(), 1);
+
+const PiMarchingCase* PbTetrahedronCell::getMCcase(unsigned char id)
+{
+  return id < 16 ? s_mcCases[id] : nullptr;
+}
+
+void PbTetrahedronCell::init()
+{
+  std::fill(s_mcCases, s_mcCases + 16, nullptr);
+  s_mcRegistrations = 0;
+  PiMarchingCase::registerWithReverse(s_mcCases, s_mcRegistrations, new PiMarchingTetraCase(0, 0));
+  // Canonical cases: class, id (the nodes above), polygons in strip order, face quadrangles.
+  auto add = [](int canonicalClass, int id, std::initializer_list<int> edges, std::initializer_list<int> quads) {
+    PiMarchingTetraCase* item = new PiMarchingTetraCase(canonicalClass, static_cast<unsigned char>(id));
+    item->setEdges(static_cast<int>(edges.size()), edges.begin());
+    item->setOptQuads(static_cast<int>(quads.size()), quads.begin());
+    PiMarchingCase::registerOrbit(s_mcCases, s_mcRegistrations, item, PiMarchingTetraCase::getRotationAxes());
+  };
+  add(1, 0x02, {0, 1, 4}, {});
+  add(2, 0x03, {1, 4, 2, 3}, {});
 }

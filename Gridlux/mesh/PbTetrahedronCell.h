@@ -4,6 +4,8 @@
 
 #include <Gridlux/mesh/PbCell.h>
 
+class PiMarchingCase;
+
 /**
  * @brief Tetrahedron: nodes 0 to 3; weights (1 - r - s - t, r, s, t); 6 edges and 4 facets.
  *
@@ -23,7 +25,20 @@ public:
   void print(FILE* file) const override;
   int isDegenerate() const { return m_degenerate; }
 
+  /**
+   * Marching case of the tetrahedron for node mask @p id (bit i set when local node i lies above
+   * the level); null past the 16 cases of the kind. The table is built once when the library
+   * is loaded, by turning the canonical cases and taking their complements.
+   */
+  static const PiMarchingCase* getMCcase(unsigned char id);
+  /** Number of registrations made while the table was built (two per case and complement). */
+  static int getMCcaseRegistrations() { return s_mcRegistrations; }
+
 private:
+  static void init();
+  static PiMarchingCase* s_mcCases[16];
+  static int s_mcRegistrations;
+  static const int s_mcBuilt;
   void prepare();
 
   int m_degenerate = 1;

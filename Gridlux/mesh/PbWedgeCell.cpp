@@ -1,6 +1,11 @@
 // Wedge cell: prism weights, Newton location and exact volume.
 #include <Gridlux/mesh/PbWedgeCell.h>
 
+#include <Gridlux/mesh/PiMarchingWedgeCase.h>
+
+#include <algorithm>
+#include <initializer_list>
+
 #include <cmath>
 
 namespace {
@@ -77,4 +82,42 @@ void PbWedgeCell::getWeight(const SbVec3f& pc, float* w) const
   w[3] = t * u;
   w[4] = r * t;
   w[5] = s * t;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Marching cases
+
+PiMarchingCase* PbWedgeCell::s_mcCases[64];
+int PbWedgeCell::s_mcRegistrations = 0;
+// Built during static initialisation, before anything can ask for a case.
+const int PbWedgeCell::s_mcBuilt = (PbWedgeCell::init(), 1);
+
+const PiMarchingCase* PbWedgeCell::getMCcase(unsigned char id)
+{
+  return id < 64 ? s_mcCases[id] : nullptr;
+}
+
+void PbWedgeCell::init()
+{
+  std::fill(s_mcCases, s_mcCases + 64, nullptr);
+  s_mcRegistrations = 0;
+  PiMarchingCase::registerWithReverse(s_mcCases, s_mcRegistrations, new PiMarchingWedgeCase(0, 0));
+  // Canonical cases: class, id (the nodes above), polygons in strip order, face quadrangles.
+  auto add = [](int canonicalClass, int id, std::initializer_list<int> edges, std::initializer_list<int> quads) {
+    PiMarchingWedgeCase* item = new PiMarchingWedgeCase(canonicalClass, static_cast<unsigned char>(id));
+    item->setEdges(static_cast<int>(edges.size()), edges.begin());
+    item->setOptQuads(static_cast<int>(quads.size()), quads.begin());
+    PiMarchingCase::registerOrbit(s_mcCases, s_mcRegistrations, item, PiMarchingWedgeCase::getRotationAxes());
+  };
+  add(1, 0x01, {0, 6, 2}, {});
+  add(2, 0x03, {1, 7, 2, 6}, {});
+  add(3, 0x09, {0, 3, 2, 5}, {});
+  add(4, 0x21, {0, 6, 2, -1, 4, 8, 5}, {2, 1, 5, 4});
+  add(5, 0x0c, {1, 2, 8, -1, 3, 5, 6}, {1, 5, 4, 2});
+  add(6, 0x07, {6, 8, 7}, {});
+  // The corner triangle at node 5 runs 4 8 5, as in class 4: so it faces the same way as the rest
+  // of the surface, and the face quadrangle's points 5 and 6 (edges 8 and 5) go round the face.
+  add(7, 0x23, {1, 7, 2, 6, -1, 4, 8, 5}, {2, 3, 6, 5});
+  add(8, 0x0b, {1, 7, 2, 3, 5}, {});
+  add(9, 0x13, {1, 4, 2, 3, 6}, {});
 }
