@@ -6,6 +6,7 @@
 #include <Gridlux/representations/PoMesh3D.h>
 #include <Gridlux/representations/PoMeshContouring.h>
 #include <Gridlux/representations/PoMeshFilled.h>
+#include <Gridlux/representations/PoMeshLevelSurf.h>
 
 PO_KIT_ABSTRACT_SOURCE(PoFieldwork);
 
@@ -26,6 +27,7 @@ void PoFieldwork::initClasses()
   PoMeshFilled::initClass();
   PoMeshContouring::initClass();
   PoMesh3D::initClass();
+  PoMeshLevelSurf::initClass();
 }
 
 PoFieldwork::PoFieldwork() : PoBase(nullptr)

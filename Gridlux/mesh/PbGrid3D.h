@@ -31,6 +31,8 @@ public:
   void getNodeOwnerCellsInd(int nodeIndex, PbArrayOfInt& cells) const override;
   void getAdjacentCellsIndByFacet(int cellIndex, PbArrayOfInt& cells) const override;
   void getAdjacentCellsIndByNode(int cellIndex, PbArrayOfInt& cells) const override;
+  /** Level surfaces of every structured kind share the grid's index rule. */
+  void meshLevelSurfShapeIndices(PoMesh3D* node, int orientation, const float* perCellValues) const override;
   /** Number of cell faces on the grid's outer skin. */
   virtual int evaluateSkinFacesNum() const;
   void print(FILE* file) const override;

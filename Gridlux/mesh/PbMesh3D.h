@@ -5,6 +5,7 @@
 #include <Gridlux/mesh/PbMesh.h>
 
 class PiCellOctree;
+class PoMesh3D;
 
 /**
  * @brief Base of volume meshes (3D grids and unstructured 3D meshes).
@@ -22,6 +23,16 @@ public:
   float getArea() const override { return 0; }
   /** 1 when cross sections may use the grid planes directly. */
   virtual int isCrossSectionOptimal() const { return 0; }
+  /**
+   * Calls back @p node's level-surface operation of this mesh kind, which fills its strip
+   * indices. A kind without one leaves them empty.
+   */
+  virtual void meshLevelSurfShapeIndices(PoMesh3D* node, int orientation, const float* perCellValues) const
+  {
+    (void)node;
+    (void)orientation;
+    (void)perCellValues;
+  }
 
 protected:
   explicit PbMesh3D(int isDataDuplicate);

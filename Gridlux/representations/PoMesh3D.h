@@ -1,15 +1,38 @@
-// Base of the representations of volume meshes: the typed 3D mesh and level-surface queries.
+// Base of the representations of volume meshes: the typed 3D mesh and the level-surface machinery
+// (marching cases per mesh kind, shared surface points, face quadrangles and colourings).
 #ifndef GRIDLUX_POMESH3D_H
 #define GRIDLUX_POMESH3D_H
 
 #include <Gridlux/representations/PoMesh.h>
 
+#include <unordered_map>
+#include <vector>
+
 class PbMesh3D;
+class PbGrid3D;
+class PbHexahedronMesh3D;
+class PbIndexedMesh3D;
+class PbTetrahedronMesh3D;
+class PiMarchingCase;
+class SoGroup;
+class SoIndexedTriangleStripSet;
+class SoMFVec2f;
+class SoMFVec3f;
+class SoMaterialBinding;
+class SoNode;
 
 /**
  * @brief Abstract base of the representations of a 3D mesh (skins, level surfaces, sections).
  *
  * The mesh is the one given to the node, else the state's current 3D mesh. No fields of its own.
+ *
+ * Level surfaces are built here for every mesh kind: the mesh calls back the operation of its
+ * kind (PbMesh3D::meshLevelSurfShapeIndices), which moves the level off the node values, forms
+ * each cut cell's marching case and appends its polygons as triangle strips over shared surface
+ * points (one per crossed mesh edge) to m_coordIndexArray. A face quadrangle of a case is drawn
+ * only when two cells produce it with the same cycle. The colouring builders then interpolate
+ * the points and add coordinates, strips and colours to the group being built
+ * (m_levelSurfGroup).
  */
 class PoMesh3D : public PoMesh {
   typedef PoMesh inherited;
@@ -25,9 +48,75 @@ public:
   void basicObjectChange(PbBase* object) override;
 
   /** Level-surface subclasses say which surface they draw. */
-  virtual float getIsosurfValue() const { return 0.0f; }
   virtual const float* getIsosurfDataSet() const { return nullptr; }
+  virtual float getIsosurfValue() const { return 0.0f; }
   virtual int getSurfOrientation() const { return 1; }
+
+  /** Face quadrangles: emptied per build, counted per cycle, drawn when met twice. */
+  virtual void initOptQuadrangleList();
+  /** Records @p count quadrangles (four point indices each, -1 between them) with @p value. */
+  virtual void addOptQuadrangle(int count, int* quads, float value);
+  /** Appends the quadrangles met more than once as strips (and their values when asked). */
+  virtual void addLevelSurfOptQuadrangle(int withValues);
+
+  /**
+   * Appends the polygons of one cell: case @p id of the kind (its complement when
+   * @p orientation is 0), @p nodes the cell's mesh nodes in local order; with @p withValue, one
+   * @p value per polygon goes to m_pointValues.
+   */
+  virtual void addTetrahedronLevelSurfPart(int id, const int* nodes, int orientation, int withValue, float value);
+  virtual void addHexahedronLevelSurfPart(int id, const int* nodes, int orientation, int withValue, float value);
+  virtual void addPentahedronLevelSurfPart(int id, const int* nodes, int orientation, int withValue, float value);
+  virtual void addPyramidLevelSurfPart(int id, const int* nodes, int orientation, int withValue, float value);
+
+  /** The four colourings of a level surface; the vector argument is unused. */
+  virtual void buildMeshLevelSurfInhColr(const float* levelValues, SbVec3f* unused);
+  virtual void buildMeshLevelSurfPerCellColr(const float* levelValues, const float* colorValues, SbVec3f* unused);
+  virtual void buildMeshLevelSurfMapColr(const float* levelValues, const float* colorValues, SbVec3f* unused);
+  virtual void buildMeshLevelSurfContColr(const float* levelValues, const float* colorValues, SbVec3f* unused);
+
+  /**
+   * Strip indices of the level surface of one mesh kind into m_coordIndexArray, with one
+   * @p perCellValues entry per polygon in m_pointValues when given. Orientation 1 takes the cases
+   * as tabled (their triangles turn counter-clockwise seen from the values above the level).
+   */
+  void grid3DLevelSurfShapeIndices(const PbGrid3D* mesh, int orientation, const float* perCellValues);
+  void hexahedronMeshLevelSurfShapeIndices(const PbHexahedronMesh3D* mesh, int orientation,
+                                           const float* perCellValues);
+  void tetrahedronMeshLevelSurfShapeIndices(const PbTetrahedronMesh3D* mesh, int orientation,
+                                            const float* perCellValues);
+  void indexedMeshLevelSurfShapeIndices(const PbIndexedMesh3D* mesh, int orientation, const float* perCellValues);
+
+  /** Empties the surface-point table (allocated on first use). */
+  void initSurfPointList();
+  /** The point on mesh edge (@p node0, @p node1) in @p pointIndex; 1 when it is new, 0 when known. */
+  int addSurfPoint(int node0, int node1, int& pointIndex);
+  int getNumSurfPoints() const { return static_cast<int>(m_surfPairs.size() / 2); }
+  /** Lower and higher node of each surface point, two ints per point. */
+  const int* getSurfPointPairs() const { return m_surfPairs.data(); }
+
+  /** The surface points interpolated at @p level between their nodes, into @p coords. */
+  void computeLevelSurfPointCoord(const PbMesh3D* mesh, const float* levelValues, float level, SoMFVec3f& coords);
+  /** The same, and a material with the colour of the interpolated @p colorValues per point. */
+  void computeLevelSurfPointCoordAndMaterial(const PbMesh3D* mesh, const float* levelValues, float level,
+                                             SoMFVec3f& coords, const float* colorValues);
+  /** The same, and one band-texture coordinate per point in @p texCoords. */
+  void computeLevelSurfPointCoordAndTexture(const PbMesh3D* mesh, const float* levelValues, float level,
+                                            SoMFVec3f& coords, const float* colorValues, SoMFVec2f& texCoords);
+  /** The same, the points also into m_points and the interpolated colour values into m_pointValues. */
+  void computeLevelSurfPointCoordAndValues(const PbMesh3D* mesh, const float* levelValues, float level,
+                                           SoMFVec3f& coords, const float* colorValues);
+  /** Material of one data-mapping colour per entry of m_pointValues (one per strip). */
+  void computeLevelSurfPerCellMaterial();
+
+  /** Strip indices, per-strip values and level of the last level-surface shape indices. */
+  static const PbArrayOfLong& getLevelSurfIndices() { return m_coordIndexArray; }
+  static const float* getLevelSurfValues(int& num)
+  {
+    num = m_numValues;
+    return m_pointValues;
+  }
+  float getLevelSurfLevel() const { return m_levelInForce; }
 
 protected:
   PoMesh3D();
@@ -37,8 +126,43 @@ protected:
 
   const PbMesh3D* m_mesh3DInForce = nullptr;
 
+  // Output of the level-surface builders for the node that places it.
+  SoGroup* m_levelSurfGroup = nullptr;
+  SoMaterialBinding* m_levelSurfMaterialBinding = nullptr;
+  SoNode* m_levelSurfTexture = nullptr;
+
 private:
+  /** Empties the output buffers, asks the mesh for its shape indices; 1 when there are strips. */
+  int levelSurfShapeIndices(int orientation, const float* perCellValues);
+  /** Takes the level, moves it off the node values and flags the nodes (above: 1). */
+  const float* beginShapeIndices(int numNodes, bool orEqual);
+  void addLevelSurfPart(const PiMarchingCase* item, const int* nodes, int withValue, float value);
+  void pushIndex(int index);
+  void pushValue(float value);
+  SoIndexedTriangleStripSet* makeStripSet() const;
+  /** Point coordinates and, per point, the interpolation parameter from the lower node. */
+  void interpolatePoints(const PbMesh3D* mesh, const float* levelValues, float level, SoMFVec3f& coords);
+
   PbMesh3D* m_mesh3D = nullptr;
+  float m_levelInForce = 0.0f;
+
+  unsigned char* m_nodeFlags = nullptr;
+  int m_allocNodeFlags = 0;
+
+  std::vector<int> m_surfPairs;                  ///< lower and higher node per point
+  std::vector<int> m_bucketFirst;                ///< first point of each bucket, -1 when empty
+  std::vector<std::vector<int>> m_bucketOverflow; ///< further points of each bucket
+  std::vector<float> m_surfParams;               ///< interpolation parameter per point
+
+  /** A face quadrangle with its smallest point first, how often it was met and its value. */
+  struct OptQuad {
+    int q[4];
+    int count;
+    float value;
+    int next; ///< next record with the same first two points, -1 at the end
+  };
+  static std::vector<OptQuad> m_optQuads;
+  static std::unordered_map<unsigned long long, int> m_optQuadHeads;
 };
 
 #endif

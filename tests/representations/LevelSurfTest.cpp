@@ -1,0 +1,561 @@
+// Level surfaces measured through the geometry they build: a sphere on every mesh kind (area,
+// radius, facing, shared points), face quadrangles, the colourings, fallbacks and rebuilds.
+#include "support/ErrorCatcher.h"
+#include "support/GeometryProbe.h"
+
+#include <Gridlux/attributes/PbIsovaluesList.h>
+#include <Gridlux/attributes/PbLinearDataMapping.h>
+#include <Gridlux/base/PoGridlux.h>
+#include <Gridlux/mesh/PbHexahedronMesh3D.h>
+#include <Gridlux/mesh/PbIndexedMesh3D.h>
+#include <Gridlux/mesh/PbRegularCartesianGrid3D.h>
+#include <Gridlux/mesh/PbTetrahedronMesh3D.h>
+#include <Gridlux/representations/PoMeshLevelSurf.h>
+
+#include <Inventor/nodes/SoCoordinate3.h>
+#include <Inventor/nodes/SoGroup.h>
+#include <Inventor/nodes/SoIndexedFaceSet.h>
+#include <Inventor/nodes/SoIndexedTriangleStripSet.h>
+#include <Inventor/nodes/SoMaterial.h>
+#include <Inventor/nodes/SoMaterialBinding.h>
+#include <Inventor/nodes/SoSeparator.h>
+#include <Inventor/nodes/SoShapeHints.h>
+#include <Inventor/nodes/SoTexture2.h>
+#include <Inventor/nodes/SoTextureCoordinate2.h>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <functional>
+#include <memory>
+#include <set>
+#include <vector>
+
+namespace {
+
+const double kPi = 3.14159265358979323846;
+const float kRadius = 0.7f;
+
+// Nodes of an n^3 lattice over [-1, 1]^3, node (i, j, k) at index (i n + j) n + k.
+struct Lattice {
+  int n;
+  std::vector<float> x, y, z;
+  explicit Lattice(int num) : n(num)
+  {
+    for (int i = 0; i < n; ++i)
+      for (int j = 0; j < n; ++j)
+        for (int k = 0; k < n; ++k) {
+          x.push_back(-1 + 2.0f * i / (n - 1));
+          y.push_back(-1 + 2.0f * j / (n - 1));
+          z.push_back(-1 + 2.0f * k / (n - 1));
+        }
+  }
+  int node(int i, int j, int k) const { return (i * n + j) * n + k; }
+  int numNodes() const { return n * n * n; }
+  std::vector<float> radius2() const
+  {
+    std::vector<float> f(numNodes());
+    for (int p = 0; p < numNodes(); ++p)
+      f[p] = x[p] * x[p] + y[p] * y[p] + z[p] * z[p];
+    return f;
+  }
+  // Calls f(corners) for each cube, corners[a + 2b + 4c] being the node at (i + a, j + b, k + c).
+  void forEachCube(const std::function<void(const int*)>& f) const
+  {
+    for (int i = 0; i + 1 < n; ++i)
+      for (int j = 0; j + 1 < n; ++j)
+        for (int k = 0; k + 1 < n; ++k) {
+          int c[8];
+          for (int q = 0; q < 8; ++q)
+            c[q] = node(i + (q & 1), j + ((q >> 1) & 1), k + ((q >> 2) & 1));
+          f(c);
+        }
+  }
+  SbVec3f at(int p) const { return SbVec3f(x[p], y[p], z[p]); }
+};
+
+// Cube corners in the hexahedron's local order (bottom 0-1-2-3 counter-clockwise, then top).
+void hexahedron(const int* c, std::vector<int>& out)
+{
+  for (int q : {0, 1, 3, 2, 4, 5, 7, 6})
+    out.push_back(c[q]);
+}
+
+// The six tetrahedra of a cube around its main diagonal, each turned to a positive volume.
+void tetrahedra(const Lattice& lattice, const int* c, std::vector<int>& out)
+{
+  const int paths[6][2] = {{1, 2}, {2, 1}, {1, 4}, {4, 1}, {2, 4}, {4, 2}};
+  for (const auto& path : paths) {
+    int t[4] = {c[0], c[path[0]], c[path[0] + path[1]], c[7]};
+    const SbVec3f a = lattice.at(t[0]);
+    if ((lattice.at(t[1]) - a).cross(lattice.at(t[2]) - a).dot(lattice.at(t[3]) - a) < 0)
+      std::swap(t[1], t[2]);
+    out.insert(out.end(), t, t + 4);
+  }
+}
+
+// A mixed mesh: cubes taken in turn as one hexahedron, two wedges, three pyramids with their
+// apex at the far corner, or six tetrahedra.
+PbIndexedMesh3D* mixedMesh(const Lattice& lattice, std::vector<int>& counts)
+{
+  std::vector<int> index;
+  int cube = 0;
+  lattice.forEachCube([&](const int* c) {
+    const size_t before = index.size();
+    switch (cube++ % 4) {
+    case 0:
+      hexahedron(c, index);
+      counts.push_back(8);
+      return;
+    case 1: // prisms along z over the triangles (0, 1, 2) and (1, 3, 2) of the bottom face
+      for (int q : {0, 1, 2, 4, 5, 6, 1, 3, 2, 5, 7, 6})
+        index.push_back(c[q]);
+      counts.insert(counts.end(), {6, 6});
+      return;
+    case 2: // bases z = 0, y = 0 and x = 0, counter-clockwise seen from the apex c[7]
+      for (int q : {0, 1, 3, 2, 7, 0, 4, 5, 1, 7, 0, 2, 6, 4, 7})
+        index.push_back(c[q]);
+      counts.insert(counts.end(), {5, 5, 5});
+      return;
+    default:
+      tetrahedra(lattice, c, index);
+      counts.insert(counts.end(), (index.size() - before) / 4, 4);
+      return;
+    }
+  });
+  return new PbIndexedMesh3D(lattice.numNodes(), lattice.x.data(), lattice.y.data(), lattice.z.data(),
+                             int(counts.size()), index.data(), counts.data());
+}
+
+// Number of lattice edges whose ends lie on different sides of the level.
+int crossedEdges(const Lattice& lattice, const std::vector<float>& f, float level)
+{
+  int num = 0;
+  for (int i = 0; i < lattice.n; ++i)
+    for (int j = 0; j < lattice.n; ++j)
+      for (int k = 0; k < lattice.n; ++k) {
+        const int p = lattice.node(i, j, k);
+        if (i + 1 < lattice.n)
+          num += (f[p] > level) != (f[lattice.node(i + 1, j, k)] > level);
+        if (j + 1 < lattice.n)
+          num += (f[p] > level) != (f[lattice.node(i, j + 1, k)] > level);
+        if (k + 1 < lattice.n)
+          num += (f[p] > level) != (f[lattice.node(i, j, k + 1)] > level);
+      }
+  return num;
+}
+
+// How the triangles of a probe turn about the centre: counter-clockwise normals pointing out
+// and in, and the largest distance of a vertex from the sphere.
+struct Facing {
+  int outward = 0, inward = 0;
+  double radiusError = 0;
+};
+
+Facing facing(const GeometryProbe& probe)
+{
+  Facing result;
+  for (const GeometryProbe::Triangle& t : probe.triangles()) {
+    const SbVec3f normal = (t.v[1] - t.v[0]).cross(t.v[2] - t.v[0]);
+    const SbVec3f centre = (t.v[0] + t.v[1] + t.v[2]) / 3.0f;
+    (normal.dot(centre) > 0 ? result.outward : result.inward)++;
+    for (const SbVec3f& v : t.v)
+      result.radiusError = std::max(result.radiusError, std::fabs(double(v.length()) - kRadius));
+  }
+  return result;
+}
+
+class LevelSurf : public ::testing::Test {
+protected:
+  static void SetUpTestSuite() { PoGridlux::init(); }
+
+  void SetUp() override
+  {
+    root = new SoSeparator;
+    root->ref();
+    node = new PoMeshLevelSurf;
+    root->addChild(node);
+    node->addPostRebuildCallback([](void* data, PoBase*) { ++*static_cast<int*>(data); }, &rebuilds);
+    mapping.setValues(-1.0f, SbColor(0, 0, 0), 1.0f, SbColor(1, 1, 1));
+  }
+  void TearDown() override { root->unref(); }
+
+  // The sphere r = kRadius as set 0 (r^2) on an n^3 grid, z as set 1, and per cell its first x
+  // index as set 2.
+  PbRegularCartesianGrid3D* sphereGrid(int n)
+  {
+    grid.reset(new PbRegularCartesianGrid3D(n, n, n, -1, -1, -1, 1, 1, 1));
+    Lattice lattice(n);
+    grid->addValuesSet(0, lattice.radius2().data());
+    grid->addValuesSet(1, lattice.z.data());
+    std::vector<float> cellX;
+    for (int i = 0; i + 1 < n; ++i)
+      for (int c = 0; c < (n - 1) * (n - 1); ++c)
+        cellX.push_back(float(i));
+    grid->addValuesSet(2, cellX.data(), PbMesh::PER_CELL);
+    node->setMesh(grid.get());
+    node->valuesIndex = 0;
+    node->levelValue = kRadius * kRadius;
+    return grid.get();
+  }
+
+  SoGroup* group() const { return static_cast<SoGroup*>(node->getPart("groupLevelSurf", FALSE)); }
+  SoMaterial* material() const { return static_cast<SoMaterial*>(node->getPart("appearance.material", FALSE)); }
+  template <class T> T* find() const
+  {
+    for (int i = 0; group() && i < group()->getNumChildren(); ++i)
+      if (group()->getChild(i)->isOfType(T::getClassTypeId()))
+        return static_cast<T*>(group()->getChild(i));
+    return nullptr;
+  }
+  int numStrips() const
+  {
+    int num = 0;
+    const SoIndexedTriangleStripSet* strips = find<SoIndexedTriangleStripSet>();
+    for (int i = 0; strips && i < strips->coordIndex.getNum(); ++i)
+      num += strips->coordIndex[i] < 0;
+    return num;
+  }
+
+  // A scene of the node's last shape indices over their interpolated points.
+  SoSeparator* sceneOfBuffers(const PbMesh3D* mesh, const float* values)
+  {
+    SoSeparator* scene = new SoSeparator;
+    SoShapeHints* hints = new SoShapeHints;
+    hints->vertexOrdering = SoShapeHints::CLOCKWISE;
+    SoCoordinate3* coords = new SoCoordinate3;
+    node->computeLevelSurfPointCoord(mesh, values, node->getLevelSurfLevel(), coords->point);
+    SoIndexedTriangleStripSet* strips = new SoIndexedTriangleStripSet;
+    const PbArrayOfLong& indices = PoMesh3D::getLevelSurfIndices();
+    strips->coordIndex.setValues(0, indices.getNum(), indices.get());
+    scene->addChild(hints);
+    scene->addChild(coords);
+    scene->addChild(strips);
+    return scene;
+  }
+
+  SoSeparator* root = nullptr;
+  PoMeshLevelSurf* node = nullptr;
+  std::unique_ptr<PbRegularCartesianGrid3D> grid;
+  PbLinearDataMapping mapping;
+  int rebuilds = 0;
+};
+
+TEST_F(LevelSurf, SphereOnAGridHasTheSpheresAreaAndRadiusAndFacesOneWay)
+{
+  const int n = 30;
+  sphereGrid(n);
+  GeometryProbe probe(root);
+  const double area = 4 * kPi * kRadius * kRadius;
+  EXPECT_NEAR(probe.area(), area, 0.01 * area);
+  Facing maxSide = facing(probe);
+  EXPECT_LT(maxSide.radiusError, 0.005);
+  // Counter-clockwise towards the values above the level: outwards.
+  EXPECT_GT(maxSide.outward, 1000);
+  EXPECT_EQ(maxSide.inward, 0);
+
+  // One point per crossed grid edge, none twice.
+  const SoCoordinate3* coords = find<SoCoordinate3>();
+  ASSERT_TRUE(coords);
+  Lattice lattice(n);
+  EXPECT_EQ(coords->point.getNum(), crossedEdges(lattice, lattice.radius2(), kRadius * kRadius));
+  std::set<std::array<float, 3>> distinct;
+  for (int p = 0; p < coords->point.getNum(); ++p)
+    distinct.insert({coords->point[p][0], coords->point[p][1], coords->point[p][2]});
+  EXPECT_EQ(int(distinct.size()), coords->point.getNum());
+
+  node->surfOrientation = PoMeshLevelSurf::ORIENTED_TO_MIN;
+  probe.apply(root);
+  Facing minSide = facing(probe);
+  EXPECT_EQ(minSide.outward, 0);
+  EXPECT_EQ(minSide.inward, maxSide.outward);
+  EXPECT_NEAR(probe.area(), area, 0.01 * area);
+}
+
+TEST_F(LevelSurf, SphereOnTetrahedraAndOnMixedCells)
+{
+  const Lattice lattice(16);
+  const std::vector<float> f = lattice.radius2();
+  const double area = 4 * kPi * kRadius * kRadius;
+
+  std::vector<int> tets;
+  lattice.forEachCube([&](const int* c) { tetrahedra(lattice, c, tets); });
+  PbTetrahedronMesh3D tetMesh(lattice.numNodes(), lattice.x.data(), lattice.y.data(), lattice.z.data(),
+                              int(tets.size() / 4), tets.data());
+  tetMesh.addValuesSet(0, f.data());
+  node->setMesh(&tetMesh);
+  node->valuesIndex = 0;
+  node->levelValue = kRadius * kRadius;
+  for (int orientation : {1, 0}) {
+    node->tetrahedronMeshLevelSurfShapeIndices(&tetMesh, orientation, nullptr);
+    SoSeparator* scene = sceneOfBuffers(&tetMesh, f.data());
+    scene->ref();
+    GeometryProbe probe(scene);
+    EXPECT_NEAR(probe.area(), area, 0.02 * area);
+    const Facing side = facing(probe);
+    EXPECT_LT(side.radiusError, 0.02);
+    EXPECT_EQ(orientation ? side.inward : side.outward, 0) << "orientation " << orientation;
+    EXPECT_GT(orientation ? side.outward : side.inward, 500);
+    scene->unref();
+  }
+  // Every tetrahedron edge crossed once: the points are exactly the crossed edges' pairs.
+  std::set<std::pair<int, int>> crossed;
+  for (size_t t = 0; t < tets.size(); t += 4)
+    for (int a = 0; a < 4; ++a)
+      for (int b = a + 1; b < 4; ++b) {
+        const int p = tets[t + a], q = tets[t + b];
+        if ((f[p] > kRadius * kRadius) != (f[q] > kRadius * kRadius))
+          crossed.insert({std::min(p, q), std::max(p, q)});
+      }
+  EXPECT_EQ(node->getNumSurfPoints(), int(crossed.size()));
+
+  // Indexed meshes turn the orientation round for cells of ordering 1.
+  std::vector<int> counts;
+  std::unique_ptr<PbIndexedMesh3D> mixed(mixedMesh(lattice, counts));
+  mixed->addValuesSet(0, f.data());
+  node->setMesh(mixed.get());
+  for (int kind : {4, 5, 6, 8})
+    EXPECT_GT(std::count(counts.begin(), counts.end(), kind), 100) << kind;
+  node->indexedMeshLevelSurfShapeIndices(mixed.get(), 1, nullptr);
+  SoSeparator* scene = sceneOfBuffers(mixed.get(), f.data());
+  scene->ref();
+  GeometryProbe probe(scene);
+  EXPECT_NEAR(probe.area(), area, 0.03 * area);
+  const Facing side = facing(probe);
+  EXPECT_LT(side.radiusError, 0.02);
+  EXPECT_EQ(side.outward, 0);
+  EXPECT_GT(side.inward, 500);
+  scene->unref();
+}
+
+TEST_F(LevelSurf, OneCornerAboveGivesOneTriangleTurnedByTheOrientation)
+{
+  const float x[] = {0, 1, 1, 0, 0, 1, 1, 0}, y[] = {0, 0, 1, 1, 0, 0, 1, 1}, z[] = {0, 0, 0, 0, 1, 1, 1, 1};
+  const int cell[] = {0, 1, 2, 3, 4, 5, 6, 7};
+  PbHexahedronMesh3D hexMesh(8, x, y, z, 1, cell);
+  const float values[] = {1, 0, 0, 0, 0, 0, 0, 0};
+  hexMesh.addValuesSet(0, values);
+  node->setMesh(&hexMesh);
+  node->valuesIndex = 0;
+  node->levelValue = 0.5f;
+  for (int orientation : {1, 0}) {
+    node->hexahedronMeshLevelSurfShapeIndices(&hexMesh, orientation, nullptr);
+    const PbArrayOfLong& indices = PoMesh3D::getLevelSurfIndices();
+    ASSERT_EQ(indices.getNum(), 4);
+    EXPECT_EQ(indices[3], -1);
+    SoSeparator* scene = sceneOfBuffers(&hexMesh, values);
+    scene->ref();
+    const SoCoordinate3* coords = static_cast<SoCoordinate3*>(scene->getChild(1));
+    std::set<std::array<float, 3>> points;
+    for (int p = 0; p < coords->point.getNum(); ++p)
+      points.insert({coords->point[p][0], coords->point[p][1], coords->point[p][2]});
+    // The cut points of edges 0, 8 and 3, halfway along them.
+    EXPECT_EQ(points, (std::set<std::array<float, 3>>{{0.5f, 0, 0}, {0, 0, 0.5f}, {0, 0.5f, 0}}));
+    GeometryProbe probe(scene);
+    ASSERT_EQ(probe.triangles().size(), 1u);
+    const GeometryProbe::Triangle& t = probe.triangles()[0];
+    const float towardsCorner = -(t.v[1] - t.v[0]).cross(t.v[2] - t.v[0]).dot(SbVec3f(1, 1, 1));
+    EXPECT_GT(orientation ? towardsCorner : -towardsCorner, 0) << "orientation " << orientation;
+    scene->unref();
+  }
+}
+
+TEST_F(LevelSurf, FaceQuadranglesAreDrawnWhenTwoCellsMakeTheSameCycle)
+{
+  sphereGrid(3);
+  node->initOptQuadrangleList();
+  int same[] = {1, 2, 3, 4, -1, 7, 8, 9, 5};
+  int turned[] = {3, 4, 1, 2}; // the first cycle from another point
+  int reversed[] = {9, 8, 7, 5}; // the second one the other way round
+  node->addOptQuadrangle(2, same, 0.0f);
+  node->addOptQuadrangle(1, turned, 0.0f);
+  node->addOptQuadrangle(1, reversed, 0.0f);
+  const int before = PoMesh3D::getLevelSurfIndices().getNum();
+  node->addLevelSurfOptQuadrangle(0);
+  const PbArrayOfLong& indices = PoMesh3D::getLevelSurfIndices();
+  ASSERT_EQ(indices.getNum(), before + 5);
+  EXPECT_EQ(std::vector<int>(indices.get() + before, indices.get() + before + 5), (std::vector<int>{1, 2, 4, 3, -1}));
+
+  // A lone cell with two opposite corners of a face above: two corner triangles, no quadrangle.
+  const float x[] = {0, 1, 1, 0, 0, 1, 1, 0}, y[] = {0, 0, 1, 1, 0, 0, 1, 1}, z[] = {0, 0, 0, 0, 1, 1, 1, 1};
+  const int cell[] = {0, 1, 2, 3, 4, 5, 6, 7};
+  PbHexahedronMesh3D hexMesh(8, x, y, z, 1, cell);
+  const float values[] = {1, 0, 1, 0, 0, 0, 0, 0};
+  hexMesh.addValuesSet(0, values);
+  node->setMesh(&hexMesh);
+  node->levelValue = 0.5f;
+  node->hexahedronMeshLevelSurfShapeIndices(&hexMesh, 1, nullptr);
+  EXPECT_EQ(PoMesh3D::getLevelSurfIndices().getNum(), 8);
+}
+
+TEST_F(LevelSurf, ColouringsOfAPerNodeSet)
+{
+  sphereGrid(12);
+  node->setDataMapping(&mapping);
+  node->coloringType = PoMesh::COLOR_MAPPING;
+  // The level set colours itself: one colour, the level's.
+  GeometryProbe probe(root);
+  ASSERT_TRUE(material());
+  ASSERT_EQ(material()->diffuseColor.getNum(), 1);
+  EXPECT_LT((material()->diffuseColor[0] - *mapping.getRGBColor(kRadius * kRadius)).length(), 1e-6f);
+  EXPECT_EQ(find<SoMaterialBinding>()->value.getValue(), int(SoMaterialBinding::OVERALL));
+
+  // Coloured by z: each point gets the colour of its own z, z being linear along the edges.
+  node->valuesIndexForLevel = 0;
+  node->valuesIndex = 1;
+  probe.apply(root);
+  const SoCoordinate3* coords = find<SoCoordinate3>();
+  ASSERT_TRUE(coords && material());
+  ASSERT_EQ(material()->diffuseColor.getNum(), coords->point.getNum());
+  EXPECT_EQ(find<SoMaterialBinding>()->value.getValue(), int(SoMaterialBinding::PER_VERTEX_INDEXED));
+  for (int p = 0; p < coords->point.getNum(); ++p)
+    ASSERT_LT((material()->diffuseColor[p] - *mapping.getRGBColor(coords->point[p][2])).length(), 1e-4f) << p;
+  const double plainArea = probe.area();
+
+  // Texture bands: one texture coordinate per point and the band texture.
+  PbIsovaluesList isovalues;
+  const float levels[] = {-0.4f, 0.0f, 0.4f};
+  isovalues.setIrregularIsoList(3, levels);
+  node->setIsovaluesList(&isovalues);
+  node->coloringType = PoMesh::COLOR_TEXTURE_CONTOURING;
+  probe.apply(root);
+  ASSERT_TRUE(find<SoTextureCoordinate2>());
+  EXPECT_EQ(find<SoTextureCoordinate2>()->point.getNum(), find<SoCoordinate3>()->point.getNum());
+  EXPECT_TRUE(node->getPart("appearance.texture2", FALSE));
+
+  // Flat bands cut along z: the same surface in more faces, one colour each.
+  node->coloringType = PoMesh::COLOR_CONTOURING;
+  probe.apply(root);
+  const SoIndexedFaceSet* faces = find<SoIndexedFaceSet>();
+  ASSERT_TRUE(faces && material());
+  EXPECT_FALSE(node->getPart("appearance.texture2", FALSE));
+  EXPECT_NEAR(probe.area(), plainArea, 1e-3 * plainArea);
+  int numFaces = 0;
+  for (int i = 0; i < faces->coordIndex.getNum(); ++i)
+    numFaces += faces->coordIndex[i] < 0;
+  EXPECT_EQ(material()->diffuseColor.getNum(), numFaces);
+  std::set<std::array<float, 3>> colours;
+  for (int i = 0; i < material()->diffuseColor.getNum(); ++i)
+    colours.insert({material()->diffuseColor[i][0], material()->diffuseColor[i][1], material()->diffuseColor[i][2]});
+  EXPECT_EQ(colours.size(), 4u); // below, between and above the three isovalues
+}
+
+TEST_F(LevelSurf, PerCellColoursGoOnePerStripFromTheCellThatMadeIt)
+{
+  const int n = 10;
+  sphereGrid(n);
+  node->setDataMapping(&mapping);
+  mapping.setValues(0.0f, SbColor(0, 0, 0), float(n - 2), SbColor(1, 1, 1));
+  node->valuesIndexForLevel = 0;
+  node->valuesIndex = 2; // first x index of the cell
+  node->coloringType = PoMesh::COLOR_AVERAGE;
+  GeometryProbe probe(root);
+  EXPECT_EQ(find<SoMaterialBinding>()->value.getValue(), int(SoMaterialBinding::PER_PART));
+  ASSERT_TRUE(material());
+  ASSERT_EQ(material()->diffuseColor.getNum(), numStrips());
+  const SoIndexedTriangleStripSet* strips = find<SoIndexedTriangleStripSet>();
+  const SoCoordinate3* coords = find<SoCoordinate3>();
+  const float step = 2.0f / (n - 1);
+  int strip = 0;
+  SbVec3f sum(0, 0, 0);
+  int count = 0;
+  for (int i = 0; i < strips->coordIndex.getNum(); ++i) {
+    if (strips->coordIndex[i] >= 0) {
+      sum += coords->point[strips->coordIndex[i]];
+      ++count;
+      continue;
+    }
+    // The strip lies in the slab of the cell whose x index its colour tells.
+    const float cellX = material()->diffuseColor[strip][0] * (n - 2);
+    const float centreX = sum[0] / count;
+    EXPECT_GE(centreX, -1 + cellX * step - 1e-4f) << strip;
+    EXPECT_LE(centreX, -1 + (cellX + 1) * step + 1e-4f) << strip;
+    ++strip;
+    sum.setValue(0, 0, 0);
+    count = 0;
+  }
+  EXPECT_EQ(strip, numStrips());
+}
+
+TEST_F(LevelSurf, NothingWithoutMeshOrLevelSet)
+{
+  GeometryProbe probe(root);
+  EXPECT_TRUE(probe.empty());
+  EXPECT_FALSE(group());
+
+  sphereGrid(6);
+  node->valuesIndex = -1; // no level set at all
+  probe.apply(root);
+  EXPECT_TRUE(probe.empty());
+  ASSERT_TRUE(group());
+  ASSERT_EQ(group()->getNumChildren(), 1);
+  EXPECT_TRUE(group()->getChild(0)->isOfType(SoShapeHints::getClassTypeId()));
+
+  // A level set bound per cell has no node values to cut.
+  node->valuesIndexForLevel = 2;
+  ErrorCatcher errors;
+  probe.apply(root);
+  EXPECT_TRUE(probe.empty());
+  ASSERT_EQ(errors.count(), 1);
+  EXPECT_NE(errors.messages()[0].find("bound per cell"), std::string::npos);
+
+  // Back to a level set: the surface comes back; then an empty mesh clears the parts.
+  node->valuesIndexForLevel = 0;
+  probe.apply(root);
+  EXPECT_FALSE(probe.empty());
+  PbRegularCartesianGrid3D empty;
+  node->setMesh(&empty);
+  probe.apply(root);
+  EXPECT_TRUE(probe.empty());
+  EXPECT_FALSE(group());
+}
+
+TEST_F(LevelSurf, LevelOnNodeValuesIsMovedOffThem)
+{
+  // Values 0 .. 4 along x on a 5^3 grid: the level 2 sits on a whole plane of nodes.
+  PbRegularCartesianGrid3D ramp(5, 5, 5, 0, 0, 0, 4, 4, 4);
+  std::vector<float> f(125);
+  for (int p = 0; p < 125; ++p)
+    f[p] = float(p / 25);
+  ramp.addValuesSet(0, f.data());
+  node->setMesh(&ramp);
+  node->valuesIndex = 0;
+  node->levelValue = 2.0f;
+  GeometryProbe probe(root);
+  EXPECT_NEAR(probe.area(), 16.0, 1e-3);
+  const SoCoordinate3* coords = find<SoCoordinate3>();
+  ASSERT_TRUE(coords);
+  for (int p = 0; p < coords->point.getNum(); ++p) {
+    EXPECT_GT(coords->point[p][0], 2.0f);
+    EXPECT_LT(coords->point[p][0], 2.1f);
+  }
+  // Every node on the level: no cell is cut.
+  std::fill(f.begin(), f.end(), 2.0f);
+  ramp.addValuesSet(0, f.data());
+  probe.apply(root);
+  EXPECT_TRUE(probe.empty());
+}
+
+TEST_F(LevelSurf, OneRebuildPerChange)
+{
+  sphereGrid(8);
+  GeometryProbe probe(root);
+  const double first = probe.area();
+  probe.apply(root);
+  EXPECT_EQ(rebuilds, 1);
+  node->levelValue = 0.3f; // r^2 = 0.3 instead of 0.49
+  probe.apply(root);
+  probe.apply(root);
+  EXPECT_EQ(rebuilds, 2);
+  EXPECT_NEAR(probe.area() / first, 0.3 / 0.49, 0.05);
+  node->surfOrientation = PoMeshLevelSurf::ORIENTED_TO_MIN;
+  probe.apply(root);
+  EXPECT_EQ(rebuilds, 3);
+  grid->addValuesSet(0, Lattice(8).z.data()); // the followed mesh changed
+  probe.apply(root);
+  EXPECT_EQ(rebuilds, 4);
+  EXPECT_NEAR(probe.area(), 4.0, 1e-3); // the plane z = 0.3 across the grid
+}
+
+} // namespace
