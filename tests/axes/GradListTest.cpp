@@ -152,30 +152,4 @@ TEST(AxisLayout, LabelSizeShrinksOnlyWhenLabelsWouldTouch)
   EXPECT_FLOAT_EQ(PiAxisLayout::getLabelSize(false, 0.04f, 0.06f, 0.0f, 3), 0.02f);
 }
 
-TEST(AxisLayout, TicksAndLabelsStayOnTheirSide)
-{
-  float a, b;
-  PiAxisLayout::getTickSpan(0, false, a, b);
-  EXPECT_EQ(std::min(a, b), -1.0f);
-  EXPECT_EQ(std::max(a, b), 0.0f);
-  PiAxisLayout::getTickSpan(1, false, a, b);
-  EXPECT_EQ(std::max(a, b), 1.0f);
-  PiAxisLayout::getTickSpan(2, true, a, b);
-  EXPECT_EQ(a + b, 0.0f);
-
-  EXPECT_GT(PiAxisLayout::getAutoTickLength(5), PiAxisLayout::getAutoTickLength(20));
-  EXPECT_GT(PiAxisLayout::getAutoTickLength(20), PiAxisLayout::getAutoTickLength(40));
-
-  // A label below the axis hangs from its anchor, one above stands on it.
-  PiText::HorAlignment hor;
-  PiText::VertAlignment vert;
-  PiAxisLayout::getLabelAlignment(PiText::PATH_RIGHT, false, hor, vert);
-  EXPECT_EQ(vert, PiText::CAP);
-  PiAxisLayout::getLabelAlignment(PiText::PATH_RIGHT, true, hor, vert);
-  EXPECT_EQ(vert, PiText::BASE);
-  // Reading downward across an axis, a label above ends at its anchor.
-  PiAxisLayout::getLabelAlignment(PiText::PATH_DOWN, true, hor, vert);
-  EXPECT_EQ(hor, PiText::RIGHT);
-}
-
 } // namespace
