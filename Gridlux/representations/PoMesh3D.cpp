@@ -121,8 +121,11 @@ void PoMesh3D::pushValue(float value)
   ++m_numValues;
 }
 
-const float* PoMesh3D::beginShapeIndices(int numNodes, bool orEqual)
+const float* PoMesh3D::beginShapeIndices(const PbMesh3D* mesh, bool orEqual)
 {
+  // The level set is read from the mesh being cut, whoever asked for it.
+  m_mesh3DInForce = mesh;
+  const int numNodes = mesh->getNumNodes();
   m_coordIndexArray.empty();
   m_numValues = 0;
   initSurfPointList();
@@ -145,7 +148,7 @@ const float* PoMesh3D::beginShapeIndices(int numNodes, bool orEqual)
 
 void PoMesh3D::grid3DLevelSurfShapeIndices(const PbGrid3D* mesh, int orientation, const float* perCellValues)
 {
-  if (!mesh || !beginShapeIndices(mesh->getNumNodes(), false))
+  if (!mesh || !beginShapeIndices(mesh, false))
     return;
   const int nX = mesh->getNumX(), nY = mesh->getNumY(), nZ = mesh->getNumZ();
   if (nX < 2 || nY < 2 || nZ < 2)
@@ -186,7 +189,7 @@ void PoMesh3D::grid3DLevelSurfShapeIndices(const PbGrid3D* mesh, int orientation
 void PoMesh3D::hexahedronMeshLevelSurfShapeIndices(const PbHexahedronMesh3D* mesh, int orientation,
                                                    const float* perCellValues)
 {
-  if (!mesh || !beginShapeIndices(mesh->getNumNodes(), false))
+  if (!mesh || !beginShapeIndices(mesh, false))
     return;
   int numNodes, numCells;
   const float *x, *y, *z;
@@ -212,7 +215,7 @@ void PoMesh3D::hexahedronMeshLevelSurfShapeIndices(const PbHexahedronMesh3D* mes
 void PoMesh3D::tetrahedronMeshLevelSurfShapeIndices(const PbTetrahedronMesh3D* mesh, int orientation,
                                                     const float* perCellValues)
 {
-  if (!mesh || !beginShapeIndices(mesh->getNumNodes(), false))
+  if (!mesh || !beginShapeIndices(mesh, false))
     return;
   int numNodes, numCells;
   const float *x, *y, *z;
@@ -237,7 +240,7 @@ void PoMesh3D::tetrahedronMeshLevelSurfShapeIndices(const PbTetrahedronMesh3D* m
 void PoMesh3D::indexedMeshLevelSurfShapeIndices(const PbIndexedMesh3D* mesh, int orientation,
                                                 const float* perCellValues)
 {
-  if (!mesh || !beginShapeIndices(mesh->getNumNodes(), true))
+  if (!mesh || !beginShapeIndices(mesh, true))
     return;
   int numNodes, numCells;
   const float *x, *y, *z;

@@ -134,8 +134,8 @@ protected:
 private:
   /** Empties the output buffers, asks the mesh for its shape indices; 1 when there are strips. */
   int levelSurfShapeIndices(int orientation, const float* perCellValues);
-  /** Takes the level, moves it off the node values and flags the nodes (above: 1). */
-  const float* beginShapeIndices(int numNodes, bool orEqual);
+  /** Takes the level set of @p mesh, moves the level off its values and flags the nodes above. */
+  const float* beginShapeIndices(const PbMesh3D* mesh, bool orEqual);
   void addLevelSurfPart(const PiMarchingCase* item, const int* nodes, int withValue, float value);
   void pushIndex(int index);
   void pushValue(float value);

@@ -106,8 +106,12 @@ void PoMeshLevelSurf::rebuild()
   hints->creaseAngle = 0.8f;
   m_levelSurfGroup->addChild(hints);
 
+  // No level set at all (both indices -1) draws nothing quietly; a named set must be usable.
   const int levelIndex = levelSetIndex();
-  if (levelIndex >= 0 && mesh->getValuesSet(levelIndex) && mesh->getValuesBinding(levelIndex) != PbMesh::PER_NODE)
+  if (levelIndex != -1 && (levelIndex < 0 || !mesh->getValuesSet(levelIndex)))
+    PoDebugError::post("PoMeshLevelSurf::rebuild", "the mesh has no value set %d to draw a level surface of",
+                       levelIndex);
+  else if (levelIndex >= 0 && mesh->getValuesBinding(levelIndex) != PbMesh::PER_NODE)
     PoDebugError::post("PoMeshLevelSurf::rebuild",
                        "value set %d is bound per cell: a level surface needs one value per node", levelIndex);
   const float* levelValues = getIsosurfDataSet();

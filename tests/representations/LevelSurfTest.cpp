@@ -499,6 +499,11 @@ TEST_F(LevelSurf, NothingWithoutMeshOrLevelSet)
   EXPECT_TRUE(probe.empty());
   ASSERT_EQ(errors.count(), 1);
   EXPECT_NE(errors.messages()[0].find("bound per cell"), std::string::npos);
+  node->valuesIndexForLevel = 7; // a set the mesh lacks
+  probe.apply(root);
+  EXPECT_TRUE(probe.empty());
+  ASSERT_EQ(errors.count(), 2);
+  EXPECT_NE(errors.messages()[1].find("no value set 7"), std::string::npos);
 
   // Back to a level set: the surface comes back; then an empty mesh clears the parts.
   node->valuesIndexForLevel = 0;
