@@ -1,6 +1,8 @@
 // Rebuild protocol, element caches, domain transform and write rules of the library's node kits.
 #include <Gridlux/base/PoBase.h>
 
+#include <Gridlux/base/FieldDataXP.h>
+
 #include <Gridlux/attributes/PbDataMapping.h>
 #include <Gridlux/attributes/PbMiscTextAttr.h>
 #include <Gridlux/attributes/PoBevelEdgeElement.h>
@@ -262,6 +264,12 @@ SoNode* PoBase::copy(SbBool copyConnections) const
   if (m_updateMethod == UPDATE_AT_TRAVERSAL)
     theCopy->rebuild();
   return theCopy;
+}
+
+SbBool PoBase::readInstance(SoInput* in, unsigned short flags)
+{
+  const FieldDataGuard guard(this, "PoBase::readInstance");
+  return inherited::readInstance(in, flags);
 }
 
 void PoBase::copyContents(const SoFieldContainer* from, SbBool copyConnections)

@@ -131,6 +131,8 @@ protected:
   virtual ~PoBase();
 
   virtual void copyContents(const SoFieldContainer* from, SbBool copyConnections);
+  /** Reads as the toolkit does, dropping the fields a file declares that the class lacks. */
+  virtual SbBool readInstance(SoInput* in, unsigned short flags);
   virtual SbBool setUpConnections(SbBool onOff, SbBool doItAlways = FALSE);
   virtual void setDefaultOnNonWritingFields();
 

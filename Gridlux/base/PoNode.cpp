@@ -1,6 +1,8 @@
 // Property-node base: action routing and the write rule of the two write formats.
 #include <Gridlux/base/PoNode.h>
 
+#include <Gridlux/base/FieldDataXP.h>
+
 #include <Gridlux/attributes/PoBevelEdge.h>
 #include <Gridlux/attributes/PoCellFilter.h>
 #include <Gridlux/attributes/PoDataMapping.h>
@@ -138,16 +140,6 @@ void PoNode::addWriteReference(SoOutput* out, SbBool isFromField)
 
 SbBool PoNode::readInstance(SoInput* in, unsigned short flags)
 {
-  SoFieldData* fields = const_cast<SoFieldData*>(getFieldData());
-  const SoFieldData saved(fields);
-  const SbBool ok = inherited::readInstance(in, flags);
-  if (fields->getNumFields() != saved.getNumFields()) {
-    for (int i = saved.getNumFields(); i < fields->getNumFields(); i++) {
-      PoDebugError::postWarning("PoNode::readInstance", "field \"%s\" of %s is unknown and dropped",
-                                fields->getFieldName(i).getString(), getTypeId().getName().getString());
-      delete fields->getField(this, i);
-    }
-    fields->copy(&saved);
-  }
-  return ok;
+  const FieldDataGuard guard(this, "PoNode::readInstance");
+  return inherited::readInstance(in, flags);
 }
