@@ -1,6 +1,8 @@
 // Hexahedron volume mesh: eight indices per cell, cells set without the type list.
 #include <Gridlux/mesh/PbHexahedronMesh3D.h>
 
+#include <Gridlux/representations/PoMesh3D.h>
+
 PbHexahedronMesh3D::PbHexahedronMesh3D(int isDataDuplicate) : PbIndexedMesh3D(isDataDuplicate) {}
 
 PbHexahedronMesh3D::PbHexahedronMesh3D(int numNodes, const float* x, const float* y, const float* z, int numCells,
@@ -28,4 +30,10 @@ const PbCell* PbHexahedronMesh3D::findContainingCellProtected(const SbVec3f& poi
                                                               PbArrayOfInt& testedCells) const
 {
   return locateUniform<8>(m_hexahedronCell, point, tolerance, pcoord, testedCells);
+}
+
+void PbHexahedronMesh3D::meshLevelSurfShapeIndices(PoMesh3D* node, int orientation, const float* perCellValues) const
+{
+  if (node)
+    node->hexahedronMeshLevelSurfShapeIndices(this, orientation, perCellValues);
 }

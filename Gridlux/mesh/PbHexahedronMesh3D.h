@@ -10,6 +10,8 @@
  */
 class PbHexahedronMesh3D : public PbIndexedMesh3D {
 public:
+  /** Asks @p node for the level surface of this mesh, cut by the cell kind's own cases. */
+  void meshLevelSurfShapeIndices(PoMesh3D* node, int orientation, const float* perCellValues) const override;
   explicit PbHexahedronMesh3D(int isDataDuplicate = 1);
   PbHexahedronMesh3D(int numNodes, const float* x, const float* y, const float* z, int numCells,
                      const int* cellIndex, int isDataDuplicate = 1);

@@ -1,6 +1,8 @@
 // Unstructured volume mesh: checked geometry, cell offsets, owner lists on demand, octree location.
 #include <Gridlux/mesh/PbIndexedMesh3D.h>
 
+#include <Gridlux/representations/PoMesh3D.h>
+
 #include <Gridlux/base/PoDebugError.h>
 #include <Gridlux/mesh/IndexedMeshXP.h>
 
@@ -225,4 +227,10 @@ void PbIndexedMesh3D::print(FILE* file) const
   for (int n = 0; n < m_numMeshNodes; n++)
     fprintf(file, "PbIndexedMesh3D:: node %d : %f %f %f\n", n, m_x[n], m_y[n], m_z[n]);
   GridluxIndexed::printCells(file, "PbIndexedMesh3D::", m_numMeshCells, m_cellType, m_offsets, m_cellIndex);
+}
+
+void PbIndexedMesh3D::meshLevelSurfShapeIndices(PoMesh3D* node, int orientation, const float* perCellValues) const
+{
+  if (node)
+    node->indexedMeshLevelSurfShapeIndices(this, orientation, perCellValues);
 }

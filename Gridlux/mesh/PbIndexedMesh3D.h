@@ -27,6 +27,8 @@
  */
 class PbIndexedMesh3D : public PbMesh3D {
 public:
+  /** Asks @p node for the level surface of this mesh, cut by the cell kind's own cases. */
+  void meshLevelSurfShapeIndices(PoMesh3D* node, int orientation, const float* perCellValues) const override;
   explicit PbIndexedMesh3D(int isDataDuplicate = 1);
   PbIndexedMesh3D(int numNodes, const float* x, const float* y, const float* z, int numCells, const int* cellIndex,
                   const int* cellType, int isDataDuplicate = 1);

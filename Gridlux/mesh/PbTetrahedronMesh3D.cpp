@@ -1,6 +1,8 @@
 // Tetrahedron volume mesh: four indices per cell, cells set without the type list.
 #include <Gridlux/mesh/PbTetrahedronMesh3D.h>
 
+#include <Gridlux/representations/PoMesh3D.h>
+
 #include <Gridlux/base/PoDebugError.h>
 
 #include <cmath>
@@ -79,4 +81,10 @@ const PbCell* PbTetrahedronMesh3D::findContainingCellNaive(const SbVec3f& point,
   }
   tested.add(home);
   return naiveSearch(point, tolerance, pcoord, &tested);
+}
+
+void PbTetrahedronMesh3D::meshLevelSurfShapeIndices(PoMesh3D* node, int orientation, const float* perCellValues) const
+{
+  if (node)
+    node->tetrahedronMeshLevelSurfShapeIndices(this, orientation, perCellValues);
 }

@@ -12,6 +12,8 @@
  */
 class PbTetrahedronMesh3D : public PbIndexedMesh3D {
 public:
+  /** Asks @p node for the level surface of this mesh, cut by the cell kind's own cases. */
+  void meshLevelSurfShapeIndices(PoMesh3D* node, int orientation, const float* perCellValues) const override;
   explicit PbTetrahedronMesh3D(int isDataDuplicate = 1);
   PbTetrahedronMesh3D(int numNodes, const float* x, const float* y, const float* z, int numCells,
                       const int* cellIndex, int isDataDuplicate = 1);

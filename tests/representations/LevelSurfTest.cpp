@@ -2,6 +2,7 @@
 // radius, facing, shared points), face quadrangles, the colourings, fallbacks and rebuilds.
 #include "support/ErrorCatcher.h"
 #include "support/GeometryProbe.h"
+#include "support/SceneText.h"
 
 #include <Gridlux/attributes/PbIsovaluesList.h>
 #include <Gridlux/attributes/PbLinearDataMapping.h>
@@ -327,6 +328,16 @@ TEST_F(LevelSurf, SphereOnTetrahedraAndOnMixedCells)
   EXPECT_EQ(side.outward, 0);
   EXPECT_GT(side.inward, 500);
   scene->unref();
+
+  // Each mesh kind calls back its own operation when the node rebuilds in a scene.
+  node->setMesh(&tetMesh);
+  GeometryProbe throughNode(root);
+  EXPECT_NEAR(throughNode.area(), area, 0.02 * area);
+  EXPECT_EQ(facing(throughNode).inward, 0);
+  node->setMesh(mixed.get());
+  throughNode.apply(root);
+  EXPECT_NEAR(throughNode.area(), area, 0.03 * area);
+  EXPECT_EQ(facing(throughNode).outward, 0);
 }
 
 TEST_F(LevelSurf, OneCornerAboveGivesOneTriangleTurnedByTheOrientation)
@@ -561,6 +572,32 @@ TEST_F(LevelSurf, OneRebuildPerChange)
   probe.apply(root);
   EXPECT_EQ(rebuilds, 4);
   EXPECT_NEAR(probe.area(), 4.0, 1e-3); // the plane z = 0.3 across the grid
+}
+
+} // namespace
+
+namespace {
+
+TEST(LevelSurfFile, FieldsReadBackAsWritten)
+{
+  PoGridlux::init();
+  PoMeshLevelSurf* node = new PoMeshLevelSurf;
+  node->ref();
+  node->levelValue = 2.5f;
+  node->surfOrientation = PoMeshLevelSurf::ORIENTED_TO_MIN;
+  node->valuesIndexForLevel = 3;
+  node->coloringType = PoMesh::COLOR_CONTOURING;
+  SoSeparator* back = readFromString(writeToString(node));
+  ASSERT_TRUE(back && back->getNumChildren() == 1);
+  back->ref();
+  ASSERT_TRUE(back->getChild(0)->isOfType(PoMeshLevelSurf::getClassTypeId()));
+  const PoMeshLevelSurf* copy = static_cast<PoMeshLevelSurf*>(back->getChild(0));
+  EXPECT_FLOAT_EQ(copy->levelValue.getValue(), 2.5f);
+  EXPECT_EQ(copy->surfOrientation.getValue(), PoMeshLevelSurf::ORIENTED_TO_MIN);
+  EXPECT_EQ(copy->valuesIndexForLevel.getValue(), 3);
+  EXPECT_EQ(copy->coloringType.getValue(), PoMesh::COLOR_CONTOURING);
+  back->unref();
+  node->unref();
 }
 
 } // namespace
