@@ -186,55 +186,47 @@ void PoMesh3D::grid3DLevelSurfShapeIndices(const PbGrid3D* mesh, int orientation
   addLevelSurfOptQuadrangle(withValue);
 }
 
-void PoMesh3D::hexahedronMeshLevelSurfShapeIndices(const PbHexahedronMesh3D* mesh, int orientation,
-                                                   const float* perCellValues)
+template <int N>
+bool PoMesh3D::uniformMeshShapeIndices(const PbIndexedMesh3D* mesh, int orientation, const float* perCellValues,
+                                       AddPart addPart)
 {
   if (!mesh || !beginShapeIndices(mesh, false))
-    return;
+    return false;
   int numNodes, numCells;
   const float *x, *y, *z;
   const int *cellIndex, *cellType;
   mesh->getGeometry(numNodes, x, y, z, numCells, cellIndex, cellType);
   if (numCells <= 0 || !cellIndex)
-    return;
+    return true;
   const PbCell* first = mesh->getCell(0);
   if (first && first->getOrdering() == 0)
     orientation = 1 - orientation;
   const unsigned char* f = m_nodeFlags;
   const int withValue = perCellValues != nullptr;
+  constexpr int full = (1 << N) - 1;
   for (int c = 0; c < numCells; ++c) {
-    const int* n = cellIndex + 8 * c;
-    const int id = f[n[0]] | f[n[1]] << 1 | f[n[2]] << 2 | f[n[3]] << 3 | f[n[4]] << 4 | f[n[5]] << 5 |
-                   f[n[6]] << 6 | f[n[7]] << 7;
-    if (id != 0 && id != 255)
-      addHexahedronLevelSurfPart(id, n, orientation, withValue, withValue ? perCellValues[c] : 0.0f);
+    const int* n = cellIndex + N * c;
+    int id = 0;
+    for (int k = 0; k < N; ++k)
+      id |= f[n[k]] << k;
+    if (id != 0 && id != full)
+      (this->*addPart)(id, n, orientation, withValue, withValue ? perCellValues[c] : 0.0f);
   }
-  addLevelSurfOptQuadrangle(withValue);
+  return true;
+}
+
+void PoMesh3D::hexahedronMeshLevelSurfShapeIndices(const PbHexahedronMesh3D* mesh, int orientation,
+                                                   const float* perCellValues)
+{
+  if (uniformMeshShapeIndices<8>(mesh, orientation, perCellValues, &PoMesh3D::addHexahedronLevelSurfPart))
+    addLevelSurfOptQuadrangle(perCellValues != nullptr);
 }
 
 void PoMesh3D::tetrahedronMeshLevelSurfShapeIndices(const PbTetrahedronMesh3D* mesh, int orientation,
                                                     const float* perCellValues)
 {
-  if (!mesh || !beginShapeIndices(mesh, false))
-    return;
-  int numNodes, numCells;
-  const float *x, *y, *z;
-  const int *cellIndex, *cellType;
-  mesh->getGeometry(numNodes, x, y, z, numCells, cellIndex, cellType);
-  if (numCells <= 0 || !cellIndex)
-    return;
-  const PbCell* first = mesh->getCell(0);
-  if (first && first->getOrdering() == 0)
-    orientation = 1 - orientation;
-  const unsigned char* f = m_nodeFlags;
-  const int withValue = perCellValues != nullptr;
   // Tetrahedra have no ambiguous face: no quadrangle to collect.
-  for (int c = 0; c < numCells; ++c) {
-    const int* n = cellIndex + 4 * c;
-    const int id = f[n[0]] | f[n[1]] << 1 | f[n[2]] << 2 | f[n[3]] << 3;
-    if (id != 0 && id != 15)
-      addTetrahedronLevelSurfPart(id, n, orientation, withValue, withValue ? perCellValues[c] : 0.0f);
-  }
+  uniformMeshShapeIndices<4>(mesh, orientation, perCellValues, &PoMesh3D::addTetrahedronLevelSurfPart);
 }
 
 void PoMesh3D::indexedMeshLevelSurfShapeIndices(const PbIndexedMesh3D* mesh, int orientation,

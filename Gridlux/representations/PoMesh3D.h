@@ -136,6 +136,12 @@ private:
   int levelSurfShapeIndices(int orientation, const float* perCellValues);
   /** Takes the level set of @p mesh, moves the level off its values and flags the nodes above. */
   const float* beginShapeIndices(const PbMesh3D* mesh, bool orEqual);
+  typedef void (PoMesh3D::*AddPart)(int id, const int* nodes, int orientation, int withValue, float value);
+  /** Shape indices of a mesh whose cells all have @p N nodes, each emitted by @p addPart;
+   *  false when there was nothing to cut (no level set). */
+  template <int N>
+  bool uniformMeshShapeIndices(const PbIndexedMesh3D* mesh, int orientation, const float* perCellValues,
+                               AddPart addPart);
   void addLevelSurfPart(const PiMarchingCase* item, const int* nodes, int withValue, float value);
   void pushIndex(int index);
   void pushValue(float value);

@@ -338,6 +338,16 @@ TEST_F(LevelSurf, SphereOnTetrahedraAndOnMixedCells)
   throughNode.apply(root);
   EXPECT_NEAR(throughNode.area(), area, 0.03 * area);
   EXPECT_EQ(facing(throughNode).outward, 0);
+  std::vector<int> hexes;
+  lattice.forEachCube([&](const int* c) { hexahedron(c, hexes); });
+  PbHexahedronMesh3D hexMesh(lattice.numNodes(), lattice.x.data(), lattice.y.data(), lattice.z.data(),
+                             int(hexes.size() / 8), hexes.data());
+  hexMesh.addValuesSet(0, f.data());
+  node->setMesh(&hexMesh);
+  throughNode.apply(root);
+  EXPECT_NEAR(throughNode.area(), area, 0.02 * area);
+  EXPECT_GT(facing(throughNode).outward + facing(throughNode).inward, 500);
+  EXPECT_TRUE(facing(throughNode).outward == 0 || facing(throughNode).inward == 0) << "one way only";
 }
 
 TEST_F(LevelSurf, OneCornerAboveGivesOneTriangleTurnedByTheOrientation)
