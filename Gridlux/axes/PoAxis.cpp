@@ -195,21 +195,13 @@ SbBool PoAxis::setUpConnections(SbBool onOff, SbBool doItAlways)
 
 void PoAxis::setMiscTextAttr(PbMiscTextAttr* attr)
 {
-  if (attr == m_miscTextAttr)
-    return;
-  changeConnection(m_miscTextAttr, attr);
-  m_miscTextAttr = attr;
-  touchKit();
+  replaceFollowed(m_miscTextAttr, attr);
 }
 
 void PoAxis::basicObjectChange(PbBase* object)
 {
-  if (object && object == m_miscTextAttr) {
-    PbBase* reference = m_miscTextAttr;
-    manageBasicObjectChange(object, &reference);
-    m_miscTextAttr = static_cast<PbMiscTextAttr*>(reference);
+  if (followedObjectChanged(object, m_miscTextAttr))
     return;
-  }
   inherited::basicObjectChange(object);
 }
 

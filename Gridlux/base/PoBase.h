@@ -167,6 +167,31 @@ protected:
 
   /** Stops following @p oldObject and starts following @p newObject (either may be null). */
   void changeConnection(PbBase* oldObject, PbBase* newObject);
+  /**
+   * An explicit input: follows @p object instead of the one in @p slot and asks for a rebuild;
+   * nothing when it is the same object.
+   */
+  template <class T> void replaceFollowed(T*& slot, T* object)
+  {
+    if (object == slot)
+      return;
+    changeConnection(slot, object);
+    slot = object;
+    touchKit();
+  }
+  /**
+   * When @p object is the one @p slot follows, hands its change to manageBasicObjectChange()
+   * (which forgets it when it is being destroyed) and returns true.
+   */
+  template <class T> bool followedObjectChanged(PbBase* object, T*& slot)
+  {
+    if (!object || object != slot)
+      return false;
+    PbBase* reference = slot;
+    manageBasicObjectChange(object, &reference);
+    slot = static_cast<T*>(reference);
+    return true;
+  }
 
   void setLightModel(int model);
   void setDrawStyleAK(const char* appearanceKitPart, int style);

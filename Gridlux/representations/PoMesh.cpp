@@ -98,41 +98,24 @@ void PoMesh::setDefaultOnNonWritingFields()
 // ---------------------------------------------------------------------------------------------
 // Inputs
 
-void PoMesh::replaceInput(PbBase** slot, PbBase* newObject)
-{
-  if (*slot == newObject)
-    return;
-  changeConnection(*slot, newObject);
-  *slot = newObject;
-  touchKit();
-}
-
 void PoMesh::setMesh(PbMesh* mesh)
 {
-  PbBase* slot = m_mesh;
-  replaceInput(&slot, mesh);
-  m_mesh = static_cast<PbMesh*>(slot);
+  replaceFollowed(m_mesh, mesh);
 }
 
 void PoMesh::setDataMapping(PbDataMapping* mapping)
 {
-  PbBase* slot = m_dataMapping;
-  replaceInput(&slot, mapping);
-  m_dataMapping = static_cast<PbDataMapping*>(slot);
+  replaceFollowed(m_dataMapping, mapping);
 }
 
 void PoMesh::setModuleDataMapping(PbDataMapping* mapping)
 {
-  PbBase* slot = m_moduleDataMapping;
-  replaceInput(&slot, mapping);
-  m_moduleDataMapping = static_cast<PbDataMapping*>(slot);
+  replaceFollowed(m_moduleDataMapping, mapping);
 }
 
 void PoMesh::setIsovaluesList(PbIsovaluesList* list)
 {
-  PbBase* slot = m_isovaluesList;
-  replaceInput(&slot, list);
-  m_isovaluesList = static_cast<PbIsovaluesList*>(slot);
+  replaceFollowed(m_isovaluesList, list);
 }
 
 const PbMesh* PoMesh::getMesh() const
@@ -178,26 +161,10 @@ const PoCellFilter* PoMesh::getCellFilter() const
 
 void PoMesh::basicObjectChange(PbBase* object)
 {
-  if (!object) {
-    inherited::basicObjectChange(object);
+  if (followedObjectChanged(object, m_mesh) || followedObjectChanged(object, m_dataMapping) ||
+      followedObjectChanged(object, m_moduleDataMapping) || followedObjectChanged(object, m_isovaluesList))
     return;
-  }
-  PbBase* reference = object;
-  if (object == m_mesh) {
-    manageBasicObjectChange(object, &reference);
-    m_mesh = static_cast<PbMesh*>(reference);
-  } else if (object == m_dataMapping) {
-    manageBasicObjectChange(object, &reference);
-    m_dataMapping = static_cast<PbDataMapping*>(reference);
-  } else if (object == m_moduleDataMapping) {
-    manageBasicObjectChange(object, &reference);
-    m_moduleDataMapping = static_cast<PbDataMapping*>(reference);
-  } else if (object == m_isovaluesList) {
-    manageBasicObjectChange(object, &reference);
-    m_isovaluesList = static_cast<PbIsovaluesList*>(reference);
-  } else {
-    inherited::basicObjectChange(object);
-  }
+  inherited::basicObjectChange(object);
 }
 
 // ---------------------------------------------------------------------------------------------

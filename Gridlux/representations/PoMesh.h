@@ -141,9 +141,6 @@ protected:
   SoSFNode m_moduleDataMappingNode;
 
 private:
-  /** Follows @p newObject instead of @p *slot and requests a rebuild. */
-  void replaceInput(PbBase** slot, PbBase* newObject);
-
   PbMesh* m_mesh = nullptr;
   PbDataMapping* m_dataMapping = nullptr;
   PbDataMapping* m_moduleDataMapping = nullptr;

@@ -48,11 +48,7 @@ void PoMesh2D::setDefaultOnNonWritingFields()
 
 void PoMesh2D::setMesh(PbMesh2D* mesh)
 {
-  if (mesh == m_mesh2D)
-    return;
-  changeConnection(m_mesh2D, mesh);
-  m_mesh2D = mesh;
-  touchKit();
+  replaceFollowed(m_mesh2D, mesh);
 }
 
 const PbMesh2D* PoMesh2D::getMesh() const
@@ -67,12 +63,8 @@ const PbMesh2D* PoMesh2D::getMesh() const
 
 void PoMesh2D::basicObjectChange(PbBase* object)
 {
-  if (object && object == m_mesh2D) {
-    PbBase* reference = m_mesh2D;
-    manageBasicObjectChange(object, &reference);
-    m_mesh2D = static_cast<PbMesh2D*>(reference);
+  if (followedObjectChanged(object, m_mesh2D))
     return;
-  }
   inherited::basicObjectChange(object);
 }
 

@@ -49,11 +49,7 @@ PoMesh3D::~PoMesh3D()
 
 void PoMesh3D::setMesh(PbMesh3D* mesh)
 {
-  if (mesh == m_mesh3D)
-    return;
-  changeConnection(m_mesh3D, mesh);
-  m_mesh3D = mesh;
-  touchKit();
+  replaceFollowed(m_mesh3D, mesh);
 }
 
 const PbMesh3D* PoMesh3D::getMesh() const
@@ -67,12 +63,8 @@ const PbMesh3D* PoMesh3D::getMesh() const
 
 void PoMesh3D::basicObjectChange(PbBase* object)
 {
-  if (object && object == m_mesh3D) {
-    PbBase* reference = m_mesh3D;
-    manageBasicObjectChange(object, &reference);
-    m_mesh3D = static_cast<PbMesh3D*>(reference);
+  if (followedObjectChanged(object, m_mesh3D))
     return;
-  }
   inherited::basicObjectChange(object);
 }
 

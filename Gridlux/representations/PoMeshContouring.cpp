@@ -123,11 +123,7 @@ void PoMeshContouring::setDefaultOnNonWritingFields()
 
 void PoMeshContouring::setFormat(PbNumericDisplayFormat* format)
 {
-  if (format == m_format)
-    return;
-  changeConnection(m_format, format);
-  m_format = format;
-  touchKit();
+  replaceFollowed(m_format, format);
 }
 
 const PbNumericDisplayFormat* PoMeshContouring::getFormat() const
@@ -139,11 +135,7 @@ const PbNumericDisplayFormat* PoMeshContouring::getFormat() const
 
 void PoMeshContouring::setMiscTextAttr(PbMiscTextAttr* attr)
 {
-  if (attr == m_miscTextAttr)
-    return;
-  changeConnection(m_miscTextAttr, attr);
-  m_miscTextAttr = attr;
-  touchKit();
+  replaceFollowed(m_miscTextAttr, attr);
 }
 
 const PbMiscTextAttr* PoMeshContouring::getMiscTextAttr() const
@@ -155,18 +147,10 @@ const PbMiscTextAttr* PoMeshContouring::getMiscTextAttr() const
 
 void PoMeshContouring::basicObjectChange(PbBase* object)
 {
-  if (object && object == m_format) {
-    PbBase* reference = m_format;
-    manageBasicObjectChange(object, &reference);
-    m_format = static_cast<PbNumericDisplayFormat*>(reference);
+  if (followedObjectChanged(object, m_format))
     return;
-  }
-  if (object && object == m_miscTextAttr) {
-    PbBase* reference = m_miscTextAttr;
-    manageBasicObjectChange(object, &reference);
-    m_miscTextAttr = static_cast<PbMiscTextAttr*>(reference);
+  if (followedObjectChanged(object, m_miscTextAttr))
     return;
-  }
   inherited::basicObjectChange(object);
 }
 

@@ -98,21 +98,13 @@ SbBool PoLabelField::setUpConnections(SbBool onOff, SbBool doItAlways)
 
 void PoLabelField::setFormat(PbNumericDisplayFormat* format)
 {
-  if (format == m_format)
-    return;
-  changeConnection(m_format, format);
-  m_format = format;
-  touchKit();
+  replaceFollowed(m_format, format);
 }
 
 void PoLabelField::basicObjectChange(PbBase* object)
 {
-  if (object && object == m_format) {
-    PbBase* reference = m_format;
-    manageBasicObjectChange(object, &reference);
-    m_format = static_cast<PbNumericDisplayFormat*>(reference);
+  if (followedObjectChanged(object, m_format))
     return;
-  }
   inherited::basicObjectChange(object);
 }
 
