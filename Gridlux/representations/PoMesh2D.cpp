@@ -100,14 +100,13 @@ SoCoordinate3* PoMesh2D::makeSoCoordinate3(const float* zValues)
   const PbMesh2D* mesh = m_mesh2DInForce ? m_mesh2DInForce : getMesh();
   if (!mesh)
     return m_coordinates;
-  const int num = mesh->getNumNodes();
-  m_coordinates->point.setNum(num);
-  SbVec3f* points = m_coordinates->point.startEditing();
-  for (int n = 0; n < num; ++n) {
-    points[n] = mesh->getNodeCoord(n);
-    if (zValues)
+  mesh->getNodesCoord(m_coordinates->point);
+  if (zValues) {
+    const int num = m_coordinates->point.getNum();
+    SbVec3f* points = m_coordinates->point.startEditing();
+    for (int n = 0; n < num; ++n)
       points[n][2] = zValues[n];
+    m_coordinates->point.finishEditing();
   }
-  m_coordinates->point.finishEditing();
   return m_coordinates;
 }

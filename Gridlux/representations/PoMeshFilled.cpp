@@ -121,9 +121,10 @@ void PoMeshFilled::beginBuild()
 
 template <class Grid> void PoMeshFilled::typedGridFilled(const Grid* mesh)
 {
-  // The cutter reads each kind's coordinates its own way; the building is the same after that.
+  // Only the bands need the cutter, which reads each kind's coordinates its own way.
   beginBuild();
-  getContouringFilled()->setMesh(mesh, m_z);
+  if (cutsBands())
+    getContouringFilled()->setMesh(mesh, m_z);
   gridFilled(mesh);
 }
 
@@ -157,9 +158,14 @@ void PoMeshFilled::quadrangleMeshFilled(const PbQuadrangleMesh2D* mesh)
   indexedMeshFilled(mesh);
 }
 
+bool PoMeshFilled::cutsBands() const
+{
+  return m_values && m_coloring == COLOR_CONTOURING;
+}
+
 void PoMeshFilled::gridFilled(const PbGrid2D* mesh)
 {
-  if (!m_group || !mesh || getContouringFilled()->getNumNodes() <= 0)
+  if (!m_group || !mesh || mesh->getNumNodes() <= 0)
     return;
   m_numX = mesh->getNumX();
   m_numY = mesh->getNumY();
@@ -187,9 +193,10 @@ void PoMeshFilled::indexedMeshFilled(const PbIndexedMesh2D* mesh)
   beginBuild();
   if (!m_group || !mesh)
     return;
-  getContouringFilled()->setMesh(mesh, m_z);
-  if (getContouringFilled()->getNumNodes() <= 0)
+  if (mesh->getNumNodes() <= 0)
     return;
+  if (cutsBands())
+    getContouringFilled()->setMesh(mesh, m_z);
   m_indexedMesh = mesh;
   switch (m_values ? m_coloring : COLOR_INHERITED) {
   case COLOR_AVERAGE:
@@ -212,20 +219,6 @@ void PoMeshFilled::indexedMeshFilled(const PbIndexedMesh2D* mesh)
 
 // ---------------------------------------------------------------------------------------------
 // Shared pieces
-
-SoNode* PoMeshFilled::makeCoordinates()
-{
-  const PiContouringFilled* nodes = getContouringFilled();
-  SoCoordinate3* coords = new SoCoordinate3;
-  const int num = nodes->getNumNodes();
-  coords->point.setNum(num);
-  SbVec3f* points = coords->point.startEditing();
-  const float *x = nodes->getNodeX(), *y = nodes->getNodeY(), *z = nodes->getNodeZ();
-  for (int n = 0; n < num; ++n)
-    points[n].setValue(x[n], y[n], z[n]);
-  coords->point.finishEditing();
-  return coords;
-}
 
 SoNode* PoMeshFilled::makeQuadMesh() const
 {
@@ -272,7 +265,7 @@ void PoMeshFilled::addTextureCoordinates()
   if (!texture || !texture->getTexture())
     return;
   m_texture = texture->getTexture();
-  const int num = getContouringFilled()->getNumNodes();
+  const int num = m_mesh2DInForce->getNumNodes();
   SoTextureCoordinateBinding* binding = new SoTextureCoordinateBinding;
   binding->value = SoTextureCoordinateBinding::PER_VERTEX_INDEXED;
   SoTextureCoordinate2* coords = new SoTextureCoordinate2;
@@ -288,7 +281,7 @@ void PoMeshFilled::addTextureCoordinates()
 
 void PoMeshFilled::cartGridFilledInhColr()
 {
-  m_group->addChild(makeCoordinates());
+  m_group->addChild(makeSoCoordinate3(m_z));
   m_group->addChild(makeQuadMesh());
 }
 
@@ -332,7 +325,7 @@ void PoMeshFilled::cartGridFilledTexContColr()
 
 void PoMeshFilled::indexedMeshFilledInhColr()
 {
-  m_group->addChild(makeCoordinates());
+  m_group->addChild(makeSoCoordinate3(m_z));
   m_group->addChild(makeFaceSet());
 }
 
@@ -360,7 +353,7 @@ void PoMeshFilled::indexedMeshFilledAvergColr()
 
 void PoMeshFilled::indexedMeshFilledMapColr()
 {
-  mapColor(getContouringFilled()->getNumNodes(), m_values);
+  mapColor(m_indexedMesh->getNumNodes(), m_values);
   addMaterialBinding(SoMaterialBinding::PER_VERTEX_INDEXED);
   indexedMeshFilledInhColr();
 }

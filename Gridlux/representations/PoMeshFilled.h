@@ -79,7 +79,8 @@ private:
   void beginBuild();
   /** Cuts the cells into bands; without any isovalue, the plain geometry instead. */
   void fillBands();
-  SoNode* makeCoordinates();
+  /** Whether this build cuts bands, the only colouring that needs the cutter's copy of the mesh. */
+  bool cutsBands() const;
   SoNode* makeQuadMesh() const;
   SoNode* makeFaceSet() const;
   void addMaterialBinding(int binding);
