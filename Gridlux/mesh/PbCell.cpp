@@ -1,6 +1,8 @@
 // Shared geometry of the cell kinds: tables, boxes, interpolation, Newton location.
 #include <Gridlux/mesh/PbCell.h>
 
+#include <Gridlux/mesh/CellHandednessXP.h>
+
 #include <Gridlux/base/PbArrayOfInt.h>
 #include <Inventor/SbPlane.h>
 
@@ -174,6 +176,20 @@ SbVec3f PbCell::getValue(const SbVec3f& pcoord, const SbVec3f* vectors) const
   for (int i = 0; i < m_numNodes; i++)
     sum += weights[i] * vectors[m_nodeIndex[i]];
   return sum;
+}
+
+int PbCell::getOrdering() const
+{
+  // Only the volume kinds (four facets or more) can be mirrored.
+  if (m_numFaces < 4)
+    return 1;
+  static const int local[MAX_NODES] = {0, 1, 2, 3, 4, 5, 6, 7};
+  const SbVec3f* coord = m_coord;
+  return gridlux::cellOrdering(m_numNodes, local, [coord](int node, double* p) {
+    p[0] = coord[node][0];
+    p[1] = coord[node][1];
+    p[2] = coord[node][2];
+  });
 }
 
 int PbCell::getEdgesCrossingPlane(const SbPlane& plane, int* edges, float* params) const

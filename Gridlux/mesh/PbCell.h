@@ -63,10 +63,14 @@ public:
   virtual float getValue(const SbVec3f& pcoord, const float* values) const;
   virtual void print(FILE* file) const;
   /**
-   * Node ordering convention of the kind: 1 for the local tables of the library's kinds (their
-   * nodes turn the same way as the marching cases, so level surfaces keep their orientation).
+   * Handedness of the cell's node order: 1 when its nodes, taken in local order, turn as the
+   * kind's reference cell (the node positions of the weights below, a positive volume), 0 when
+   * they turn the mirrored way (a negative volume, as when two opposite facets are listed in
+   * swapped order). Flat cells and 2D kinds report 1. The level surface takes a cut cell's
+   * marching case as tabled for ordering 1 and its complement for ordering 0, so the surface
+   * faces the same side whatever order a mesh lists its cells' nodes in.
    */
-  virtual int getOrdering() const { return 1; }
+  virtual int getOrdering() const;
   /**
    * The local edges whose two ends lie on different sides of @p plane, in edge order, with the
    * parametric position of the crossing from the first end (0) to the second (1). @p edges and

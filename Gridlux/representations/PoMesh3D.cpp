@@ -1,7 +1,10 @@
 // Base of the representations of volume meshes: the typed 3D mesh and the level-surface machinery.
 #include <Gridlux/representations/PoMesh3D.h>
 
+#include <Gridlux/mesh/CellHandednessXP.h>
 #include <Gridlux/mesh/PbGrid3D.h>
+#include <Gridlux/mesh/PbParalCartesianGrid3D.h>
+#include <Gridlux/mesh/PbRegularCartesianGrid3D.h>
 #include <Gridlux/mesh/PbHexahedronCell.h>
 #include <Gridlux/mesh/PbHexahedronMesh3D.h>
 #include <Gridlux/mesh/PbIndexedMesh3D.h>
@@ -85,25 +88,62 @@ void PoMesh3D::preRebuild()
 // Level surface: shape indices per mesh kind
 
 namespace {
-const int kNumBuckets = 10007;
-
 // Case of @p id, or of its complement within @p mask when the surface faces the other way.
 inline int caseId(int id, int mask, int orientation)
 {
   return orientation ? id : (~id & mask);
+}
+
+const int kFirstPointSlotBits = 14; // room for the first 8192 points before the hash grows
+
+inline unsigned pointSlot(int lo, int hi, int bits)
+{
+  const unsigned long long key = static_cast<unsigned long long>(static_cast<unsigned>(lo)) << 32 |
+                                 static_cast<unsigned>(hi);
+  return static_cast<unsigned>((key * 0x9E3779B97F4A7C15ull) >> (64 - bits));
+}
+
+// The cases of the four kinds by node count, so that one walk serves them all.
+template <int N> const PiMarchingCase* caseOf(int id);
+template <> const PiMarchingCase* caseOf<4>(int id)
+{
+  return PbTetrahedronCell::getMCcase(static_cast<unsigned char>(id));
+}
+template <> const PiMarchingCase* caseOf<5>(int id)
+{
+  return PbPyramidCell::getMCcase(static_cast<unsigned char>(id));
+}
+template <> const PiMarchingCase* caseOf<6>(int id)
+{
+  return PbWedgeCell::getMCcase(static_cast<unsigned char>(id));
+}
+template <> const PiMarchingCase* caseOf<8>(int id)
+{
+  return PbHexahedronCell::getMCcase(static_cast<unsigned char>(id));
+}
+
+// Orientation of one cut cell: the node's, turned round when the cell's nodes are mirrored.
+inline int cellOrientation(int orientation, int numNodes, const int* nodes, const gridlux::ArrayCoord& coord)
+{
+  return gridlux::cellOrdering(numNodes, nodes, coord) ? orientation : 1 - orientation;
 }
 }
 
 std::vector<PoMesh3D::OptQuad> PoMesh3D::m_optQuads;
 std::unordered_map<unsigned long long, int> PoMesh3D::m_optQuadHeads;
 
-void PoMesh3D::pushIndex(int index)
+void PoMesh3D::appendIndices(const int* indices, int count)
 {
   // The array grows by a fixed step of its own: doubling here keeps big surfaces linear.
   const int num = m_coordIndexArray.getNum();
-  if (num >= m_coordIndexArray.getCapacity())
-    m_coordIndexArray.setCapacity(2 * num + 64, 0);
-  m_coordIndexArray.add(index);
+  if (num + count > m_coordIndexArray.getCapacity())
+    m_coordIndexArray.setCapacity(2 * (num + count) + 64, 0);
+  m_coordIndexArray.add(count, indices);
+}
+
+void PoMesh3D::pushIndex(int index)
+{
+  appendIndices(&index, 1);
 }
 
 void PoMesh3D::pushValue(float value)
@@ -138,31 +178,171 @@ const float* PoMesh3D::beginShapeIndices(const PbMesh3D* mesh, bool orEqual)
   return values;
 }
 
+long long PoMesh3D::countGridRows(int numRows, int rowLength, const float* values, float level)
+{
+  m_rowAbove.resize(numRows);
+  long long numEqual = 0;
+  for (int r = 0; r < numRows; ++r) {
+    const float* v = values + static_cast<long long>(r) * rowLength;
+    // Two counts the compiler turns into vector compares: no branch per node.
+    int above = 0, equal = 0;
+    for (int k = 0; k < rowLength; ++k) {
+      above += v[k] > level;
+      equal += v[k] == level;
+    }
+    m_rowAbove[r] = above;
+    numEqual += equal;
+  }
+  return numEqual;
+}
+
 void PoMesh3D::grid3DLevelSurfShapeIndices(const PbGrid3D* mesh, int orientation, const float* perCellValues)
 {
-  if (!mesh || !beginShapeIndices(mesh, false))
+  if (!mesh)
     return;
+  m_mesh3DInForce = mesh;
+  m_coordIndexArray.empty();
+  m_numValues = 0;
+  initSurfPointList();
+  initOptQuadrangleList();
+  const float* values = getIsosurfDataSet();
   const int nX = mesh->getNumX(), nY = mesh->getNumY(), nZ = mesh->getNumZ();
-  if (nX < 2 || nY < 2 || nZ < 2)
+  if (!values || nX < 2 || nY < 2 || nZ < 2)
     return;
-  const PbCell* first = mesh->getCell(0);
-  if (first && first->getOrdering() == 0)
-    orientation = 1 - orientation;
-  const unsigned char* f = m_nodeFlags;
+
+  // Rows run along k, contiguous in the value set. The pass that counts the nodes above the
+  // level also tells whether any node sits on it; only then is the level moved (and counted again).
+  const int numRows = nX * nY;
+  float level = getIsosurfValue();
+  if (countGridRows(numRows, nZ, values, level) > 0) {
+    const float before = level;
+    adjustIsoval(mesh->getNumNodes(), values, level);
+    if (level != before)
+      countGridRows(numRows, nZ, values, level);
+  } else {
+    adjustIsoval(0, nullptr, level); // nothing to move: records that the level stands
+  }
+  m_levelInForce = level;
+
+  // First and last crossed edge of each row; a row without crossing keeps first > last.
+  m_rowFirst.resize(numRows);
+  m_rowLast.resize(numRows);
+  for (int r = 0; r < numRows; ++r) {
+    const int above = m_rowAbove[r];
+    if (above == 0 || above == nZ) {
+      m_rowFirst[r] = nZ - 1;
+      m_rowLast[r] = -1;
+      continue;
+    }
+    const float* v = values + static_cast<long long>(r) * nZ;
+    int first = 0;
+    while ((v[first] > level) == (v[first + 1] > level))
+      ++first;
+    int last = nZ - 2;
+    while ((v[last] > level) == (v[last + 1] > level))
+      --last;
+    m_rowFirst[r] = first;
+    m_rowLast[r] = last;
+  }
+
+  // Facing: regular grids and rectilinear grids with monotonic axes turn one way throughout;
+  // other grids are asked cell by cell.
   const int dy = nZ, dx = nY * nZ;
+  int uniformOrdering = -1;
+  if (const PbParalCartesianGrid3D* paral = dynamic_cast<const PbParalCartesianGrid3D*>(mesh)) {
+    int n[3];
+    const float* axis[3];
+    paral->getGeometry(n[0], n[1], n[2], axis[0], axis[1], axis[2]);
+    int sign = 1;
+    for (int a = 0; a < 3 && sign != 0; ++a) {
+      const float step = axis[a][1] - axis[a][0];
+      for (int i = 0; i + 1 < n[a]; ++i)
+        if ((axis[a][i + 1] - axis[a][i]) * step <= 0)
+          sign = 0;
+      sign *= step > 0 ? 1 : -1;
+    }
+    if (sign != 0)
+      uniformOrdering = sign > 0;
+  }
+  if (uniformOrdering < 0 && dynamic_cast<const PbRegularCartesianGrid3D*>(mesh)) {
+    const int corner[8] = {1, dy + 1, dx + dy + 1, dx + 1, 0, dy, dx + dy, dx};
+    uniformOrdering = gridlux::cellOrdering(8, corner, [mesh](int node, double* p) {
+      const SbVec3f c = mesh->getNodeCoord(node);
+      p[0] = c[0];
+      p[1] = c[1];
+      p[2] = c[2];
+    });
+  }
+  const auto gridCoord = [mesh](int node, double* p) {
+    const SbVec3f c = mesh->getNodeCoord(node);
+    p[0] = c[0];
+    p[1] = c[1];
+    p[2] = c[2];
+  };
+
+  // The point of a grid edge is kept under the edge's lower node and direction, for the two node
+  // planes that the current layer of cells touches (even and odd planes in turn).
+  const int planeSize = dx;
+  if (m_gridEdgePoints.size() < static_cast<size_t>(6) * planeSize)
+    m_gridEdgePoints.assign(static_cast<size_t>(6) * planeSize, -1);
+  int* edgePoints = m_gridEdgePoints.data();
+  int layer = 0;
+  auto pointOf = [&](int a, int b) {
+    const int lo = a < b ? a : b, hi = a < b ? b : a;
+    const int d = hi - lo;
+    const int dir = d == 1 ? 0 : d == dy ? 1 : 2;
+    const int upper = lo >= (layer + 1) * dx;
+    const int plane = layer + upper;
+    int& slot = edgePoints[((plane & 1) * 3 + dir) * planeSize + (lo - plane * dx)];
+    const int known = slot;
+    if (known >= 0 && known < getNumSurfPoints() && m_surfPairs[2 * known] == lo && m_surfPairs[2 * known + 1] == hi)
+      return known;
+    slot = getNumSurfPoints();
+    m_surfPairs.push_back(lo);
+    m_surfPairs.push_back(hi);
+    return slot;
+  };
+
   const int withValue = perCellValues != nullptr;
   int nodes[8];
   for (int i = 0; i + 1 < nX; ++i) {
+    layer = i;
     for (int j = 0; j + 1 < nY; ++j) {
-      const int row = (i * nY + j) * nZ;
+      // The four rows around this column of cells: (i, j), (i, j+1), (i+1, j+1), (i+1, j).
+      const int r[4] = {i * nY + j, i * nY + j + 1, (i + 1) * nY + j + 1, (i + 1) * nY + j};
+      int lo = nZ - 1, hi = -1;
+      int startAbove = 0, endAbove = 0;
+      for (int q = 0; q < 4; ++q) {
+        lo = std::min(lo, m_rowFirst[r[q]]);
+        hi = std::max(hi, m_rowLast[r[q]]);
+        const float* v = values + static_cast<long long>(r[q]) * nZ;
+        startAbove |= (v[0] > level) << q;
+        endAbove |= (v[nZ - 1] > level) << q;
+      }
+      // Before its first crossing each row keeps the side of its first node, after the last the
+      // side of its last: cells there are cut only when the rows disagree.
+      if (startAbove != 0 && startAbove != 15)
+        lo = 0;
+      if (endAbove != 0 && endAbove != 15)
+        hi = nZ - 2;
+      if (lo > hi)
+        continue;
+      const float* v0 = values + static_cast<long long>(r[0]) * nZ;
+      const float* v1 = values + static_cast<long long>(r[1]) * nZ;
+      const float* v2 = values + static_cast<long long>(r[2]) * nZ;
+      const float* v3 = values + static_cast<long long>(r[3]) * nZ;
+      const int row = r[0] * nZ;
       const int cellRow = ((nY - 1) * i + j) * (nZ - 1);
-      for (int k = 0; k + 1 < nZ; ++k) {
+      int below = (v0[lo] > level) | (v1[lo] > level) << 1 | (v2[lo] > level) << 2 | (v3[lo] > level) << 3;
+      for (int k = lo; k <= hi; ++k) {
         // Local nodes 0-3 at k + 1, 4-7 at k, each ring going (i,j), (i,j+1), (i+1,j+1), (i+1,j).
-        const int n4 = row + k;
-        const int id = f[n4 + 1] | f[n4 + dy + 1] << 1 | f[n4 + dx + dy + 1] << 2 | f[n4 + dx + 1] << 3 | f[n4] << 4 |
-                       f[n4 + dy] << 5 | f[n4 + dx + dy] << 6 | f[n4 + dx] << 7;
+        const int top = (v0[k + 1] > level) | (v1[k + 1] > level) << 1 | (v2[k + 1] > level) << 2 |
+                        (v3[k + 1] > level) << 3;
+        const int id = top | below << 4;
+        below = top;
         if (id == 0 || id == 255)
           continue;
+        const int n4 = row + k;
         nodes[0] = n4 + 1;
         nodes[1] = n4 + dy + 1;
         nodes[2] = n4 + dx + dy + 1;
@@ -171,7 +351,10 @@ void PoMesh3D::grid3DLevelSurfShapeIndices(const PbGrid3D* mesh, int orientation
         nodes[5] = n4 + dy;
         nodes[6] = n4 + dx + dy;
         nodes[7] = n4 + dx;
-        addHexahedronLevelSurfPart(id, nodes, orientation, withValue, withValue ? perCellValues[cellRow + k] : 0.0f);
+        const int ordering = uniformOrdering >= 0 ? uniformOrdering : gridlux::cellOrdering(8, nodes, gridCoord);
+        const int cellOrientationNow = ordering ? orientation : 1 - orientation;
+        emitCase(PbHexahedronCell::getMCcase(static_cast<unsigned char>(caseId(id, 255, cellOrientationNow))), nodes,
+                 withValue, withValue ? perCellValues[cellRow + k] : 0.0f, pointOf);
       }
     }
   }
@@ -179,46 +362,51 @@ void PoMesh3D::grid3DLevelSurfShapeIndices(const PbGrid3D* mesh, int orientation
 }
 
 template <int N>
-bool PoMesh3D::uniformMeshShapeIndices(const PbIndexedMesh3D* mesh, int orientation, const float* perCellValues,
-                                       AddPart addPart)
+void PoMesh3D::walkUniformCells(const PbIndexedMesh3D* mesh, int orientation, const float* perCellValues)
 {
-  if (!mesh || !beginShapeIndices(mesh, false))
-    return false;
   int numNodes, numCells;
   const float *x, *y, *z;
   const int *cellIndex, *cellType;
   mesh->getGeometry(numNodes, x, y, z, numCells, cellIndex, cellType);
   if (numCells <= 0 || !cellIndex)
-    return true;
-  const PbCell* first = mesh->getCell(0);
-  if (first && first->getOrdering() == 0)
-    orientation = 1 - orientation;
+    return;
+  const gridlux::ArrayCoord coord = {x, y, z};
   const unsigned char* f = m_nodeFlags;
   const int withValue = perCellValues != nullptr;
   constexpr int full = (1 << N) - 1;
+  auto pointOf = [this](int a, int b) {
+    int point;
+    addSurfPoint(a, b, point);
+    return point;
+  };
   for (int c = 0; c < numCells; ++c) {
     const int* n = cellIndex + N * c;
     int id = 0;
     for (int k = 0; k < N; ++k)
       id |= f[n[k]] << k;
-    if (id != 0 && id != full)
-      (this->*addPart)(id, n, orientation, withValue, withValue ? perCellValues[c] : 0.0f);
+    if (id == 0 || id == full)
+      continue;
+    const int o = cellOrientation(orientation, N, n, coord);
+    emitCase(caseOf<N>(caseId(id, full, o)), n, withValue, withValue ? perCellValues[c] : 0.0f, pointOf);
   }
-  return true;
 }
 
 void PoMesh3D::hexahedronMeshLevelSurfShapeIndices(const PbHexahedronMesh3D* mesh, int orientation,
                                                    const float* perCellValues)
 {
-  if (uniformMeshShapeIndices<8>(mesh, orientation, perCellValues, &PoMesh3D::addHexahedronLevelSurfPart))
-    addLevelSurfOptQuadrangle(perCellValues != nullptr);
+  if (!mesh || !beginShapeIndices(mesh, false))
+    return;
+  walkUniformCells<8>(mesh, orientation, perCellValues);
+  addLevelSurfOptQuadrangle(perCellValues != nullptr);
 }
 
 void PoMesh3D::tetrahedronMeshLevelSurfShapeIndices(const PbTetrahedronMesh3D* mesh, int orientation,
                                                     const float* perCellValues)
 {
   // Tetrahedra have no ambiguous face: no quadrangle to collect.
-  uniformMeshShapeIndices<4>(mesh, orientation, perCellValues, &PoMesh3D::addTetrahedronLevelSurfPart);
+  if (!mesh || !beginShapeIndices(mesh, false))
+    return;
+  walkUniformCells<4>(mesh, orientation, perCellValues);
 }
 
 void PoMesh3D::indexedMeshLevelSurfShapeIndices(const PbIndexedMesh3D* mesh, int orientation,
@@ -232,43 +420,36 @@ void PoMesh3D::indexedMeshLevelSurfShapeIndices(const PbIndexedMesh3D* mesh, int
   mesh->getGeometry(numNodes, x, y, z, numCells, cellIndex, cellType);
   if (numCells <= 0 || !cellIndex)
     return;
+  const gridlux::ArrayCoord coord = {x, y, z};
   const int length = mesh->getCellIndexLength();
   const unsigned char* f = m_nodeFlags;
   const int withValue = perCellValues != nullptr;
-  // Orientation of each kind (tetrahedron, pyramid, wedge, hexahedron), settled at its first cut cell.
-  int kindOrientation[4] = {-1, -1, -1, -1};
+  auto pointOf = [this](int a, int b) {
+    int point;
+    addSurfPoint(a, b, point);
+    return point;
+  };
   for (int c = 0; c < numCells; ++c) {
     const int offset = mesh->getCellOffset(c);
     const int end = c + 1 < numCells ? mesh->getCellOffset(c + 1) : length;
     const int count = end - offset;
-    const int kind = count == 4 ? 0 : count == 5 ? 1 : count == 6 ? 2 : count == 8 ? 3 : -1;
-    if (kind < 0)
+    if (count != 4 && count != 5 && count != 6 && count != 8)
       continue;
     const int* n = cellIndex + offset;
     int id = 0;
     for (int i = 0; i < count; ++i)
       id |= f[n[i]] << i;
-    if (id == 0 || id == (1 << count) - 1)
+    const int full = (1 << count) - 1;
+    if (id == 0 || id == full)
       continue;
-    if (kindOrientation[kind] < 0) {
-      const PbCell* cell = mesh->getCell(c);
-      kindOrientation[kind] = cell && cell->getOrdering() != 0 ? 1 - orientation : orientation;
-    }
+    const int o = cellOrientation(orientation, count, n, coord);
+    const int caseNumber = caseId(id, full, o);
     const float value = withValue ? perCellValues[c] : 0.0f;
-    switch (kind) {
-    case 0:
-      addTetrahedronLevelSurfPart(id, n, kindOrientation[kind], withValue, value);
-      break;
-    case 1:
-      addPyramidLevelSurfPart(id, n, kindOrientation[kind], withValue, value);
-      break;
-    case 2:
-      addPentahedronLevelSurfPart(id, n, kindOrientation[kind], withValue, value);
-      break;
-    default:
-      addHexahedronLevelSurfPart(id, n, kindOrientation[kind], withValue, value);
-      break;
-    }
+    const PiMarchingCase* item = count == 4   ? caseOf<4>(caseNumber)
+                                 : count == 5 ? caseOf<5>(caseNumber)
+                                 : count == 6 ? caseOf<6>(caseNumber)
+                                              : caseOf<8>(caseNumber);
+    emitCase(item, n, withValue, value, pointOf);
   }
   addLevelSurfOptQuadrangle(withValue);
 }
@@ -276,31 +457,35 @@ void PoMesh3D::indexedMeshLevelSurfShapeIndices(const PbIndexedMesh3D* mesh, int
 // ---------------------------------------------------------------------------------------------
 // Level surface: one cell
 
-void PoMesh3D::addLevelSurfPart(const PiMarchingCase* item, const int* nodes, int withValue, float value)
+template <class PointOf>
+void PoMesh3D::emitCase(const PiMarchingCase* item, const int* nodes, int withValue, float value, PointOf& pointOf)
 {
   if (!item)
     return;
   const std::vector<int>& pairs = item->getNodePairs();
-  int local[12]; // surface points of the case in order; no kind has more than 12 edges
+  // No case has more than 12 points; with its separators a cell's strips fit in 32 entries.
+  int out[32];
+  int numOut = 0;
+  int local[12]; // surface points of the case in order
   int numLocal = 0;
-  for (size_t i = 0; i < pairs.size();) {
+  for (size_t i = 0; i < pairs.size() && numOut < 31;) {
     if (pairs[i] < 0) {
-      pushIndex(-1);
+      out[numOut++] = -1;
       if (withValue)
         pushValue(value);
       ++i;
       continue;
     }
-    int point;
-    addSurfPoint(nodes[pairs[i]], nodes[pairs[i + 1]], point);
-    pushIndex(point);
+    const int point = pointOf(nodes[pairs[i]], nodes[pairs[i + 1]]);
+    out[numOut++] = point;
     if (numLocal < 12)
       local[numLocal++] = point;
     i += 2;
   }
-  pushIndex(-1);
+  out[numOut++] = -1;
   if (withValue)
     pushValue(value);
+  appendIndices(out, numOut);
   const std::vector<int>& quads = item->getOptQuads();
   if (quads.empty())
     return;
@@ -311,28 +496,34 @@ void PoMesh3D::addLevelSurfPart(const PiMarchingCase* item, const int* nodes, in
   addOptQuadrangle((num + 1) / 5, translated, value);
 }
 
+void PoMesh3D::addLevelSurfPart(const PiMarchingCase* item, const int* nodes, int withValue, float value)
+{
+  auto pointOf = [this](int a, int b) {
+    int point;
+    addSurfPoint(a, b, point);
+    return point;
+  };
+  emitCase(item, nodes, withValue, value, pointOf);
+}
+
 void PoMesh3D::addTetrahedronLevelSurfPart(int id, const int* nodes, int orientation, int withValue, float value)
 {
-  addLevelSurfPart(PbTetrahedronCell::getMCcase(static_cast<unsigned char>(caseId(id, 15, orientation))), nodes,
-                   withValue, value);
+  addLevelSurfPart(caseOf<4>(caseId(id, 15, orientation)), nodes, withValue, value);
 }
 
 void PoMesh3D::addHexahedronLevelSurfPart(int id, const int* nodes, int orientation, int withValue, float value)
 {
-  addLevelSurfPart(PbHexahedronCell::getMCcase(static_cast<unsigned char>(caseId(id, 255, orientation))), nodes,
-                   withValue, value);
+  addLevelSurfPart(caseOf<8>(caseId(id, 255, orientation)), nodes, withValue, value);
 }
 
 void PoMesh3D::addPentahedronLevelSurfPart(int id, const int* nodes, int orientation, int withValue, float value)
 {
-  addLevelSurfPart(PbWedgeCell::getMCcase(static_cast<unsigned char>(caseId(id, 63, orientation))), nodes,
-                   withValue, value);
+  addLevelSurfPart(caseOf<6>(caseId(id, 63, orientation)), nodes, withValue, value);
 }
 
 void PoMesh3D::addPyramidLevelSurfPart(int id, const int* nodes, int orientation, int withValue, float value)
 {
-  addLevelSurfPart(PbPyramidCell::getMCcase(static_cast<unsigned char>(caseId(id, 31, orientation))), nodes,
-                   withValue, value);
+  addLevelSurfPart(caseOf<5>(caseId(id, 31, orientation)), nodes, withValue, value);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -340,49 +531,53 @@ void PoMesh3D::addPyramidLevelSurfPart(int id, const int* nodes, int orientation
 
 void PoMesh3D::initSurfPointList()
 {
-  if (m_bucketFirst.empty()) {
-    m_bucketFirst.resize(kNumBuckets);
-    m_bucketOverflow.resize(kNumBuckets);
-    m_surfPairs.reserve(2 * 5000);
-  }
-  std::fill(m_bucketFirst.begin(), m_bucketFirst.end(), -1);
-  for (std::vector<int>& overflow : m_bucketOverflow)
-    overflow.clear();
+  // The hash is emptied when next used: a grid walk finds its points without it.
   m_surfPairs.clear();
+  m_hashedPoints = -1;
+}
+
+void PoMesh3D::syncPointHash()
+{
+  const int num = getNumSurfPoints();
+  int bits = m_pointSlotBits > 0 ? m_pointSlotBits : kFirstPointSlotBits;
+  while ((1LL << bits) < 2LL * num + 2)
+    ++bits;
+  if (bits != m_pointSlotBits || m_hashedPoints < 0) {
+    m_pointSlotBits = bits;
+    m_pointSlots.assign(static_cast<size_t>(1) << bits, -1);
+    m_hashedPoints = 0;
+  }
+  const unsigned mask = (1u << bits) - 1;
+  for (int p = m_hashedPoints; p < num; ++p) {
+    unsigned slot = pointSlot(m_surfPairs[2 * p], m_surfPairs[2 * p + 1], bits);
+    while (m_pointSlots[slot] >= 0)
+      slot = (slot + 1) & mask;
+    m_pointSlots[slot] = p;
+  }
+  m_hashedPoints = num;
 }
 
 int PoMesh3D::addSurfPoint(int node0, int node1, int& pointIndex)
 {
-  if (m_bucketFirst.empty())
-    initSurfPointList();
+  const int num = getNumSurfPoints();
+  // Kept at most half full, so that probes stay short.
+  if (m_hashedPoints != num || 2LL * num + 2 > (1LL << m_pointSlotBits))
+    syncPointHash();
   const int lo = node0 < node1 ? node0 : node1;
   const int hi = node0 < node1 ? node1 : node0;
-  const long long bucket =
-    ((static_cast<long long>((hi + 1) % kNumBuckets) * ((lo + 1) % kNumBuckets)) + hi + lo) % kNumBuckets;
-  int& first = m_bucketFirst[bucket];
-  if (first >= 0) {
-    if (m_surfPairs[2 * first] == lo && m_surfPairs[2 * first + 1] == hi) {
-      pointIndex = first;
+  const unsigned mask = (1u << m_pointSlotBits) - 1;
+  unsigned slot = pointSlot(lo, hi, m_pointSlotBits);
+  for (int p; (p = m_pointSlots[slot]) >= 0; slot = (slot + 1) & mask) {
+    if (m_surfPairs[2 * p] == lo && m_surfPairs[2 * p + 1] == hi) {
+      pointIndex = p;
       return 0;
     }
-    for (int p : m_bucketOverflow[bucket]) {
-      if (m_surfPairs[2 * p] == lo && m_surfPairs[2 * p + 1] == hi) {
-        pointIndex = p;
-        return 0;
-      }
-    }
   }
-  pointIndex = getNumSurfPoints();
+  pointIndex = num;
+  m_pointSlots[slot] = num;
   m_surfPairs.push_back(lo);
   m_surfPairs.push_back(hi);
-  if (first < 0) {
-    first = pointIndex;
-  } else {
-    std::vector<int>& overflow = m_bucketOverflow[bucket];
-    if (overflow.capacity() == 0)
-      overflow.reserve(30);
-    overflow.push_back(pointIndex);
-  }
+  m_hashedPoints = num + 1;
   return 1;
 }
 

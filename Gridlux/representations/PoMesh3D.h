@@ -33,6 +33,17 @@ class SoNode;
  * only when two cells produce it with the same cycle. The colouring builders then interpolate
  * the points and add coordinates, strips and colours to the group being built
  * (m_levelSurfGroup).
+ *
+ * Facing: the tables' triangles turn counter-clockwise seen from the values above the level in
+ * a cell whose nodes turn as the reference cell of its kind (PbCell::getOrdering() 1). Each cut
+ * cell's own ordering decides, on every mesh class alike: a mirrored cell (ordering 0) takes the
+ * complement case, so a mesh that mixes both orders (a cube split into six tetrahedra, say)
+ * still gives a surface whose triangles all face one side. Orientation 0 swaps that side.
+ *
+ * Speed: a structured grid is walked row by row along its third index; a first pass counts the
+ * nodes above the level in each row, and the cells of four neighbouring rows are visited only
+ * between the first and the last crossing of those rows. Its surface points are found through
+ * the grid's edge numbering instead of the point hash.
  */
 class PoMesh3D : public PoMesh {
   typedef PoMesh inherited;
@@ -136,13 +147,18 @@ private:
   int levelSurfShapeIndices(int orientation, const float* perCellValues);
   /** Takes the level set of @p mesh, moves the level off its values and flags the nodes above. */
   const float* beginShapeIndices(const PbMesh3D* mesh, bool orEqual);
-  typedef void (PoMesh3D::*AddPart)(int id, const int* nodes, int orientation, int withValue, float value);
-  /** Shape indices of a mesh whose cells all have @p N nodes, each emitted by @p addPart;
-   *  false when there was nothing to cut (no level set). */
-  template <int N>
-  bool uniformMeshShapeIndices(const PbIndexedMesh3D* mesh, int orientation, const float* perCellValues,
-                               AddPart addPart);
   void addLevelSurfPart(const PiMarchingCase* item, const int* nodes, int withValue, float value);
+  /** Appends the polygons of @p item over @p nodes, each point found by @p pointOf(node0, node1). */
+  template <class PointOf>
+  void emitCase(const PiMarchingCase* item, const int* nodes, int withValue, float value, PointOf& pointOf);
+  /** Shape indices of a mesh whose cells have N nodes each, listed in cellIndex. */
+  template <int N>
+  void walkUniformCells(const PbIndexedMesh3D* mesh, int orientation, const float* perCellValues);
+  /** Counts, per row of a grid, the nodes above @p level; returns the number of nodes equal to it. */
+  long long countGridRows(int numRows, int rowLength, const float* values, float level);
+  /** The hash of surface points made current again after points were added without it. */
+  void syncPointHash();
+  void appendIndices(const int* indices, int count);
   void pushIndex(int index);
   void pushValue(float value);
   SoIndexedTriangleStripSet* makeStripSet() const;
@@ -155,10 +171,17 @@ private:
   unsigned char* m_nodeFlags = nullptr;
   int m_allocNodeFlags = 0;
 
-  std::vector<int> m_surfPairs;                  ///< lower and higher node per point
-  std::vector<int> m_bucketFirst;                ///< first point of each bucket, -1 when empty
-  std::vector<std::vector<int>> m_bucketOverflow; ///< further points of each bucket
-  std::vector<float> m_surfParams;               ///< interpolation parameter per point
+  std::vector<int> m_surfPairs;    ///< lower and higher node per point
+  std::vector<int> m_pointSlots;   ///< open-addressing hash of the points by node pair, -1 when free
+  int m_pointSlotBits = 0;         ///< the hash holds 2^bits slots
+  int m_hashedPoints = 0;          ///< points entered in the hash; later ones came from a grid walk
+  std::vector<float> m_surfParams; ///< interpolation parameter per point
+
+  // Grid walk scratch: nodes above the level per row, and the point of each edge of the two node
+  // planes in hand (checked against the point's pair before use, so stale entries are harmless).
+  std::vector<int> m_rowAbove;
+  std::vector<int> m_rowFirst, m_rowLast;
+  std::vector<int> m_gridEdgePoints;
 
   /** A face quadrangle with its smallest point first, how often it was met and its value. */
   struct OptQuad {

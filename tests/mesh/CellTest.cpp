@@ -9,11 +9,14 @@
 #include <Gridlux/mesh/PbVoxelCell.h>
 #include <Gridlux/mesh/PbWedgeCell.h>
 #include <Inventor/SbPlane.h>
+#include <Inventor/SbRotation.h>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <random>
+#include <vector>
 
 namespace {
 
@@ -284,6 +287,67 @@ TEST(Cell, PlaneCrossingAndVectorInterpolation)
     vectors[i] = kUnitCube[i] * 3 + SbVec3f(1, 0, 0);
   const SbVec3f v = hex.getValue(SbVec3f(0.2f, 0.4f, 0.6f), vectors);
   EXPECT_NEAR((v - SbVec3f(1.6f, 1.2f, 1.8f)).length(), 0, 1e-6);
+}
+
+// Turning a cell keeps the way its nodes turn; a reflection or a mirrored node list reverses it.
+TEST(Cell, OrderingIsTheHandednessOfTheNodeOrder)
+{
+  const SbVec3f prism[6] = {SbVec3f(0, 0, 0), SbVec3f(1, 0, 0), SbVec3f(0, 1, 0),
+                            SbVec3f(0, 0, 1), SbVec3f(1, 0, 1), SbVec3f(0, 1, 1)};
+  const SbVec3f pyr[5] = {SbVec3f(0, 0, 0), SbVec3f(2, 0, 0), SbVec3f(2, 2, 0), SbVec3f(0, 2, 0), SbVec3f(1, 1, 3)};
+  const SbVec3f tetra[4] = {SbVec3f(0, 0, 0), SbVec3f(1, 0, 0), SbVec3f(0, 1, 0), SbVec3f(0, 0, 1)};
+  PbHexahedronCell hex;
+  PbWedgeCell wedge;
+  PbPyramidCell pyramid;
+  PbTetrahedronCell tet;
+  struct Kind {
+    const char* name;
+    int num;
+    const SbVec3f* reference;
+    std::vector<int> mirror; // the same cell with two opposite facets swapped
+    std::function<void(const int*, const SbVec3f*)> set;
+    const PbCell* cell;
+  };
+  const Kind kinds[] = {
+    {"hexahedron", 8, kUnitCube, {4, 5, 6, 7, 0, 1, 2, 3}, [&](const int* n, const SbVec3f* c) { hex.set(0, n, c); }, &hex},
+    {"wedge", 6, prism, {3, 4, 5, 0, 1, 2}, [&](const int* n, const SbVec3f* c) { wedge.set(0, n, c); }, &wedge},
+    {"pyramid", 5, pyr, {0, 3, 2, 1, 4}, [&](const int* n, const SbVec3f* c) { pyramid.set(0, n, c); }, &pyramid},
+    {"tetrahedron", 4, tetra, {0, 2, 1, 3}, [&](const int* n, const SbVec3f* c) { tet.set(0, n, c); }, &tet},
+  };
+  std::mt19937 random(7);
+  std::uniform_real_distribution<float> unit(-1, 1);
+  for (const Kind& kind : kinds) {
+    for (int trial = 0; trial < 20; ++trial) {
+      // A slightly distorted cell, turned and moved far from the origin.
+      const SbRotation turn(SbVec3f(unit(random), unit(random), unit(random) + 2), 3 * unit(random));
+      const SbVec3f offset(1000 * unit(random), 1000 * unit(random), 1000 * unit(random));
+      SbVec3f turned[8], reflected[8], listed[8];
+      for (int i = 0; i < kind.num; ++i) {
+        const SbVec3f p = kind.reference[i] + 0.1f * SbVec3f(unit(random), unit(random), unit(random));
+        turn.multVec(p, turned[i]);
+        turned[i] += offset;
+        reflected[i].setValue(-turned[i][0], turned[i][1], turned[i][2]);
+      }
+      for (int i = 0; i < kind.num; ++i)
+        listed[i] = turned[kind.mirror[i]];
+      kind.set(kIdentity, turned);
+      EXPECT_EQ(kind.cell->getOrdering(), 1) << kind.name << " trial " << trial;
+      kind.set(kIdentity, reflected);
+      EXPECT_EQ(kind.cell->getOrdering(), 0) << kind.name << " trial " << trial;
+      kind.set(kIdentity, listed);
+      EXPECT_EQ(kind.cell->getOrdering(), 0) << kind.name << " trial " << trial;
+    }
+  }
+  // Voxels are set from their two corners; surface cells have no handedness.
+  PbVoxelCell voxel;
+  voxel.set(0, kIdentity, SbVec3f(0, 0, 0), SbVec3f(2, 4, 8));
+  EXPECT_EQ(voxel.getOrdering(), 1);
+  voxel.set(0, kIdentity, SbVec3f(2, 0, 0), SbVec3f(0, 4, 8));
+  EXPECT_EQ(voxel.getOrdering(), 0);
+  PbQuadrangleCell quad;
+  const float x[] = {0, 0, 1, 1}, y[] = {0, 1, 1, 0};
+  quad.set(0, 0, 1, 2, 3, x, y, nullptr);
+  EXPECT_EQ(quad.getOrdering(), 1);
 }
 
 } // namespace

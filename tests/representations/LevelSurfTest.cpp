@@ -7,8 +7,10 @@
 #include <Gridlux/attributes/PbIsovaluesList.h>
 #include <Gridlux/attributes/PbLinearDataMapping.h>
 #include <Gridlux/base/PoGridlux.h>
+#include <Gridlux/mesh/PbCartesianGrid3D.h>
 #include <Gridlux/mesh/PbHexahedronMesh3D.h>
 #include <Gridlux/mesh/PbIndexedMesh3D.h>
+#include <Gridlux/mesh/PbParalCartesianGrid3D.h>
 #include <Gridlux/mesh/PbRegularCartesianGrid3D.h>
 #include <Gridlux/mesh/PbTetrahedronMesh3D.h>
 #include <Gridlux/representations/PoMeshLevelSurf.h>
@@ -29,8 +31,10 @@
 #include <array>
 #include <cmath>
 #include <functional>
+#include <map>
 #include <memory>
 #include <set>
+#include <string>
 #include <vector>
 
 namespace {
@@ -96,38 +100,83 @@ void tetrahedra(const Lattice& lattice, const int* c, std::vector<int>& out)
   }
 }
 
-// A mixed mesh: cubes taken in turn as one hexahedron, two wedges, three pyramids with their
-// apex at the far corner, or six tetrahedra.
-PbIndexedMesh3D* mixedMesh(const Lattice& lattice, std::vector<int>& counts)
+// The same cell with its nodes listed in the mirrored order (two opposite facets swapped).
+std::vector<int> mirrored(const int* n, int count)
 {
-  std::vector<int> index;
-  int cube = 0;
-  lattice.forEachCube([&](const int* c) {
-    const size_t before = index.size();
-    switch (cube++ % 4) {
-    case 0:
-      hexahedron(c, index);
-      counts.push_back(8);
-      return;
-    case 1: // prisms along z over the triangles (0, 1, 2) and (1, 3, 2) of the bottom face
-      for (int q : {0, 1, 2, 4, 5, 6, 1, 3, 2, 5, 7, 6})
-        index.push_back(c[q]);
-      counts.insert(counts.end(), {6, 6});
-      return;
-    case 2: // bases z = 0, y = 0 and x = 0, counter-clockwise seen from the apex c[7]
-      for (int q : {0, 1, 3, 2, 7, 0, 4, 5, 1, 7, 0, 2, 6, 4, 7})
-        index.push_back(c[q]);
-      counts.insert(counts.end(), {5, 5, 5});
-      return;
-    default:
-      tetrahedra(lattice, c, index);
-      counts.insert(counts.end(), (index.size() - before) / 4, 4);
-      return;
-    }
-  });
-  return new PbIndexedMesh3D(lattice.numNodes(), lattice.x.data(), lattice.y.data(), lattice.z.data(),
-                             int(counts.size()), index.data(), counts.data());
+  switch (count) {
+  case 4:
+    return {n[0], n[2], n[1], n[3]};
+  case 5:
+    return {n[0], n[3], n[2], n[1], n[4]};
+  case 6:
+    return {n[3], n[4], n[5], n[0], n[1], n[2]};
+  default:
+    return {n[4], n[5], n[6], n[7], n[0], n[1], n[2], n[3]};
+  }
 }
+
+// A mixed mesh whose cells meet face to face, so that a level surface through it is closed. The
+// cubes of a column along z are all of one kind, in turn: one hexahedron; two wedges over the
+// bottom face cut along its diagonal from corner 0 to corner 3; or, around a node added at the
+// cube's centre, a pyramid on each side face and two tetrahedra on the bottom and top faces (cut
+// along the same diagonal). Side faces stay whole everywhere. With @p mirrorHalf, every other
+// cell of each kind lists its nodes in the mirrored order.
+struct MixedMesh {
+  std::vector<float> x, y, z;
+  std::vector<int> counts, index;
+
+  MixedMesh(const Lattice& lattice, bool mirrorHalf) : x(lattice.x), y(lattice.y), z(lattice.z)
+  {
+    int seen[9] = {};
+    auto addCell = [&](std::vector<int> cell) {
+      const int count = int(cell.size());
+      if (mirrorHalf && seen[count]++ % 2)
+        cell = mirrored(cell.data(), count);
+      index.insert(index.end(), cell.begin(), cell.end());
+      counts.push_back(count);
+    };
+    lattice.forEachCube([&](const int* c) {
+      const int i = c[0] / (lattice.n * lattice.n), j = c[0] / lattice.n % lattice.n;
+      std::vector<int> h;
+      hexahedron(c, h);
+      switch ((i + j) % 3) {
+      case 0:
+        addCell(h);
+        return;
+      case 1:
+        addCell({c[0], c[1], c[3], c[4], c[5], c[7]});
+        addCell({c[0], c[3], c[2], c[4], c[7], c[6]});
+        return;
+      default: {
+        const int centre = int(x.size());
+        const SbVec3f m = (lattice.at(c[0]) + lattice.at(c[7])) / 2;
+        x.push_back(m[0]);
+        y.push_back(m[1]);
+        z.push_back(m[2]);
+        // The hexahedron's facets turn towards its inside, so each is a base seen from the centre.
+        const int sides[4][4] = {{0, 3, 7, 4}, {1, 5, 6, 2}, {0, 4, 5, 1}, {3, 2, 6, 7}};
+        for (const auto& f : sides)
+          addCell({h[f[0]], h[f[1]], h[f[2]], h[f[3]], centre});
+        for (const auto& t : {std::array<int, 3>{0, 1, 2}, {0, 2, 3}, {4, 7, 6}, {4, 6, 5}})
+          addCell({h[t[0]], h[t[1]], h[t[2]], centre});
+        return;
+      }
+      }
+    });
+  }
+  std::vector<float> radius2() const
+  {
+    std::vector<float> f(x.size());
+    for (size_t p = 0; p < f.size(); ++p)
+      f[p] = x[p] * x[p] + y[p] * y[p] + z[p] * z[p];
+    return f;
+  }
+  PbIndexedMesh3D* mesh() const
+  {
+    return new PbIndexedMesh3D(int(x.size()), x.data(), y.data(), z.data(), int(counts.size()), index.data(),
+                               counts.data());
+  }
+};
 
 // Number of lattice edges whose ends lie on different sides of the level.
 int crossedEdges(const Lattice& lattice, const std::vector<float>& f, float level)
@@ -311,22 +360,23 @@ TEST_F(LevelSurf, SphereOnTetrahedraAndOnMixedCells)
       }
   EXPECT_EQ(node->getNumSurfPoints(), int(crossed.size()));
 
-  // Indexed meshes turn the orientation round for cells of ordering 1.
-  std::vector<int> counts;
-  std::unique_ptr<PbIndexedMesh3D> mixed(mixedMesh(lattice, counts));
-  mixed->addValuesSet(0, f.data());
+  // Mixed cells face the same side as one-kind meshes and grids.
+  const MixedMesh cells(lattice, false);
+  const std::vector<float> mixedF = cells.radius2();
+  std::unique_ptr<PbIndexedMesh3D> mixed(cells.mesh());
+  mixed->addValuesSet(0, mixedF.data());
   node->setMesh(mixed.get());
   for (int kind : {4, 5, 6, 8})
-    EXPECT_GT(std::count(counts.begin(), counts.end(), kind), 100) << kind;
+    EXPECT_GT(std::count(cells.counts.begin(), cells.counts.end(), kind), 100) << kind;
   node->indexedMeshLevelSurfShapeIndices(mixed.get(), 1, nullptr);
-  SoSeparator* scene = sceneOfBuffers(mixed.get(), f.data());
+  SoSeparator* scene = sceneOfBuffers(mixed.get(), mixedF.data());
   scene->ref();
   GeometryProbe probe(scene);
   EXPECT_NEAR(probe.area(), area, 0.03 * area);
   const Facing side = facing(probe);
   EXPECT_LT(side.radiusError, 0.02);
-  EXPECT_EQ(side.outward, 0);
-  EXPECT_GT(side.inward, 500);
+  EXPECT_EQ(side.inward, 0);
+  EXPECT_GT(side.outward, 500);
   scene->unref();
 
   // Each mesh kind calls back its own operation when the node rebuilds in a scene.
@@ -337,7 +387,7 @@ TEST_F(LevelSurf, SphereOnTetrahedraAndOnMixedCells)
   node->setMesh(mixed.get());
   throughNode.apply(root);
   EXPECT_NEAR(throughNode.area(), area, 0.03 * area);
-  EXPECT_EQ(facing(throughNode).outward, 0);
+  EXPECT_EQ(facing(throughNode).inward, 0);
   std::vector<int> hexes;
   lattice.forEachCube([&](const int* c) { hexahedron(c, hexes); });
   PbHexahedronMesh3D hexMesh(lattice.numNodes(), lattice.x.data(), lattice.y.data(), lattice.z.data(),
@@ -346,8 +396,154 @@ TEST_F(LevelSurf, SphereOnTetrahedraAndOnMixedCells)
   node->setMesh(&hexMesh);
   throughNode.apply(root);
   EXPECT_NEAR(throughNode.area(), area, 0.02 * area);
-  EXPECT_GT(facing(throughNode).outward + facing(throughNode).inward, 500);
-  EXPECT_TRUE(facing(throughNode).outward == 0 || facing(throughNode).inward == 0) << "one way only";
+  EXPECT_GT(facing(throughNode).outward, 500);
+  EXPECT_EQ(facing(throughNode).inward, 0);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Facing on every mesh class, whatever order the cells list their nodes in
+
+// What the triangles of a surface say about it: every edge in two triangles, once each way, and
+// the volume they enclose (positive when they turn counter-clockwise seen from outside).
+struct Closure {
+  int triangles = 0;
+  int edgesNotInTwo = 0;   // undirected edges met once or more than twice
+  int edgesOneWay = 0;     // edges met twice in the same direction
+  double signedVolume = 0;
+};
+
+Closure closure(const GeometryProbe& probe)
+{
+  // Points are shared exactly, and no two crossed edges give the same point.
+  std::map<std::array<float, 3>, int> ids;
+  auto id = [&](const SbVec3f& v) { return ids.emplace(std::array<float, 3>{v[0], v[1], v[2]}, int(ids.size())).first->second; };
+  std::map<std::pair<int, int>, int> directed;
+  Closure result;
+  for (const GeometryProbe::Triangle& t : probe.triangles()) {
+    ++result.triangles;
+    const int v[3] = {id(t.v[0]), id(t.v[1]), id(t.v[2])};
+    for (int e = 0; e < 3; ++e)
+      ++directed[{v[e], v[(e + 1) % 3]}];
+    result.signedVolume += t.v[0].dot(t.v[1].cross(t.v[2])) / 6.0;
+  }
+  for (const auto& entry : directed) {
+    const int a = entry.first.first, b = entry.first.second;
+    if (a > b && directed.count({b, a}))
+      continue; // counted from the other side
+    const auto back = directed.find({b, a});
+    const int forward = entry.second, backward = back == directed.end() ? 0 : back->second;
+    if (forward + backward != 2)
+      ++result.edgesNotInTwo;
+    else if (forward != 1)
+      ++result.edgesOneWay;
+  }
+  return result;
+}
+
+TEST_F(LevelSurf, EveryMeshClassFacesTheSameSideWhateverItsCellsHandedness)
+{
+  const int n = 9;
+  const Lattice lattice(n);
+  // A lattice sheared along x, and the same one mirrored (x turned round): the node order of
+  // every grid cell then turns the other way.
+  std::vector<float> sheared(lattice.x), mirror(lattice.x), axis(n), reversedAxis(n);
+  for (int p = 0; p < lattice.numNodes(); ++p) {
+    sheared[p] = lattice.x[p] + 0.1f * lattice.y[p];
+    mirror[p] = -sheared[p];
+  }
+  for (int i = 0; i < n; ++i) {
+    const float u = float(i) / (n - 1);
+    axis[i] = -1 + 2 * u * (0.8f + 0.2f * u); // uneven steps
+    reversedAxis[i] = -axis[i];
+  }
+  auto sphere = [](const std::vector<float>& x, const std::vector<float>& y, const std::vector<float>& z) {
+    std::vector<float> f(x.size());
+    for (size_t p = 0; p < f.size(); ++p)
+      f[p] = x[p] * x[p] + y[p] * y[p] + z[p] * z[p];
+    return f;
+  };
+  struct Case {
+    std::string name;
+    std::unique_ptr<PbMesh3D> mesh;
+  };
+  std::vector<Case> cases;
+  auto add = [&](const std::string& name, PbMesh3D* mesh, const std::vector<float>& f) {
+    mesh->addValuesSet(0, f.data());
+    cases.push_back({name, std::unique_ptr<PbMesh3D>(mesh)});
+  };
+  add("regular grid", new PbRegularCartesianGrid3D(n, n, n, -1, -1, -1, 1, 1, 1), lattice.radius2());
+  for (bool turned : {false, true}) {
+    const std::vector<float>& x = turned ? reversedAxis : axis;
+    std::vector<float> px, py, pz;
+    for (int i = 0; i < n; ++i)
+      for (int j = 0; j < n; ++j)
+        for (int k = 0; k < n; ++k) {
+          px.push_back(x[i]);
+          py.push_back(axis[j]);
+          pz.push_back(axis[k]);
+        }
+    add(turned ? "rectilinear grid, x decreasing" : "rectilinear grid",
+        new PbParalCartesianGrid3D(n, n, n, x.data(), axis.data(), axis.data()), sphere(px, py, pz));
+    const std::vector<float>& cx = turned ? mirror : sheared;
+    add(turned ? "curvilinear grid, mirrored" : "curvilinear grid",
+        new PbCartesianGrid3D(n, n, n, cx.data(), lattice.y.data(), lattice.z.data()),
+        sphere(cx, lattice.y, lattice.z));
+  }
+
+  // Unstructured meshes over the lattice, first with every cell in the reference order, then
+  // with every other cell of each kind mirrored.
+  const std::vector<float> f = lattice.radius2();
+  for (bool mixedOrders : {false, true}) {
+    const std::string suffix = mixedOrders ? ", both orders" : "";
+    std::vector<int> hexes, tets;
+    int cube = 0;
+    lattice.forEachCube([&](const int* c) {
+      std::vector<int> h;
+      hexahedron(c, h);
+      if (mixedOrders && cube++ % 2)
+        h = mirrored(h.data(), 8);
+      hexes.insert(hexes.end(), h.begin(), h.end());
+      // The common six-tetrahedra split lists half of them mirrored; the positive split is kept
+      // for the reference order.
+      if (mixedOrders) {
+        const int paths[6][2] = {{1, 2}, {2, 1}, {1, 4}, {4, 1}, {2, 4}, {4, 2}};
+        for (const auto& path : paths)
+          for (int q : {0, path[0], path[0] + path[1], 7})
+            tets.push_back(c[q]);
+      } else {
+        tetrahedra(lattice, c, tets);
+      }
+    });
+    add("hexahedron mesh" + suffix,
+        new PbHexahedronMesh3D(lattice.numNodes(), lattice.x.data(), lattice.y.data(), lattice.z.data(),
+                               int(hexes.size() / 8), hexes.data()),
+        f);
+    add("tetrahedron mesh" + suffix,
+        new PbTetrahedronMesh3D(lattice.numNodes(), lattice.x.data(), lattice.y.data(), lattice.z.data(),
+                                int(tets.size() / 4), tets.data()),
+        f);
+    const MixedMesh cells(lattice, mixedOrders);
+    add("indexed mesh of four kinds" + suffix, cells.mesh(), cells.radius2());
+  }
+
+  node->valuesIndex = 0;
+  node->levelValue = kRadius * kRadius;
+  const double volume = 4.0 / 3.0 * kPi * kRadius * kRadius * kRadius;
+  for (const Case& c : cases) {
+    node->setMesh(c.mesh.get());
+    for (int orientation : {PoMeshLevelSurf::ORIENTED_TO_MAX, PoMeshLevelSurf::ORIENTED_TO_MIN}) {
+      node->surfOrientation = orientation;
+      const Closure surface = closure(GeometryProbe(root));
+      const std::string what = c.name + (orientation ? ", towards max" : ", towards min");
+      EXPECT_GT(surface.triangles, 100) << what;
+      EXPECT_EQ(surface.edgesNotInTwo, 0) << what;
+      EXPECT_EQ(surface.edgesOneWay, 0) << what;
+      // The values above the level lie outside the sphere: facing them, the triangles turn
+      // counter-clockwise seen from outside and enclose a positive volume.
+      const double expected = orientation ? volume : -volume;
+      EXPECT_NEAR(surface.signedVolume, expected, 0.1 * volume) << what;
+    }
+  }
 }
 
 TEST_F(LevelSurf, OneCornerAboveGivesOneTriangleTurnedByTheOrientation)
