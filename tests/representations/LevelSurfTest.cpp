@@ -33,6 +33,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -543,6 +544,68 @@ TEST_F(LevelSurf, EveryMeshClassFacesTheSameSideWhateverItsCellsHandedness)
       const double expected = orientation ? volume : -volume;
       EXPECT_NEAR(surface.signedVolume, expected, 0.1 * volume) << what;
     }
+  }
+}
+
+// The grid's own walk skips the cells that no crossing can reach and finds points through the
+// grid's edges; the same cells as a hexahedron mesh, listed in the grid's local order, take the
+// general walk. Both must give the very same strips over the very same points.
+TEST_F(LevelSurf, GridWalkGivesWhatTheGeneralWalkGivesOnTheSameCells)
+{
+  const int nX = 7, nY = 6, nZ = 9;
+  std::mt19937 random(11);
+  std::uniform_real_distribution<float> unit(0, 1);
+  std::vector<float> x, y, z, f;
+  for (int i = 0; i < nX; ++i)
+    for (int j = 0; j < nY; ++j)
+      for (int k = 0; k < nZ; ++k) {
+        x.push_back(float(i));
+        y.push_back(float(j));
+        z.push_back(float(k));
+        // Rows wholly above, wholly below, crossed once near either end, and noise.
+        switch ((3 * i + j) % 5) {
+        case 0:
+          f.push_back(0.9f);
+          break;
+        case 1:
+          f.push_back(0.1f);
+          break;
+        case 2:
+          f.push_back(k < 2 ? 0.8f : 0.2f);
+          break;
+        case 3:
+          f.push_back(k > nZ - 3 ? 0.7f : 0.3f);
+          break;
+        default:
+          f.push_back(unit(random));
+        }
+      }
+  PbRegularCartesianGrid3D grid(nX, nY, nZ, 0, 0, 0, float(nX - 1), float(nY - 1), float(nZ - 1));
+  grid.addValuesSet(0, f.data());
+  std::vector<int> cells;
+  auto n = [&](int i, int j, int k) { return (i * nY + j) * nZ + k; };
+  for (int i = 0; i + 1 < nX; ++i)
+    for (int j = 0; j + 1 < nY; ++j)
+      for (int k = 0; k + 1 < nZ; ++k)
+        for (int node : {n(i, j, k + 1), n(i, j + 1, k + 1), n(i + 1, j + 1, k + 1), n(i + 1, j, k + 1), n(i, j, k),
+                         n(i, j + 1, k), n(i + 1, j + 1, k), n(i + 1, j, k)})
+          cells.push_back(node);
+  PbHexahedronMesh3D hexMesh(int(x.size()), x.data(), y.data(), z.data(), int(cells.size() / 8), cells.data());
+  hexMesh.addValuesSet(0, f.data());
+  node->valuesIndex = 0;
+  node->levelValue = 0.5f;
+  for (int orientation : {1, 0}) {
+    node->setMesh(&grid);
+    node->grid3DLevelSurfShapeIndices(&grid, orientation, nullptr);
+    const PbArrayOfLong& indices = PoMesh3D::getLevelSurfIndices();
+    const std::vector<int> fromGrid(indices.get(), indices.get() + indices.getNum());
+    const std::vector<int> gridPairs(node->getSurfPointPairs(), node->getSurfPointPairs() + 2 * node->getNumSurfPoints());
+    node->setMesh(&hexMesh);
+    node->hexahedronMeshLevelSurfShapeIndices(&hexMesh, orientation, nullptr);
+    EXPECT_GT(fromGrid.size(), 200u);
+    EXPECT_EQ(fromGrid, std::vector<int>(indices.get(), indices.get() + indices.getNum())) << orientation;
+    EXPECT_EQ(gridPairs, std::vector<int>(node->getSurfPointPairs(),
+                                          node->getSurfPointPairs() + 2 * node->getNumSurfPoints()));
   }
 }
 
