@@ -19,9 +19,12 @@
  * gives each polygon the colour of the cell that made it.
  *
  * surfOrientation turns the surface round: under the clockwise vertex ordering of the shape
- * hints, ORIENTED_TO_MAX puts the front of a grid's surface on the side of the values below the
+ * hints, ORIENTED_TO_MAX puts the front of the surface on the side of the values below the
  * level, its triangles turning counter-clockwise seen from the values above; ORIENTED_TO_MIN
- * the reverse.
+ * the reverse. This holds on every mesh class and whatever order the cells list their nodes in:
+ * each cut cell's handedness (PbCell::getOrdering()) decides how its polygons turn, so a closed
+ * surface always encloses a positive volume under ORIENTED_TO_MAX when the values above the
+ * level lie outside it.
  *
  * Fields: levelValue (SoSFFloat, 0), surfOrientation (SoSFEnum SurfOrientation,
  * ORIENTED_TO_MAX), valuesIndexForLevel (SoSFInt32, -1).

@@ -309,7 +309,8 @@ TEST(Cell, OrderingIsTheHandednessOfTheNodeOrder)
     const PbCell* cell;
   };
   const Kind kinds[] = {
-    {"hexahedron", 8, kUnitCube, {4, 5, 6, 7, 0, 1, 2, 3}, [&](const int* n, const SbVec3f* c) { hex.set(0, n, c); }, &hex},
+    {"hexahedron", 8, kUnitCube, {4, 5, 6, 7, 0, 1, 2, 3},
+     [&](const int* n, const SbVec3f* c) { hex.set(0, n, c); }, &hex},
     {"wedge", 6, prism, {3, 4, 5, 0, 1, 2}, [&](const int* n, const SbVec3f* c) { wedge.set(0, n, c); }, &wedge},
     {"pyramid", 5, pyr, {0, 3, 2, 1, 4}, [&](const int* n, const SbVec3f* c) { pyramid.set(0, n, c); }, &pyramid},
     {"tetrahedron", 4, tetra, {0, 2, 1, 3}, [&](const int* n, const SbVec3f* c) { tet.set(0, n, c); }, &tet},

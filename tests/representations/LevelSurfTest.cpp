@@ -417,7 +417,9 @@ Closure closure(const GeometryProbe& probe)
 {
   // Points are shared exactly, and no two crossed edges give the same point.
   std::map<std::array<float, 3>, int> ids;
-  auto id = [&](const SbVec3f& v) { return ids.emplace(std::array<float, 3>{v[0], v[1], v[2]}, int(ids.size())).first->second; };
+  auto id = [&](const SbVec3f& v) {
+    return ids.emplace(std::array<float, 3>{v[0], v[1], v[2]}, int(ids.size())).first->second;
+  };
   std::map<std::pair<int, int>, int> directed;
   Closure result;
   for (const GeometryProbe::Triangle& t : probe.triangles()) {
@@ -599,7 +601,8 @@ TEST_F(LevelSurf, GridWalkGivesWhatTheGeneralWalkGivesOnTheSameCells)
     node->grid3DLevelSurfShapeIndices(&grid, orientation, nullptr);
     const PbArrayOfLong& indices = PoMesh3D::getLevelSurfIndices();
     const std::vector<int> fromGrid(indices.get(), indices.get() + indices.getNum());
-    const std::vector<int> gridPairs(node->getSurfPointPairs(), node->getSurfPointPairs() + 2 * node->getNumSurfPoints());
+    const int* pairs = node->getSurfPointPairs();
+    const std::vector<int> gridPairs(pairs, pairs + 2 * node->getNumSurfPoints());
     node->setMesh(&hexMesh);
     node->hexahedronMeshLevelSurfShapeIndices(&hexMesh, orientation, nullptr);
     EXPECT_GT(fromGrid.size(), 200u);
