@@ -43,6 +43,8 @@ void PiContouring::clearMesh()
   m_rectilinear = false;
   m_hasZ = false;
   m_freeSurface = false;
+  m_implicitXY = false;
+  m_zFilled = false;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -75,6 +77,7 @@ void PiContouring::setGridNodes(int numX, int numY)
   m_x.resize(m_numNodes);
   m_y.resize(m_numNodes);
   m_z.resize(m_numNodes);
+  m_zFilled = true;
 }
 
 void PiContouring::setMesh(const PbRegularCartesianGrid2D* mesh, const float* z)
@@ -85,19 +88,25 @@ void PiContouring::setMesh(const PbRegularCartesianGrid2D* mesh, const float* z)
   int numX, numY;
   float xmin, ymin, xmax, ymax;
   mesh->getGeometry(numX, numY, xmin, ymin, xmax, ymax);
-  setGridNodes(numX, numY);
+  m_kind = MESH_GRID;
+  m_numX = numX;
+  m_numY = numY;
+  m_numNodes = numX * numY;
+  m_numElems = 0;
   m_rectilinear = true;
+  m_implicitXY = true;
   m_hasZ = z != nullptr;
   const double dx = numX > 1 ? (static_cast<double>(xmax) - xmin) / (numX - 1) : 0.0;
   const double dy = numY > 1 ? (static_cast<double>(ymax) - ymin) / (numY - 1) : 0.0;
-  for (int i = 0; i < numX; ++i) {
-    const float x = static_cast<float>(xmin + i * dx);
-    for (int j = 0; j < numY; ++j) {
-      const int n = i * numY + j;
-      m_x[n] = x;
-      m_y[n] = static_cast<float>(ymin + j * dy);
-      m_z[n] = z ? z[n] : 0.0f;
-    }
+  m_columnX.resize(numX);
+  for (int i = 0; i < numX; ++i)
+    m_columnX[i] = static_cast<float>(xmin + i * dx);
+  m_rowY.resize(numY);
+  for (int j = 0; j < numY; ++j)
+    m_rowY[j] = static_cast<float>(ymin + j * dy);
+  if (z) {
+    m_z.assign(z, z + m_numNodes);
+    m_zFilled = true;
   }
 }
 
@@ -173,6 +182,7 @@ void PiContouring::setMesh(const PbIndexedMesh2D* mesh, const float* z)
     m_z.assign(z, z + numNodes);
   else
     m_z.assign(numNodes, 0.0f);
+  m_zFilled = true;
   m_elemNodes.resize(4 * static_cast<size_t>(numCells));
   m_numElems = 0;
   for (int c = 0; c < numCells; ++c) {
@@ -264,6 +274,7 @@ void PiContouring::setPoints(int num, const SoCoordinate3* coords)
     m_z[n] = p[n][2];
   }
   m_numNodes = num;
+  m_zFilled = true;
 }
 
 void PiContouring::setZ(const float* z)
@@ -271,6 +282,22 @@ void PiContouring::setZ(const float* z)
   if (z && m_numNodes > 0) {
     m_z.assign(z, z + m_numNodes);
     m_hasZ = true;
+    m_zFilled = true;
+  }
+}
+
+void PiContouring::getNodeCoords(SbVec3f* out) const
+{
+  if (!m_implicitXY) {
+    for (int n = 0; n < m_numNodes; ++n)
+      out[n].setValue(m_x[n], m_y[n], nodeZ(n));
+    return;
+  }
+  // Column by column: one x, the rows' y, and z when there is one.
+  for (int i = 0, n = 0; i < m_numX; ++i) {
+    const float x = m_columnX[i];
+    for (int j = 0; j < m_numY; ++j, ++n)
+      out[n].setValue(x, m_rowY[j], m_zFilled ? m_z[n] : 0.0f);
   }
 }
 
@@ -328,6 +355,9 @@ int PiContouring::prepareCrossings(const float* values)
 {
   m_crossPoints.clear();
   m_crossCoords.clear();
+  for (int e : m_gridEdgesSet)
+    m_gridEdges[e] = -1;
+  m_gridEdgesSet.clear();
   m_values = values;
   if (!values || m_numNodes <= 0 || m_kind == MESH_NONE)
     return 0;
@@ -362,6 +392,8 @@ int PiContouring::prepareCrossings(const float* values)
   }
 
   computeBands(values);
+  if (m_kind == MESH_GRID)
+    m_gridEdges.resize(2 * static_cast<size_t>(m_numNodes), -1);
 
   // The hash holds crossed edges only: a few per contour, far fewer than the mesh's edges.
   size_t size = 1024;
@@ -392,32 +424,52 @@ void PiContouring::growHash()
 int PiContouring::edgeCrossings(int p, int q, int rankLo, int rankHi)
 {
   const int lo = std::min(p, q), hi = std::max(p, q);
-  if (2 * (m_hashUsed + 1) > static_cast<int>(m_hash.size()))
-    growHash();
-  // Sizes are powers of two: the modulo of the hash is a mask.
-  const uint64_t mask = m_hash.size() - 1;
-  uint64_t h = ((static_cast<uint64_t>(hi + 1) & mask) * (static_cast<uint64_t>(lo + 1) & mask) +
-                static_cast<uint64_t>(hi) + lo) & mask;
-  while (m_hash[h].lo >= 0) {
-    if (m_hash[h].lo == lo && m_hash[h].hi == hi)
-      return m_hash[h].firstPoint; // shared with a cell already cut
-    h = (h + 1) & mask;
-  }
   const int first = static_cast<int>(m_crossPoints.size());
-  m_hash[h] = EdgeSlot{lo, hi, first};
-  ++m_hashUsed;
+  // A grid cell's side joins a node to the next one of its column or of its row; a diagonal
+  // (a cell cut into triangles) goes to the hash. The column test matters when rows have two
+  // nodes, where a diagonal also joins consecutive indices.
+  int gridEdge = -1;
+  if (m_kind == MESH_GRID) {
+    if (hi - lo == m_numY)
+      gridEdge = 2 * lo + 1;
+    else if (hi - lo == 1 && lo % m_numY != m_numY - 1)
+      gridEdge = 2 * lo;
+  }
+  if (gridEdge >= 0) {
+    int& slot = m_gridEdges[gridEdge];
+    if (slot >= 0)
+      return slot; // shared with a cell already cut
+    slot = first;
+    m_gridEdgesSet.push_back(gridEdge);
+  } else {
+    if (2 * (m_hashUsed + 1) > static_cast<int>(m_hash.size()))
+      growHash();
+    // Sizes are powers of two: the modulo of the hash is a mask.
+    const uint64_t mask = m_hash.size() - 1;
+    uint64_t h = ((static_cast<uint64_t>(hi + 1) & mask) * (static_cast<uint64_t>(lo + 1) & mask) +
+                  static_cast<uint64_t>(hi) + lo) & mask;
+    while (m_hash[h].lo >= 0) {
+      if (m_hash[h].lo == lo && m_hash[h].hi == hi)
+        return m_hash[h].firstPoint; // shared with a cell already cut
+      h = (h + 1) & mask;
+    }
+    m_hash[h] = EdgeSlot{lo, hi, first};
+    ++m_hashUsed;
+  }
 
   // Interpolated from the lower end, so that both cells get bit-identical points.
   const int nLo = m_values[p] < m_values[q] ? p : q;
   const int nHi = nLo == p ? q : p;
   const float vLo = m_values[nLo], vHi = m_values[nHi];
   const double span = static_cast<double>(vHi) - vLo;
+  const float xLo = nodeX(nLo), yLo = nodeY(nLo), zLo = nodeZ(nLo);
+  const float xHi = nodeX(nHi), yHi = nodeY(nHi), zHi = nodeZ(nHi);
   for (int r = rankLo; r < rankHi; ++r) {
     const double t = (m_isoSorted[r] - static_cast<double>(vLo)) / span;
     m_crossPoints.push_back(CrossPoint{r, {-1, -1}, 0});
-    m_crossCoords.push_back(static_cast<float>(m_x[nLo] + t * (m_x[nHi] - m_x[nLo])));
-    m_crossCoords.push_back(static_cast<float>(m_y[nLo] + t * (m_y[nHi] - m_y[nLo])));
-    m_crossCoords.push_back(static_cast<float>(m_z[nLo] + t * (m_z[nHi] - m_z[nLo])));
+    m_crossCoords.push_back(static_cast<float>(xLo + t * (xHi - xLo)));
+    m_crossCoords.push_back(static_cast<float>(yLo + t * (yHi - yLo)));
+    m_crossCoords.push_back(static_cast<float>(zLo + t * (zHi - zLo)));
   }
   return first;
 }

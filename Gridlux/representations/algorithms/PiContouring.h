@@ -4,6 +4,8 @@
 
 #include <Gridlux/representations/algorithms/PiFieldwork.h>
 
+#include <Inventor/SbVec3f.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -66,9 +68,9 @@ public:
   int getNumNodes() const { return m_numNodes; }
   const PbDataMapping* getDataMapping() const { return m_dataMapping; }
   /** Node coordinates recorded by the last setMesh(), z being 0 where none was given. */
-  const float* getNodeX() const { return m_x.data(); }
-  const float* getNodeY() const { return m_y.data(); }
-  const float* getNodeZ() const { return m_z.data(); }
+  SbVec3f getNodeCoord(int n) const { return SbVec3f(nodeX(n), nodeY(n), nodeZ(n)); }
+  /** Writes the coordinates of every node, in node order, to @p out (getNumNodes() entries). */
+  void getNodeCoords(SbVec3f* out) const;
 
 protected:
   /** A crossing of one isovalue with one edge. */
@@ -107,7 +109,8 @@ protected:
 
   /**
    * First crossing of the edge (p, q) with the isovalue ranks rankLo to rankHi - 1, which
-   * follow it in rank order; computed on the first request, found in the edge hash after.
+   * follow it in rank order; computed on the first request, found in the edge table of a grid
+   * or the edge hash after.
    */
   int edgeCrossings(int p, int q, int rankLo, int rankHi);
   /**
@@ -138,6 +141,12 @@ private:
   void link(int a, int b);
   void growHash();
 
+  // A regular grid keeps one x per column and one y per row instead of three floats per node:
+  // only the crossings need coordinates, and a large grid has far fewer of them than nodes.
+  float nodeX(int n) const { return m_implicitXY ? m_columnX[n / m_numY] : m_x[n]; }
+  float nodeY(int n) const { return m_implicitXY ? m_rowY[n % m_numY] : m_y[n]; }
+  float nodeZ(int n) const { return m_zFilled ? m_z[n] : 0.0f; }
+
   const PbDataMapping* m_dataMapping = nullptr;
   PiFieldwork m_isoAdjuster;
 
@@ -149,7 +158,10 @@ private:
   bool m_hasZ = false;
   bool m_freeSurface = false; ///< elements from strips: their indices are checked before use
   std::vector<int> m_outline;
+  bool m_implicitXY = false; ///< node x and y come from m_columnX and m_rowY, not m_x and m_y
+  bool m_zFilled = false;    ///< m_z holds one z per node; otherwise every z is 0
   std::vector<float> m_x, m_y, m_z;
+  std::vector<float> m_columnX, m_rowY;
   std::vector<int> m_elemNodes;  ///< four slots per element, the fourth -1 for a triangle
   int m_numElems = 0;
 
@@ -167,6 +179,11 @@ private:
   };
   std::vector<EdgeSlot> m_hash;
   int m_hashUsed = 0;
+  // Grid edges, two per node (towards the next row, towards the next column), hold their first
+  // crossing directly: the walk meets them column by column, where a hash would scatter them.
+  // Entries are -1 except those listed in m_gridEdgesSet, reset by the next preparation.
+  std::vector<int> m_gridEdges;
+  std::vector<int> m_gridEdgesSet;
 };
 
 template <class F> void PiContouring::forEachKept(const int* nodes, int numNodes, F& f) const

@@ -39,9 +39,7 @@ void PiContouringFilled::fillSurf(const float* values, const float* z, SoGroup* 
   SoCoordinate3* coords = new SoCoordinate3;
   coords->point.setNum(numNodes + numCross);
   SbVec3f* points = coords->point.startEditing();
-  const float *x = getNodeX(), *y = getNodeY(), *nz = getNodeZ();
-  for (int n = 0; n < numNodes; ++n)
-    points[n].setValue(x[n], y[n], nz[n]);
+  getNodeCoords(points);
   for (int c = 0; c < numCross; ++c)
     points[numNodes + c].setValue(&m_crossCoords[3 * static_cast<size_t>(c)]);
   coords->point.finishEditing();
@@ -112,7 +110,16 @@ void PiContouringFilled::fillRectilinearGrid()
       if (!whole) {
         forEachKept(nodes, 4, cell);
         m_breaks.push_back(j + 1);
+        continue;
       }
+      // The run goes on while both next nodes of the column pair stay in its band: two reads
+      // per cell instead of four, and none of the bookkeeping above.
+      const int* nearBand = band + i * numY;
+      const int* farBand = nearBand + numY;
+      int k = j + 2;
+      while (k < numY && nearBand[k] == b && farBand[k] == b)
+        ++k;
+      j = k - 2; // the cell k - 1 (past the end, or leaving the band) is looked at next
     }
     if (runStart >= 0) {
       m_runs.insert(m_runs.end(), {i, runStart, numY - 1, runBand});
