@@ -58,6 +58,9 @@ render(const CommandLine & line)
 
   gridlux::offscreen::SceneRenderer renderer;
   renderer.setSize(line.width, line.height);
+  // Gallery pictures are looked at: smoothed edges, and thin strokes of small
+  // text kept.
+  renderer.setPasses(4);
   gridlux::offscreen::RgbaImage image;
   const bool drawn = renderer.render(root, image, &error);
   root->unref();

@@ -6,6 +6,8 @@
 
 #include <Inventor/nodes/SoSeparator.h>
 
+#include <algorithm>
+
 using gridlux::offscreen::RgbaImage;
 using gridlux::offscreen::SceneRenderer;
 using gridlux::test::brightness;
@@ -122,6 +124,41 @@ TEST_F(OffscreenRender, TexturesReachTheContext)
   EXPECT_TRUE(pixelIs(image, 60, 60, SbColor(0, 1, 0), 16));
   EXPECT_TRUE(pixelIs(image, 20, 20, SbColor(0, 0, 1), 16));
   EXPECT_TRUE(pixelIs(image, 60, 20, SbColor(1, 1, 0), 16));
+}
+
+TEST_F(OffscreenRender, JitteredPassesKeepStrokesThinnerThanAPixel)
+{
+  // A white bar 0.4 pixel tall lying between two rows of pixel centres (40
+  // pixels over a height of 2: a pixel is 0.05 high, centres at odd 0.025s):
+  // one drawing misses it, averaged jittered drawings show it faintly.
+  SoNode * scene = readScene(
+    "#Inventor V2.1 ascii\n"
+    "Separator {\n"
+    "  OrthographicCamera { position 0 0 5 height 2 }\n"
+    "  LightModel { model BASE_COLOR }\n"
+    "  BaseColor { rgb 1 1 1 }\n"
+    "  Coordinate3 { point [ -0.8 0.001 0, 0.8 0.001 0, 0.8 0.021 0, -0.8 0.021 0 ] }\n"
+    "  FaceSet { numVertices 4 }\n"
+    "}\n");
+  ASSERT_NE(scene, nullptr);
+  scene->ref();
+  SceneRenderer renderer;
+  renderer.setSize(40, 40);
+  renderer.setBackground(SbColor(0, 0, 0));
+  auto brightestInColumn = [&](int passes) {
+    renderer.setPasses(passes);
+    RgbaImage image;
+    std::string error;
+    EXPECT_TRUE(renderer.render(scene, image, &error)) << error;
+    int most = 0;
+    for (int y = 0; y < image.height(); ++y) most = std::max(most, brightness(image, 20, y));
+    return most;
+  };
+  EXPECT_LT(brightestInColumn(1), 10);
+  const int smoothed = brightestInColumn(4);
+  EXPECT_GT(smoothed, 40);
+  EXPECT_LT(smoothed, 230);
+  scene->unref();
 }
 
 TEST_F(OffscreenRender, KeepsAlphaWhenAsked)

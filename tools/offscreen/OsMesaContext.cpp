@@ -54,7 +54,10 @@ cc_glglue_offscreen_data
 createContext(unsigned int width, unsigned int height)
 {
   if (width == 0 || height == 0) return nullptr;
-  OSMesaContext osmesa = OSMesaCreateContextExt(OSMESA_RGBA, 24, 0, 0, nullptr);
+  // An accumulation buffer lets the renderer average jittered passes; a Mesa
+  // without one still gives a context that draws single passes.
+  OSMesaContext osmesa = OSMesaCreateContextExt(OSMESA_RGBA, 24, 0, 16, nullptr);
+  if (!osmesa) osmesa = OSMesaCreateContextExt(OSMESA_RGBA, 24, 0, 0, nullptr);
   if (!osmesa) return nullptr;
   Context * ctx = new Context;
   ctx->context = osmesa;

@@ -7,6 +7,7 @@
 #include <Inventor/C/errors/debugerror.h>
 #include <Inventor/SbViewportRegion.h>
 #include <Inventor/SoOffscreenRenderer.h>
+#include <Inventor/actions/SoGLRenderAction.h>
 #include <Inventor/SoPath.h>
 #include <Inventor/actions/SoSearchAction.h>
 #include <Inventor/nodes/SoCamera.h>
@@ -135,6 +136,9 @@ SceneRenderer::render(SoNode * scene, RgbaImage & image, std::string * error) co
   SoOffscreenRenderer renderer(viewport);
   renderer.setComponents(SoOffscreenRenderer::RGB_TRANSPARENCY);
   renderer.setBackgroundColor(background_);
+  // Coin jitters the camera between passes and sums them in the accumulation
+  // buffer, which the OSMesa contexts provide.
+  renderer.getGLRenderAction()->setNumPasses(passes_);
   const bool drawn = renderer.render(root) == TRUE;
 
   bool ok = false;

@@ -36,6 +36,15 @@ public:
   const SbColor & background() const { return background_; }
 
   /**
+   * Number of drawings averaged into the picture, each with the camera moved
+   * by a fraction of a pixel: more than one smooths edges and keeps features
+   * thinner than a pixel (the bar of a minus sign in small text) visible
+   * instead of dropping them. Default 1 (one plain drawing); at most 16.
+   */
+  void setPasses(int passes) { passes_ = passes < 1 ? 1 : passes > 16 ? 16 : passes; }
+  int passes() const { return passes_; }
+
+  /**
    * Whether the picture keeps the renderer's alpha (background transparent)
    * or is made opaque (alpha 255 everywhere, the colours already blended over
    * the background). Default: opaque.
@@ -58,6 +67,7 @@ private:
   int height_;
   SbColor background_;
   bool keepAlpha_;
+  int passes_ = 1;
 };
 
 } // namespace offscreen
