@@ -1,7 +1,7 @@
 // The linear axis node: registration, files, and the geometry it builds measured against the
 // graduation values (line, ticks, grid, arrow, labels, multiplication factor, title).
+#include "axes/AxisScene.h"
 #include "support/ErrorCatcher.h"
-#include "support/GeometryProbe.h"
 #include "support/SceneText.h"
 
 #include <Gridlux/attributes/PbDomain.h>
@@ -26,99 +26,6 @@
 #include <vector>
 
 namespace {
-
-// An axis under a root separator, with a domain of its own.
-struct AxisScene {
-  SoSeparator* root;
-  PoLinearAxis* axis;
-  PbDomain domain;
-
-  explicit AxisScene(const PbDomain& d = PbDomain(0, 0, 0, 10, 10, 10)) : domain(d)
-  {
-    PoGridlux::init();
-    root = new SoSeparator;
-    root->ref();
-    axis = new PoLinearAxis;
-    axis->setDomain(&domain);
-    root->addChild(axis);
-  }
-  ~AxisScene()
-  {
-    root->unref(); // before the domain the axis follows goes
-  }
-
-  GeometryProbe probe() { return GeometryProbe(root); }
-
-  // Label strings of one part, lines joined by newlines, in build order.
-  std::vector<std::string> texts(const char* part)
-  {
-    probe();
-    std::vector<std::string> out;
-    SoNode* node = axis->getPart(part, FALSE);
-    if (!node)
-      return out;
-    SoSearchAction search;
-    search.setType(SoText3::getClassTypeId());
-    search.setInterest(SoSearchAction::ALL);
-    search.apply(node);
-    for (int i = 0; i < search.getPaths().getLength(); ++i) {
-      const SoText3* text = static_cast<const SoText3*>(search.getPaths()[i]->getTail());
-      std::string whole;
-      for (int k = 0; k < text->string.getNum(); ++k)
-        whole += (k ? "\n" : "") + std::string(text->string[k].getString());
-      out.push_back(whole);
-    }
-    return out;
-  }
-
-  // Boxes of each text of a part, in the axis frame.
-  std::vector<SbBox3f> textBoxes(const char* part)
-  {
-    probe();
-    std::vector<SbBox3f> out;
-    SoGroup* group = static_cast<SoGroup*>(axis->getPart(part, FALSE));
-    if (!group)
-      return out;
-    // Each text is a font followed by a group; the pair is measured alone.
-    SoGetBoundingBoxAction box(SbViewportRegion(800, 600));
-    SoNode* font = nullptr;
-    for (int i = 0; i < group->getNumChildren(); ++i) {
-      SoNode* child = group->getChild(i);
-      if (!child->isOfType(SoGroup::getClassTypeId())) {
-        font = child;
-        continue;
-      }
-      SoGroup* one = new SoGroup;
-      one->ref();
-      if (font)
-        one->addChild(font);
-      one->addChild(child);
-      box.apply(one);
-      out.push_back(box.getBoundingBox());
-      one->unref();
-    }
-    return out;
-  }
-};
-
-// Segments of the probe parallel to one world axis, as (position along the other, low, high).
-struct Cross {
-  float at, lo, hi;
-};
-std::vector<Cross> crossSegments(const GeometryProbe& probe, int along, int across,
-                                 float minLength = 0.0f)
-{
-  std::vector<Cross> out;
-  for (const GeometryProbe::Segment& s : probe.segments()) {
-    const SbVec3f d = s.b - s.a;
-    if (std::fabs(d[along]) > 1e-5f || std::fabs(d[across]) <= minLength)
-      continue;
-    out.push_back({s.a[along], std::min(s.a[across], s.b[across]),
-                   std::max(s.a[across], s.b[across])});
-  }
-  std::sort(out.begin(), out.end(), [](const Cross& a, const Cross& b) { return a.at < b.at; });
-  return out;
-}
 
 TEST(LinearAxisClasses, RegisteredWithPartsAndDefaults)
 {
