@@ -261,6 +261,33 @@ TEST(LinearAxisText, FactorReadsRightFromBehindAndAcrossAVerticalAxis)
   EXPECT_NEAR(unionBox(across).getCenter()[1], row.getCenter()[1], tol);
 }
 
+// Labels stand 0.65 of their size beyond everything built before them, the arrow included:
+// the last label, centred on the end of the line, passes under the arrow head, not into it.
+TEST(LinearAxisText, LabelsClearTheArrowHead)
+{
+  AxisScene s(PbDomain(0, 0, 0, 10, 50000, 1));
+  s.axis->end.setValue(10.0f);
+  s.axis->tickSubDef.setValue(PoAxis::NUM_SUB_TICK);
+  s.axis->tickNumOrPeriod.setValue(4);
+  const float arrowHeights[] = {0.0f, 0.1f}; // under the ticks' 0.025, and beyond them
+  for (float height : arrowHeights) {
+    SCOPED_TRACE(testing::Message() << "arrow height " << height);
+    s.axis->arrowHeight.setValue(height);
+    const std::vector<SbBox3f> labels = s.textBoxes("mainGradText");
+    ASSERT_EQ(labels.size(), 6u);
+    const float size = labelSize(s, 10.0f);
+    const SbBox3f arrow = GeometryProbe(s.axis->getPart("arrow", FALSE)).bbox();
+    const SbBox3f ticks = GeometryProbe(s.axis->getPart("mainGradTick", FALSE)).bbox();
+    const float lowest = std::min(arrow.getMin()[1], ticks.getMin()[1]);
+    // The last label lies under the arrow head...
+    EXPECT_GT(labels.back().getMax()[0], arrow.getMin()[0]);
+    // ...below it by the gap (less the few hundredths by which digits overshoot the cap line).
+    for (const SbBox3f& label : labels)
+      EXPECT_LT(label.getMax()[1], lowest - 0.5f * size);
+    EXPECT_GT(labels.back().getMax()[1], lowest - 0.75f * size);
+  }
+}
+
 // Font name of the first SoFont under a part.
 std::string fontOf(AxisScene& s, const char* part)
 {
