@@ -114,6 +114,15 @@ TEST(LinearAxisText, TitleAtTheEndStandsBeyondWhatIsBuilt)
   EXPECT_EQ(position, PoAxis::TITLE_END);
   EXPECT_NEAR(dist, (0.5f + 0.65f * size) / 10.0f, 1e-5f); // the distance found, written back
 
+  // Mirrored, it keeps its place beyond the arrow.
+  s.axis->reverseFlag.setValue(PoAxis::AXIS_REVERSE);
+  const std::vector<SbBox3f> back = s.textBoxes("title");
+  ASSERT_EQ(back.size(), 1u);
+  EXPECT_NEAR(back[0].getMin()[0], title[0].getMin()[0], 0.05f * size);
+  EXPECT_NEAR(back[0].getMax()[0], title[0].getMax()[0], 0.05f * size);
+  expectDir(s.textFrames("title")[0].normal, 0, 0, -1, "mirrored title");
+  s.axis->reverseFlag.setValue(PoAxis::AXIS_REVERSE_DEPEND);
+
   // A distance of its own counts from the end of the line, arrow or not.
   s.axis->titleDistAxis.setValue(0.2f);
   title = s.textBoxes("title");
