@@ -166,11 +166,19 @@
 #include <Gridlux/figures/PoParallelogram3.h>
 #include <Gridlux/figures/PoRectangle.h>
 
-// Text and labels
+// Text, labels and legends
+#include <Gridlux/text/PiLegendLayout.h>
 #include <Gridlux/text/PiNumericFormat.h>
 #include <Gridlux/text/PiText.h>
 #include <Gridlux/text/PiTextTools.h>
+#include <Gridlux/text/PoAutoValueLegend.h>
 #include <Gridlux/text/PoLabel.h>
 #include <Gridlux/text/PoLabelField.h>
+#include <Gridlux/text/PoLegend.h>
+#include <Gridlux/text/PoLinearValueLegend.h>
+#include <Gridlux/text/PoNonLinearValueLegend1.h>
+#include <Gridlux/text/PoNonLinearValueLegend2.h>
+#include <Gridlux/text/PoNonLinearValueLegend3.h>
+#include <Gridlux/text/PoValueLegend.h>
 
 #endif

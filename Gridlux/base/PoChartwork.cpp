@@ -26,6 +26,13 @@
 #include <Gridlux/mesh/PoChart.h>
 #include <Gridlux/text/PoLabel.h>
 #include <Gridlux/text/PoLabelField.h>
+#include <Gridlux/text/PoAutoValueLegend.h>
+#include <Gridlux/text/PoLegend.h>
+#include <Gridlux/text/PoLinearValueLegend.h>
+#include <Gridlux/text/PoNonLinearValueLegend1.h>
+#include <Gridlux/text/PoNonLinearValueLegend2.h>
+#include <Gridlux/text/PoNonLinearValueLegend3.h>
+#include <Gridlux/text/PoValueLegend.h>
 
 PO_KIT_ABSTRACT_SOURCE(PoChartwork);
 
@@ -65,6 +72,13 @@ void PoChartwork::initClasses()
   PoAxis::initClass();
   PoCartesianAxis::initClass();
   PoLinearAxis::initClass();
+  PoLegend::initClass();
+  PoValueLegend::initClass();
+  PoAutoValueLegend::initClass();
+  PoLinearValueLegend::initClass();
+  PoNonLinearValueLegend1::initClass();
+  PoNonLinearValueLegend2::initClass();
+  PoNonLinearValueLegend3::initClass();
   PoChart::initClass();
   PoLabel::initClass();
 }
