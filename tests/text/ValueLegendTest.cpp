@@ -129,21 +129,17 @@ protected:
     SoNode* node = legend->getPart(part, FALSE);
     if (!node)
       return texts;
-    // Kits hide their parts from searches unless asked.
-    const SbBool searching = SoBaseKit::isSearchingChildren();
-    SoBaseKit::setSearchingChildren(TRUE);
+    // Searched from the part, a group of plain nodes starting with the legend's frame: the
+    // paths end at the texts, and their boxes come out in the scene's coordinates here (no
+    // domain above the legends).
     SoSearchAction search;
     search.setType(SoText3::getClassTypeId());
     search.setInterest(SoSearchAction::ALL);
     search.setSearchingAll(TRUE);
-    search.apply(m_root);
-    SoBaseKit::setSearchingChildren(searching);
+    search.apply(node);
     const SoPathList& paths = search.getPaths();
     for (int i = 0; i < paths.getLength(); ++i) {
-      // A plain path ends at the kit; the full one at the text.
-      SoFullPath* path = static_cast<SoFullPath*>(paths[i]);
-      if (path->findNode(node) < 0)
-        continue;
+      SoPath* path = paths[i];
       const SoText3* text = static_cast<const SoText3*>(path->getTail());
       std::string joined;
       for (int l = 0; l < text->string.getNum(); ++l)
