@@ -150,57 +150,34 @@ def ramp(values, indent="  "):
             f"{indent}}}\n")
 
 
-def contours_scene():
-    nx = ny = 61
+def terrain_grid(n, scale=1.0, name="height", indent="  "):
+    """The terrain sampled on a regular n x n grid over (-3, -3)-(3, 3), times scale."""
     lo, hi = -3.0, 3.0
     values = []
-    for i in range(nx):  # node (i, j) has index i * ny + j
-        x = lo + (hi - lo) * i / (nx - 1)
-        for j in range(ny):
-            y = lo + (hi - lo) * j / (ny - 1)
-            values.append(terrain(x, y))
-    iso = [round(-1.0 + 0.2 * k, 1) for k in range(12)]
-    text = HEADER
-    text += f"""# Filled contour bands of a terrain with two hills, two hollows and a saddle between them,
-# sampled on a regular {nx} x {ny} grid over (-3, -3)-(3, 3) (values from {fmt(min(values))} to
-# {fmt(max(values))}). Twelve isovalues 0.2 apart cut the cells into flat bands, each in the ramp's
-# colour of its lower isovalue (below -1, the colour of the ramp's low end). The contour lines are
-# drawn on the band borders in a dark material, a little in front; every second one, from -0.8,
-# is major, thicker and labelled on a white box.
+    for i in range(n):  # node (i, j) has index i * ny + j
+        x = lo + (hi - lo) * i / (n - 1)
+        for j in range(n):
+            y = lo + (hi - lo) * j / (n - 1)
+            values.append(scale * terrain(x, y))
+    text = (f"{indent}PoRegularCartesianGrid2D {{\n"
+            f"{indent}  fields [ PoSFRegularCartesianGrid2D mesh ]\n"
+            f"{indent}  mesh\n"
+            f"{indent}    {n} {n}   # num_x, num_y\n"
+            f"{indent}    {fmt(lo)} {fmt(lo)}   # x_min, y_min\n"
+            f"{indent}    {fmt(hi)} {fmt(hi)}   # x_max, y_max\n"
+            f"{indent}    0   # 2D mesh\n"
+            f"{indent}    0   # number of string data-set\n"
+            f"{indent}    1   # number of scalar data-set\n"
+            f"{indent}    0   # number of vector data-set\n"
+            f"{indent}    # set of scalars, index 0, binding per node\n"
+            f"{indent}    \"{name}\" # set name\n"
+            f"{value_lines(values, indent + '    ')}\n"
+            f"{indent}}}\n")
+    return text, values
 
 
-Separator {{
-  OrthographicCamera {{
-    position 0 0 10
-    height 6.6
-    nearDistance 1
-    farDistance 20
-  }}
-  PoRegularCartesianGrid2D {{
-    fields [ PoSFRegularCartesianGrid2D mesh ]
-    mesh
-      {nx} {ny}   # num_x, num_y
-      {fmt(lo)} {fmt(lo)}   # x_min, y_min
-      {fmt(hi)} {fmt(hi)}   # x_max, y_max
-      0   # 2D mesh
-      0   # number of string data-set
-      1   # number of scalar data-set
-      0   # number of vector data-set
-      # set of scalars, index 0, binding per node
-      "height" # set name
-{value_lines(values)}
-  }}
-{ramp([-1.2, -0.6, 0, 0.6, 1.2])}  PoIsovaluesList {{
-    isovaluesList [ {', '.join(fmt(v) for v in iso)} ]
-  }}
-  Separator {{
-    LightModel {{ model BASE_COLOR }}
-    PoMeshFilled {{
-      valuesIndex 0
-      coloringType COLOR_CONTOURING
-    }}
-  }}
-  Translation {{ translation 0 0 0.01 }}
+# The contour lines of the terrain scenes: dark, every second one major and labelled.
+CONTOUR_LINES = """  Translation {{ translation 0 0 0.01 }}
   BaseColor {{ rgb 0.12 0.1 0.1 }}
   LightModel {{ model BASE_COLOR }}
   PoMeshContouring {{
@@ -210,7 +187,7 @@ Separator {{
     firstMajor 2
     annotIsVisible TRUE
     annotIsBackground TRUE
-    annotFontSize 0.032
+    annotFontSize {font}
     annotGap 0.45
     majorContourLineApp AppearanceKit {{
       drawStyle DrawStyle {{ lineWidth 2.5 }}
@@ -228,8 +205,197 @@ Separator {{
       material Material {{ diffuseColor 0 0 0 }}
     }}
   }}
-}}
 """
+
+TERRAIN_ISOVALUES = [round(-1.0 + 0.2 * k, 1) for k in range(12)]
+
+
+def contours_scene():
+    n = 61
+    mesh, values = terrain_grid(n)
+    iso = TERRAIN_ISOVALUES
+    text = HEADER
+    text += f"""# Filled contour bands of a terrain with two hills, two hollows and a saddle between them,
+# sampled on a regular {n} x {n} grid over (-3, -3)-(3, 3) (values from {fmt(min(values))} to
+# {fmt(max(values))}). Twelve isovalues 0.2 apart cut the cells into flat bands, each in the ramp's
+# colour of its lower isovalue (below -1, the colour of the ramp's low end). The contour lines are
+# drawn on the band borders in a dark material, a little in front; every second one, from -0.8,
+# is major, thicker and labelled on a white box.
+
+
+Separator {{
+  OrthographicCamera {{
+    position 0 0 10
+    height 6.6
+    nearDistance 1
+    farDistance 20
+  }}
+{mesh}{ramp([-1.2, -0.6, 0, 0.6, 1.2])}  PoIsovaluesList {{
+    isovaluesList [ {', '.join(fmt(v) for v in iso)} ]
+  }}
+  Separator {{
+    LightModel {{ model BASE_COLOR }}
+    PoMeshFilled {{
+      valuesIndex 0
+      coloringType COLOR_CONTOURING
+    }}
+  }}
+{CONTOUR_LINES.format(font=0.032)}}}
+"""
+    return text
+
+
+# The legends' materials: black texts and outlines on a white ground.
+LEGEND_LOOK = """{i}backgroundApp AppearanceKit {{ material Material {{ diffuseColor 1 1 1 }} }}
+{i}backgroundBorderApp AppearanceKit {{ material Material {{ diffuseColor 0.3 0.3 0.3 }} }}
+{i}boxBorderApp AppearanceKit {{ material Material {{ diffuseColor 0.1 0.1 0.1 }} }}
+{i}valueTextApp AppearanceKit {{ material Material {{ diffuseColor 0 0 0 }} }}
+{i}titleApp AppearanceKit {{ material Material {{ diffuseColor 0 0 0 }} }}
+{i}multFactorApp AppearanceKit {{ material Material {{ diffuseColor 0 0 0 }} }}
+"""
+
+
+def flat_ended_ramp(values, indent="  "):
+    # The same ramp with a flat level added past each end: the end intervals extend outwards
+    # at the end colour, so no value saturates and no threshold (no undefined box) is needed.
+    step = values[1] - values[0]
+    levels = [values[0] - step / 3] + list(values) + [values[-1] + step / 3]
+    colors = [RAMP_COLORS[0]] + RAMP_COLORS + [RAMP_COLORS[-1]]
+    return (f"{indent}# The ramp, flat past its end levels: values beyond them keep the end colours.\n"
+            f"{indent}PoNonLinearDataMapping2 {{\n"
+            f"{indent}  type LINEAR_PER_LEVEL\n"
+            f"{indent}  value [ {', '.join(fmt(v) for v in levels)} ]\n"
+            f"{indent}  color [ {', '.join(colors)} ]\n"
+            f"{indent}}}\n")
+
+
+def legends_scene():
+    n = 61
+    mesh, values = terrain_grid(n)
+    iso = TERRAIN_ISOVALUES
+    text = HEADER
+    text += f"""# The filled contour bands of the terrain ({n} x {n} nodes over (-3, -3)-(3, 3), values from
+# {fmt(min(values))} to {fmt(max(values))}) with the two keys that read them, on the right. The
+# bar (PoLinearValueLegend) stacks the intervals between the twelve isovalues without gaps, each
+# as long as its interval, with a box below the first and one above the last; the boxes
+# (PoNonLinearValueLegend1) list every band as an interval, from "< -1.0" to "> 1.2". Every box
+# has the colour of its band: the ramp's colour of the band's lower isovalue. Both titles are
+# given one size, a fraction of the legends' common height.
+
+
+Separator {{
+  OrthographicCamera {{
+    position 1.45 0 10
+    height 7
+    nearDistance 1
+    farDistance 20
+  }}
+{mesh}{flat_ended_ramp([-1.2, -0.6, 0, 0.6, 1.2])}  PoIsovaluesList {{
+    isovaluesList [ {', '.join(fmt(v) for v in iso)} ]
+  }}
+  LightModel {{ model BASE_COLOR }}
+  PoLinearValueLegend {{
+    start 3.2 -3
+    end 4.35 3
+    titleVisibility VISIBILITY_ON
+    titleString "Height"
+    titleFontSize 0.045
+{LEGEND_LOOK.format(i="    ")}  }}
+  PoNonLinearValueLegend1 {{
+    start 4.5 -3
+    end 6.1 3
+    titleVisibility VISIBILITY_ON
+    titlePosition POS_TOP
+    titleString "Bands"
+    titleFontSize 0.045
+{LEGEND_LOOK.format(i="    ")}  }}
+  Separator {{
+    PoMeshFilled {{
+      valuesIndex 0
+      coloringType COLOR_CONTOURING
+    }}
+  }}
+{CONTOUR_LINES.format(font=0.03)}}}
+"""
+    return text
+
+
+def colorings_scene():
+    n = 61
+    mesh, values = terrain_grid(n, scale=1000.0, name="elevation", indent="    ")
+    mesh = mesh.replace("    PoRegularCartesianGrid2D {", "    DEF TERRAIN PoRegularCartesianGrid2D {", 1)
+    scaled = [1000 * v for v in [-1.2, -0.6, 0, 0.6, 1.2]]
+    even = [-1000, -500, 0, 500, 1000]
+    uneven = [-1000, -400, -100, 0, 100, 400, 1000]
+
+    def panel(x, y, mesh_text, attributes, coloring, legend):
+        return f"""  Separator {{
+    Translation {{ translation {fmt(x)} {fmt(y)} 0 }}
+{attributes}    Separator {{
+      Translation {{ translation -1.25 0 0 }}
+      Scale {{ scaleFactor 0.6333 0.6333 1 }}
+{mesh_text}      PoMeshFilled {{
+        valuesIndex 0
+        coloringType {coloring}
+      }}
+    }}
+{legend}  }}
+"""
+
+    def legend(kind, title, extra=""):
+        return (f"    {kind} {{\n"
+                f"      start 0.8 -1.9\n"
+                f"      end 3.1 1.9\n"
+                f"      titleVisibility VISIBILITY_ON\n"
+                f"      titlePosition POS_TOP\n"
+                f"      titleFontSize 0.065\n"
+                f"      titleString \"{title}\"\n"
+                f"{extra}"
+                f"{LEGEND_LOOK.format(i='      ')}    }}\n")
+
+    linear = ("    PoLinearDataMapping {\n"
+              "      value1 -1300\n      color1 0.2 0.05 0.45\n"
+              "      value2 1400\n      color2 1 0.85 0.2\n    }\n")
+    thresholds = ("    PoLinearDataMapping {\n"
+                  "      value1 -1300\n      color1 0.2 0.05 0.45\n"
+                  "      value2 1400\n      color2 1 0.85 0.2\n"
+                  "      minThresholdEnabled TRUE\n      minThreshold -700\n"
+                  "      minThresholdColor 0.6 0.6 0.6\n"
+                  "      maxThresholdEnabled TRUE\n      maxThreshold 900\n"
+                  "      maxThresholdColor 0.75 0.95 1\n    }\n")
+    ramp_text = flat_ended_ramp(scaled, indent="    ")
+    text = HEADER
+    text += f"""# One terrain, an elevation in metres from {fmt(min(values))} to {fmt(max(values))} on a {n} x {n}
+# grid, coloured four ways, each with the legend that reads its colouring; a legend whose values
+# reach 1000 prints them in thousands and shows the factor once. Top left: a linear mapping blended across the
+# cells, read by a bar whose values are the mapping's own graduation. Top right: five isovalues
+# 500 apart cutting flat bands, read by a box per band. Bottom left: the linear mapping with its
+# thresholds on, so that the lowland below -700 is grey and the peak above 900 ice blue; the legend
+# adds a box for each. Bottom right: isovalues closer together near 0 (a non-linear scale), read by
+# a bar of equal boxes so that the narrow bands get as much room as the wide ones.
+
+
+Separator {{
+  OrthographicCamera {{
+    position 0 0 10
+    height 9.9
+    nearDistance 1
+    farDistance 20
+  }}
+  LightModel {{ model BASE_COLOR }}
+"""
+    text += panel(-3.3, 2.45, mesh, linear, "COLOR_MAPPING",
+                  legend("PoLinearValueLegend", "linear mapping"))
+    text += panel(3.3, 2.45, "      USE TERRAIN\n",
+                  ramp_text + f"    PoIsovaluesList {{\n      isovaluesList [ {', '.join(fmt(v) for v in even)} ]\n    }}\n",
+                  "COLOR_CONTOURING", legend("PoNonLinearValueLegend1", "isovalues"))
+    text += panel(-3.3, -2.45, "      USE TERRAIN\n", thresholds, "COLOR_MAPPING",
+                  legend("PoLinearValueLegend", "thresholds",
+                         '      lowerUndefString "below"\n      upperUndefString "above"\n'))
+    text += panel(3.3, -2.45, "      USE TERRAIN\n",
+                  ramp_text + f"    PoIsovaluesList {{\n      isovaluesList [ {', '.join(fmt(v) for v in uneven)} ]\n    }}\n",
+                  "COLOR_CONTOURING", legend("PoNonLinearValueLegend3", "uneven isovalues"))
+    text += "}\n"
     return text
 
 
@@ -386,6 +552,8 @@ def main():
     out_dir = sys.argv[1] if len(sys.argv) > 1 else os.path.join(root, "examples", "scenes")
     scenes = {
         "filled_contours.iv": contours_scene(),
+        "filled_contours_legends.iv": legends_scene(),
+        "legend_colorings.iv": colorings_scene(),
         "filled_polar.iv": polar_scene(),
         "filled_triangles.iv": triangles_scene(),
     }

@@ -274,7 +274,8 @@ void PoLegend::computeTitleSizeA()
   if (size > 0.0f && std::isfinite(size)) {
     float w, h;
     m_rect.getSize(w, h);
-    size *= h;
+    // Never longer than its side: a title running out of the legend would be cut or overlap.
+    size = std::min(size * h, 0.95f * sideAlong / along);
   } else {
     // As large as fits along its side, but no more than a reader needs beside the boxes.
     float w, h;

@@ -40,7 +40,8 @@ class SoMatrixTransform;
  * 0. The title, when visible, takes a band of the inner rectangle on its side; its computed size
  * fits the title into 0.95 of the side it runs along, into a quarter of the other side, and its
  * lines into 0.07 of the rectangle's longer side (a little larger than the value texts of a
- * usual legend); a given titleFontSize is a fraction of the rectangle's height.
+ * usual legend); a given titleFontSize is a fraction of the rectangle's height, reduced when
+ * the title would not fit into 0.95 of its side.
  *
  * Reads the domain and PoMiscTextAttrElement (unless setMiscTextAttr gave text attributes).
  *

@@ -276,8 +276,13 @@ void PoValueLegend::computeBoxColors()
       }
       continue;
     }
+    // A box that starts on the minimum threshold stands for the mapped values just above it;
+    // the threshold value itself belongs to the undefined zone, so its colour would be wrong.
+    float sample = box.lowerValue;
+    if (m_minThresholdOn && sample <= m_minThreshold && box.upperValue > m_minThreshold)
+      sample = std::nextafter(m_minThreshold, box.upperValue);
     float transparency = 0.0f;
-    const SbColor* color = mapping->getRGBColor(box.lowerValue, transparency);
+    const SbColor* color = mapping->getRGBColor(sample, transparency);
     box.colorKind = color ? 2 : 0;
     if (color) {
       box.color = *color;

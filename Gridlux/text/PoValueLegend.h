@@ -27,7 +27,9 @@ class PbNumericDisplayFormat;
  * PoIsovaluesListElement and PoNumericDisplayFormatElement.
  *
  * Colours: a box takes the mapping's colour (and transparency) of its lower value, under every
- * kind of mapping; this is the colour filled bands give the interval above an isovalue. Without
+ * kind of mapping; this is the colour filled bands give the interval above an isovalue. A box
+ * that starts on an enabled minimum threshold and reaches above it (a bar's lower box clipped
+ * there) takes the colour just above the threshold, that of the values it stands for. Without
  * a mapping a box has no colour source and is drawn with the inherited material. An enabled
  * threshold adds an undefined box (text lowerUndefString or upperUndefString) with the
  * threshold's colour, or only an outline when the threshold has none.

@@ -367,6 +367,38 @@ TEST_F(ValueLegend, OneBarTilesItsIntervalsInProportion)
     EXPECT_NEAR(f.box.getMax()[1] - f.box.getMin()[1], even[0].box.getMax()[1] - even[0].box.getMin()[1], 1e-4);
 }
 
+TEST_F(ValueLegend, BarClippedToThresholdsShowsTheMappedColoursInside)
+{
+  // Thresholds inside the mapping's span clip the bar: its lower box runs from the minimum
+  // threshold 2 to the first value 4 and stands for mapped values, so it must not take the
+  // threshold's colour, which belongs to the undefined box alone.
+  m_isovalues->isovaluesList.setValues(0, 4, std::vector<float>{4, 10, 18, 24}.data());
+  m_isovalues->isovaluesList.setNum(4);
+  m_mapping->minThresholdEnabled = TRUE;
+  m_mapping->minThreshold = 2.0f;
+  m_mapping->minThresholdColor.setValue(0.2f, 0.2f, 0.2f);
+  m_mapping->maxThresholdEnabled = TRUE;
+  m_mapping->maxThreshold = 28.0f;
+  m_mapping->maxThresholdColor.setValue(0.9f, 0.9f, 0.9f);
+  auto* legend = add(new PoLinearValueLegend(SbVec2f(0, 0), SbVec2f(1, 3)));
+  const std::vector<Face> boxes = boxesOf(legend);
+  ASSERT_EQ(boxes.size(), 7u); // two undefined boxes and the bar's five
+  const auto same = [](const SbColor& a, const SbColor& b) {
+    return std::fabs(a[0] - b[0]) < 1e-5f && std::fabs(a[1] - b[1]) < 1e-5f && std::fabs(a[2] - b[2]) < 1e-5f;
+  };
+  int lowThreshold = 0, highThreshold = 0, lowerBox = 0, upperBox = 0;
+  for (const Face& f : boxes) {
+    lowThreshold += same(f.color, SbColor(0.2f, 0.2f, 0.2f));
+    highThreshold += same(f.color, SbColor(0.9f, 0.9f, 0.9f));
+    lowerBox += same(f.color, mappingColor(2.0f));
+    upperBox += same(f.color, mappingColor(24.0f));
+  }
+  EXPECT_EQ(lowThreshold, 1);
+  EXPECT_EQ(highThreshold, 1);
+  EXPECT_EQ(lowerBox, 1);
+  EXPECT_EQ(upperBox, 1);
+}
+
 TEST_F(ValueLegend, TextsStayInsideTheRectangle)
 {
   // Values sharing a power of ten: the factor is shown once and the texts scaled by it.
@@ -398,6 +430,9 @@ TEST_F(ValueLegend, TextsStayInsideTheRectangle)
   auto* columns = new PoNonLinearValueLegend2;
   columns->numColumns = 3;
   place(columns, SbVec2f(3, 1.5f), SbVec2f(5, 2.5f));
+  // A given title size too large for the width: the title is shrunk to fit.
+  place(new PoNonLinearValueLegend1, SbVec2f(7, 0), SbVec2f(8, 2.5f));
+  cases.back().legend->titleFontSize = 0.2f;
 
   for (const Case& c : cases) {
     const char* name = c.legend->getTypeId().getName().getString();
