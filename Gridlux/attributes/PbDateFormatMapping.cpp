@@ -1,12 +1,10 @@
 // Date format mapping: format check, the date-to-coordinate line and its two anchor dates.
 #include <Gridlux/attributes/PbDateFormatMapping.h>
 
-#include <Gridlux/attributes/DateFormatMappingXP.h>
+#include <Gridlux/axes/PiDate.h>
 #include <Gridlux/base/PoDebugError.h>
 
 #include <cstring>
-
-using GridluxDate::CalendarDate;
 
 namespace {
 
@@ -40,9 +38,9 @@ int checkFormat(const char* format)
 
 } // namespace
 
-PbDateFormatMapping::PbDateFormatMapping() : m_reference(new CalendarDate)
+PbDateFormatMapping::PbDateFormatMapping() : m_reference(new PiDate)
 {
-  GridluxDate::parse("1-01-70", "dmy", *m_reference);
+  m_reference->readDateString("1-01-70", "dmy");
 }
 
 PbDateFormatMapping::PbDateFormatMapping(const char* date1, const char* date2, float coord1,
@@ -55,7 +53,7 @@ PbDateFormatMapping::PbDateFormatMapping(const char* date1, const char* date2, f
 }
 
 PbDateFormatMapping::PbDateFormatMapping(const PbDateFormatMapping& other)
-  : PbBase(other), m_reference(new CalendarDate(*other.m_reference)),
+  : PbBase(other), m_reference(new PiDate(*other.m_reference)),
     m_coordMin(other.m_coordMin), m_coordMax(other.m_coordMax), m_span(other.m_span),
     m_format(other.m_format), m_date1(other.m_date1), m_date2(other.m_date2)
 {
@@ -103,18 +101,18 @@ int PbDateFormatMapping::setDateMapping(const char* date1, const char* date2, fl
 {
   const char* method = "PbDateFormatMapping::setDateMapping";
   const char* format = m_format.getString();
-  CalendarDate first, second;
-  if (!GridluxDate::parse(date1, format, first)) {
+  PiDate first, second;
+  if (!first.readDateString(date1, format)) {
     PoDebugError::post(method, "cannot read the date \"%s\" with the format \"%s\"",
                        date1 ? date1 : "(null)", format);
     return 1;
   }
-  if (!GridluxDate::parse(date2, format, second)) {
+  if (!second.readDateString(date2, format)) {
     PoDebugError::post(method, "cannot read the date \"%s\" with the format \"%s\"",
                        date2 ? date2 : "(null)", format);
     return 2;
   }
-  double span = GridluxDate::secondsBetween(first, second);
+  double span = PiDate::secondsBetween(first, second);
   if (span == 0.0) {
     PoDebugError::post(method, "the dates \"%s\" and \"%s\" are the same instant", date1, date2);
     return 3;
@@ -147,10 +145,24 @@ void PbDateFormatMapping::getDateMapping(SbString& date1, SbString& date2, float
 
 int PbDateFormatMapping::getCoordinate(const char* date, float& coord) const
 {
-  CalendarDate parsed;
-  if (!GridluxDate::parse(date, m_format.getString(), parsed))
+  PiDate parsed;
+  if (!parsed.readDateString(date, m_format.getString()))
     return 0;
-  const double seconds = GridluxDate::secondsBetween(*m_reference, parsed);
+  const double seconds = PiDate::secondsBetween(*m_reference, parsed);
   coord = float(m_coordMin + seconds * (double(m_coordMax) - m_coordMin) / m_span);
   return 1;
+}
+
+float PbDateFormatMapping::getCoordinateP(const PiDate& date) const
+{
+  const double seconds = PiDate::secondsBetween(*m_reference, date);
+  return float(m_coordMin + seconds * (double(m_coordMax) - m_coordMin) / m_span);
+}
+
+PiDate PbDateFormatMapping::getDateP(float coord) const
+{
+  PiDate date = *m_reference;
+  PiDate::incDateStep((double(coord) - m_coordMin) * m_span / (double(m_coordMax) - m_coordMin), PiDate::SECONDS,
+                      date);
+  return date;
 }

@@ -8,9 +8,7 @@
 
 #include <memory>
 
-namespace GridluxDate {
-struct CalendarDate;
-}
+class PiDate;
 
 /**
  * @brief How dates are written (the format) and where they go along an axis (a linear mapping
@@ -53,11 +51,16 @@ public:
   /** Returns 1 with the coordinate of @p date, or 0 (coordinate unchanged) when unreadable. */
   int getCoordinate(const char* date, float& coord) const;
 
+  /** Coordinate of a date already read (the reference's line extended beyond the two dates). */
+  float getCoordinateP(const PiDate& date) const;
+  /** The date at @p coord: the reference moved by the seconds the coordinate stands for. */
+  PiDate getDateP(float coord) const;
+
   /** Seconds between the two dates of the mapping (always positive). */
   double getSpan() const { return m_span; }
 
 private:
-  std::unique_ptr<GridluxDate::CalendarDate> m_reference;
+  std::unique_ptr<PiDate> m_reference;
   float m_coordMin = 0.0f;
   float m_coordMax = 1.0f;
   double m_span = 86400.0;

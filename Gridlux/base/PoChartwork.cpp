@@ -5,6 +5,7 @@
 #include <Gridlux/axes/PoBaseAxis.h>
 #include <Gridlux/axes/PoCartesianAxis.h>
 #include <Gridlux/axes/PoLinearAxis.h>
+#include <Gridlux/axes/PoTimeAxis.h>
 #include <Gridlux/figures/PoCircle.h>
 #include <Gridlux/figures/PoCircle3.h>
 #include <Gridlux/figures/PoCircle3CenterRadius.h>
@@ -72,6 +73,7 @@ void PoChartwork::initClasses()
   PoAxis::initClass();
   PoCartesianAxis::initClass();
   PoLinearAxis::initClass();
+  PoTimeAxis::initClass();
   PoLegend::initClass();
   PoValueLegend::initClass();
   PoAutoValueLegend::initClass();

@@ -1,11 +1,11 @@
-// Date parsing and calendar arithmetic behind the date format mapping (proleptic Gregorian).
-#include <Gridlux/attributes/DateFormatMappingXP.h>
+// Calendar dates and durations: reading dates under a format, calendar steps, differences.
+#include <Gridlux/axes/PiDate.h>
+
+#include <Gridlux/base/PoDebugError.h>
 
 #include <cctype>
 #include <cmath>
 #include <cstring>
-
-namespace GridluxDate {
 
 namespace {
 
@@ -108,11 +108,77 @@ bool readName(const char*& p, const char* const* names, int numNames, int numTab
 
 } // namespace
 
-bool parse(const char* text, const char* format, CalendarDate& date)
+PiDate::PiDate(int y, int m, int d, int h, int mi, float sec)
+  : year(y), month(m < 1 ? 1 : m > 12 ? 12 : m), day(d), hour(h), minute(mi), second(sec)
 {
-  date = CalendarDate();
+  const int length = daysInMonth(year, month);
+  if (day > length)
+    day = length;
+  if (day < 1)
+    day = 1;
+  getDayWeek();
+}
+
+const char* const* PiDate::getMonths(Language language)
+{
+  const int l = language >= ENGLISH && language <= ESPANOL ? int(language) : 0;
+  return kMonths[l];
+}
+
+const char* const* PiDate::getDays(Language language)
+{
+  const int l = language >= ENGLISH && language <= ESPANOL ? int(language) : 0;
+  return kDays[l];
+}
+
+const int* PiDate::getNumDaysPerMonth()
+{
+  static const int lengths[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return lengths;
+}
+
+const int* PiDate::getNumDaysParMonthBissex()
+{
+  static const int lengths[13] = {0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return lengths;
+}
+
+bool PiDate::isLeapYear(int y)
+{
+  return isLeap(y);
+}
+
+int PiDate::getNumDaysOfMonth(int y, int m)
+{
+  return m >= 1 && m <= 12 ? daysInMonth(y, m) : 0;
+}
+
+int PiDate::getDayWeek()
+{
+  if (month < 1 || month > 12 || day < 1 || day > 31)
+    return dayWeek = 0;
+  return dayWeek = weekdayOf(getDayNumber());
+}
+
+long PiDate::getDayNumber() const
+{
+  return long(daysFromCivil(year, month < 1 ? 1 : month > 12 ? 12 : month, day));
+}
+
+int PiDate::setDateString(const char* text, const char* format)
+{
+  if (readDateString(text, format))
+    return 1;
+  PoDebugError::post("PiDate::setDateString", "\"%s\" cannot be read as a date with the format \"%s\"",
+                     text ? text : "(null)", format ? format : "(null)");
+  return 0;
+}
+
+int PiDate::readDateString(const char* text, const char* format)
+{
+  PiDate date;
   if (!text || !format)
-    return false;
+    return 0;
   const char* p = text;
   int dayName = 0;
   for (const char* f = format; *f; ++f) {
@@ -122,48 +188,48 @@ bool parse(const char* text, const char* format, CalendarDate& date)
     switch (*f) {
     case 'y':
       if (!readNumber(p, 2, 2, value))
-        return false;
+        return 0;
       date.year = 1900 + value;
       break;
     case 'Y':
       if (!readNumber(p, 4, 4, value))
-        return false;
+        return 0;
       date.year = value;
       break;
     case 'm':
       if (!readNumber(p, 1, 2, value) || value < 1 || value > 12)
-        return false;
+        return 0;
       date.month = value;
       break;
     case 'M':
       if (!readName(p, &kMonths[0][0], 12, 4, 12, 4, value))
-        return false;
+        return 0;
       date.month = value + 1;
       break;
     case 'd':
       if (!readNumber(p, 1, 2, value) || value < 1 || value > 31)
-        return false;
+        return 0;
       date.day = value;
       break;
     case 'D':
       if (!readName(p, &kDays[0][0], 7, 4, 7, 3, value))
-        return false;
+        return 0;
       dayName = value + 1;
       break;
     case 'h':
     case 'H':
       if (!readNumber(p, 1, 2, value) || value > 23)
-        return false;
+        return 0;
       date.hour = value;
       break;
     case '\'':
       if (!readNumber(p, 1, 2, value) || value > 59)
-        return false;
+        return 0;
       date.minute = value;
       break;
     case '"': {
       if (!readNumber(p, 1, 2, value))
-        return false;
+        return 0;
       double seconds = value;
       if (*p == '.') {
         ++p;
@@ -175,12 +241,12 @@ bool parse(const char* text, const char* format, CalendarDate& date)
         }
       }
       if (seconds >= 60.0)
-        return false;
+        return 0;
       date.second = float(seconds);
       break;
     }
     default:
-      return false;
+      return 0;
     }
   }
 
@@ -197,32 +263,98 @@ bool parse(const char* text, const char* format, CalendarDate& date)
       date.day = 1 + (dayName - first + 7) % 7;
     }
   }
-  date.weekday = weekdayOf(daysFromCivil(date.year, date.month, date.day));
-  return true;
+  date.getDayWeek();
+  *this = date;
+  return 1;
 }
 
-double secondsBetween(const CalendarDate& from, const CalendarDate& to)
+double PiDate::secondsBetween(const PiDate& from, const PiDate& to)
 {
-  const double days = double(daysFromCivil(to.year, to.month, to.day) -
-                             daysFromCivil(from.year, from.month, from.day));
+  const double days = double(to.getDayNumber() - from.getDayNumber());
   return days * 86400.0 + (to.hour - from.hour) * 3600.0 + (to.minute - from.minute) * 60.0 +
          (double(to.second) - double(from.second));
 }
 
-CalendarDate addSeconds(const CalendarDate& date, double seconds)
+double PiDate::getDurationSeconds() const
 {
-  double total = date.hour * 3600.0 + date.minute * 60.0 + double(date.second) + seconds;
-  const double dayShift = std::floor(total / 86400.0);
-  total -= dayShift * 86400.0;
-  CalendarDate result;
-  civilFromDays(daysFromCivil(date.year, date.month, date.day) + (long long)dayShift, result.year,
-                result.month, result.day);
-  result.hour = int(total / 3600.0);
-  total -= result.hour * 3600.0;
-  result.minute = int(total / 60.0);
-  result.second = float(total - result.minute * 60.0);
-  result.weekday = weekdayOf(daysFromCivil(result.year, result.month, result.day));
-  return result;
+  return day * 86400.0 + hour * 3600.0 + minute * 60.0 + double(second);
 }
 
-} // namespace GridluxDate
+PiDate PiDate::operator-(const PiDate& other) const
+{
+  const double total = secondsBetween(other, *this);
+  const double sign = total < 0.0 ? -1.0 : 1.0;
+  double rest = std::fabs(total);
+  PiDate duration;
+  const double days = std::floor(rest / 86400.0);
+  rest -= days * 86400.0;
+  const double hours = std::floor(rest / 3600.0);
+  rest -= hours * 3600.0;
+  const double minutes = std::floor(rest / 60.0);
+  rest -= minutes * 60.0;
+  duration.day = int(sign * days);
+  duration.hour = int(sign * hours);
+  duration.minute = int(sign * minutes);
+  duration.second = float(sign * rest);
+  return duration;
+}
+
+bool PiDate::operator==(const PiDate& other) const
+{
+  return secondsBetween(other, *this) == 0.0;
+}
+
+bool PiDate::operator<(const PiDate& other) const
+{
+  return secondsBetween(*this, other) > 0.0;
+}
+
+void PiDate::incDateStep(double n, Step unit, PiDate& date)
+{
+  if (!std::isfinite(n))
+    return;
+  const double whole = std::trunc(n);
+  switch (unit) {
+  case SECONDS:
+  case MINUTES:
+  case HOURS:
+  case DAYS: {
+    const double seconds = unit == SECONDS ? n : whole * (unit == MINUTES ? 60.0 : unit == HOURS ? 3600.0 : 86400.0);
+    double total = date.hour * 3600.0 + date.minute * 60.0 + double(date.second) + seconds;
+    const double dayShift = std::floor(total / 86400.0);
+    total -= dayShift * 86400.0;
+    int y, m, d;
+    civilFromDays(date.getDayNumber() + (long long)dayShift, y, m, d);
+    date.year = y;
+    date.month = m;
+    date.day = d;
+    date.hour = int(total / 3600.0);
+    total -= date.hour * 3600.0;
+    date.minute = int(total / 60.0);
+    date.second = float(total - date.minute * 60.0);
+    // Rounding can leave a hair under the next minute; keep seconds below 60.
+    if (date.second >= 60.0f)
+      date.second = std::nextafter(60.0f, 0.0f);
+    break;
+  }
+  case MONTHS:
+  case YEARS: {
+    // Calendar months: the day stays, cut to the new month's length.
+    const long long months = (long long)date.year * 12 + (date.month - 1) + (long long)(unit == YEARS ? whole * 12 : whole);
+    long long y = months / 12, m = months % 12;
+    if (m < 0) {
+      m += 12;
+      y -= 1;
+    }
+    date.year = int(y);
+    date.month = int(m) + 1;
+    const int length = daysInMonth(date.year, date.month);
+    if (date.day > length)
+      date.day = length;
+    break;
+  }
+  default:
+    return;
+  }
+  date.getDayWeek();
+}
