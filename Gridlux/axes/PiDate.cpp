@@ -106,6 +106,10 @@ bool readName(const char*& p, const char* const* names, int numNames, int numTab
   return false;
 }
 
+// Years a step may reach: any further and the year, or a duration's days, leave an int.
+const double kMaxYear = 2.0e9;
+const double kMaxDayNumber = kMaxYear * 365.2425;
+
 } // namespace
 
 PiDate::PiDate(int y, int m, int d, int h, int mi, float sec)
@@ -242,7 +246,8 @@ int PiDate::readDateString(const char* text, const char* format)
       }
       if (seconds >= 60.0)
         return 0;
-      date.second = float(seconds);
+      // 59.99999999 is below 60 but rounds to 60 as a float; keep the second below 60.
+      date.second = float(seconds) < 60.0f ? float(seconds) : std::nextafter(60.0f, 0.0f);
       break;
     }
     default:
@@ -292,7 +297,8 @@ PiDate PiDate::operator-(const PiDate& other) const
   rest -= hours * 3600.0;
   const double minutes = std::floor(rest / 60.0);
   rest -= minutes * 60.0;
-  duration.day = int(sign * days);
+  // Only dates set far beyond any calendar use are that far apart; such durations saturate.
+  duration.day = int(sign * (days < 2147483647.0 ? days : 2147483647.0));
   duration.hour = int(sign * hours);
   duration.minute = int(sign * minutes);
   duration.second = float(sign * rest);
@@ -311,8 +317,11 @@ bool PiDate::operator<(const PiDate& other) const
 
 void PiDate::incDateStep(double n, Step unit, PiDate& date)
 {
-  if (!std::isfinite(n))
+  const char* method = "PiDate::incDateStep";
+  if (!std::isfinite(n)) {
+    PoDebugError::post(method, "the step count %g is not a number; the date is left as it is", n);
     return;
+  }
   const double whole = std::trunc(n);
   switch (unit) {
   case SECONDS:
@@ -322,6 +331,11 @@ void PiDate::incDateStep(double n, Step unit, PiDate& date)
     const double seconds = unit == SECONDS ? n : whole * (unit == MINUTES ? 60.0 : unit == HOURS ? 3600.0 : 86400.0);
     double total = date.hour * 3600.0 + date.minute * 60.0 + double(date.second) + seconds;
     const double dayShift = std::floor(total / 86400.0);
+    if (std::fabs(double(date.getDayNumber()) + dayShift) > kMaxDayNumber) {
+      PoDebugError::post(method, "%g steps of unit %d go beyond the years a date holds; the date is left as it is",
+                         n, int(unit));
+      return;
+    }
     total -= dayShift * 86400.0;
     int y, m, d;
     civilFromDays(date.getDayNumber() + (long long)dayShift, y, m, d);
@@ -340,7 +354,13 @@ void PiDate::incDateStep(double n, Step unit, PiDate& date)
   case MONTHS:
   case YEARS: {
     // Calendar months: the day stays, cut to the new month's length.
-    const long long months = (long long)date.year * 12 + (date.month - 1) + (long long)(unit == YEARS ? whole * 12 : whole);
+    const double shift = unit == YEARS ? whole * 12.0 : whole;
+    if (std::fabs(date.year + shift / 12.0) > kMaxYear) {
+      PoDebugError::post(method, "%g steps of unit %d go beyond the years a date holds; the date is left as it is",
+                         n, int(unit));
+      return;
+    }
+    const long long months = (long long)date.year * 12 + (date.month - 1) + (long long)shift;
     long long y = months / 12, m = months % 12;
     if (m < 0) {
       m += 12;

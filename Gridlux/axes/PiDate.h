@@ -72,6 +72,8 @@ public:
    * minutes, hours and days move the instant by that exact time; months and years move the
    * calendar month and keep the day, cut to the new month's length (31 January plus one month
    * is 28 or 29 February). Only SECONDS takes a fraction; the other units use the integer part.
+   * A count that is not a number, or that would take the year beyond two thousand million either
+   * way, is reported through PoDebugError and leaves the date unchanged.
    */
   static void incDateStep(double n, Step unit, PiDate& date);
 };

@@ -112,6 +112,28 @@ TEST(PiDate, CalendarStepsCarryAcrossMonthsAndYears)
   PiDate::incDateStep(1.5, PiDate::SECONDS, fine);
   EXPECT_EQ(fine.year, 2000);
   EXPECT_NEAR(fine.second, 0.5f, 1e-4f);
+
+  // Counts no calendar holds (an int year, an int count of days between two dates) are
+  // refused, with a message, and the date stays.
+  ErrorCatcher errors;
+  const PiDate kept(2000, 1, 31, 6);
+  const struct {
+    double n;
+    PiDate::Step unit;
+  } far[] = {{1e20, PiDate::SECONDS}, {-1e15, PiDate::HOURS}, {3e9, PiDate::YEARS},
+             {-1e12, PiDate::MONTHS}, {NAN, PiDate::DAYS}, {INFINITY, PiDate::SECONDS}};
+  for (const auto& f : far) {
+    errors.clear();
+    PiDate moved = kept;
+    PiDate::incDateStep(f.n, f.unit, moved);
+    EXPECT_TRUE(moved == kept && moved.dayWeek == kept.dayWeek) << f.n << " " << f.unit;
+    EXPECT_EQ(errors.count(), 1) << f.n << " " << f.unit;
+  }
+  PiDate distant = kept;
+  PiDate::incDateStep(-3e9, PiDate::SECONDS, distant); // about 95 years back, still in range
+  EXPECT_DOUBLE_EQ(PiDate::secondsBetween(distant, kept), 3e9);
+  const PiDate apart = PiDate(2147483647, 12, 31) - PiDate(-2147483647, 1, 1);
+  EXPECT_EQ(apart.day, 2147483647);
 }
 
 TEST(PiDate, ReadsDatesUnderAFormat)
@@ -136,6 +158,10 @@ TEST(PiDate, ReadsDatesUnderAFormat)
   EXPECT_EQ(d.hour, 23);
   EXPECT_EQ(d.minute, 5);
   EXPECT_FLOAT_EQ(d.second, 59.5f);
+  // Below 60 in the text, but 60 once rounded to a float: the second stays below 60.
+  ASSERT_EQ(d.setDateString("1-01-70 0:0:59.99999999", "dmyh'\""), 1);
+  EXPECT_LT(d.second, 60.0f);
+  EXPECT_GT(d.second, 59.9999f);
   EXPECT_EQ(errors.count(), 0);
 
   // Failures leave the date as it was and are reported.
