@@ -142,6 +142,19 @@
 #include <Gridlux/representations/algorithms/PiContouringLines.h>
 #include <Gridlux/representations/algorithms/PiFieldwork.h>
 
+// Axes
+#include <Gridlux/axes/PiAxisLayout.h>
+#include <Gridlux/axes/PiDate.h>
+#include <Gridlux/axes/PiGradList.h>
+#include <Gridlux/axes/PiLinearGraduation.h>
+#include <Gridlux/axes/PiTimeGraduation.h>
+#include <Gridlux/axes/PoAxis.h>
+#include <Gridlux/axes/PoBaseAxis.h>
+#include <Gridlux/axes/PoCartesianAxis.h>
+#include <Gridlux/axes/PoLinearAxis.h>
+#include <Gridlux/axes/PoLogAxis.h>
+#include <Gridlux/axes/PoTimeAxis.h>
+
 // Geometric figures
 #include <Gridlux/figures/PiCircleArc.h>
 #include <Gridlux/figures/PiCircleArc2.h>

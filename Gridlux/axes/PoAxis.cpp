@@ -370,6 +370,104 @@ void PoAxis::setUpText(PiText& text, bool forTitle, float size) const
   text.setMirrorEnable(m_axisAttr.reverseFlag == AXIS_REVERSE);
 }
 
+SbBox2f PoAxis::buildPowerText(const char* base, const char* power, float size,
+                               float powerScale, PiText::Path path, PiText::HorAlignment hor,
+                               PiText::VertAlignment vert, const SbVec2f& anchor,
+                               SoGroup* group, const char* fontName) const
+{
+  SbBox2f box;
+  if (!(size > 0.0f) || !(powerScale > 0.0f))
+    return box;
+  const float powerSize = powerScale * size;
+  float reading[2], up[2];
+  PiAxisLayout::getPathDirections(path, reading, up);
+  PiText baseText, powerText;
+  setUpText(baseText, false, size);
+  setUpText(powerText, false, powerSize);
+  if (fontName) {
+    baseText.setFontName(fontName);
+    powerText.setFontName(fontName);
+  }
+  baseText.setPath(path);
+  powerText.setPath(path);
+  baseText.setAlignment(PiText::LEFT, PiText::BASE);
+  powerText.setAlignment(PiText::LEFT, PiText::BASE);
+  baseText.setString(base);
+  powerText.setString(power);
+  float baseWidth = 0.0f, powerWidth = 0.0f, height;
+  baseText.getStringSizes(base, baseWidth, height);
+  if (power[0])
+    powerText.getStringSizes(power, powerWidth, height);
+
+  // Mirrored text is read from behind, so the exponent then comes first along the reading
+  // direction; either way it sits half a size above the base's baseline.
+  const bool mirrored = m_axisAttr.reverseFlag == AXIS_REVERSE;
+  const float powerAlong = mirrored ? -powerWidth : baseWidth;
+  const float raise = power[0] ? 0.5f * size : 0.0f;
+
+  // The pair's extent along the reading direction and, in the up direction, its top and cap
+  // lines over the base's baseline (the same proportions as PiText's alignments).
+  const float u0 = std::min(0.0f, powerAlong), u1 = std::max(baseWidth, powerAlong + powerWidth);
+  const float top = std::max(0.73f * size, raise + 0.73f * powerSize);
+  const float cap = std::max(0.65f * size, raise + 0.65f * powerSize);
+  float shiftReading, shiftUp;
+  switch (hor) {
+  case PiText::LEFT:
+    shiftReading = -u0;
+    break;
+  case PiText::RIGHT:
+    shiftReading = -u1;
+    break;
+  default:
+    shiftReading = -0.5f * (u0 + u1);
+    break;
+  }
+  switch (vert) {
+  case PiText::TOP:
+    shiftUp = -top;
+    break;
+  case PiText::CAP:
+    shiftUp = -cap;
+    break;
+  case PiText::HALF:
+    shiftUp = -0.5f * cap;
+    break;
+  case PiText::BOTTOM:
+    shiftUp = 0.28f * size;
+    break;
+  default:
+    shiftUp = 0.0f;
+    break;
+  }
+  const SbVec2f baseAt(anchor[0] + shiftReading * reading[0] + shiftUp * up[0],
+                       anchor[1] + shiftReading * reading[1] + shiftUp * up[1]);
+  const SbVec2f powerAt(baseAt[0] + powerAlong * reading[0] + raise * up[0],
+                        baseAt[1] + powerAlong * reading[1] + raise * up[1]);
+
+  SbBox2f piece;
+  int lines = 0;
+  baseText.setOrigin(baseAt);
+  powerText.setOrigin(powerAt);
+  if (group) {
+    baseText.setGroup(group);
+    baseText.build(piece, lines);
+  }
+  else
+    baseText.getLimit(piece, lines);
+  box.extendBy(piece);
+  if (!power[0])
+    return box;
+  piece.makeEmpty();
+  if (group) {
+    powerText.setGroup(group);
+    powerText.build(piece, lines);
+  }
+  else
+    powerText.getLimit(piece, lines);
+  box.extendBy(piece);
+  return box;
+}
+
 void PoAxis::buildArrow(float start, float end, SoGroup* group)
 {
   AxisAttr& a = m_axisAttr;

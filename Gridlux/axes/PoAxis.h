@@ -226,6 +226,19 @@ protected:
   /** A PiText with the attributes' font settings, at @p size, for labels or the title. */
   void setUpText(PiText& text, bool forTitle, float size) const;
   PiText::Path textPath(TextPath path) const;
+  /**
+   * Lays out @p base followed by the exponent @p power, drawn at @p powerScale times @p size
+   * and raised by half a size, as one label written along @p path and aligned on @p anchor as
+   * a single text would be (@p hor along the reading direction, @p vert along the glyphs' up
+   * direction, both measured on the pair). Under AXIS_REVERSE the pair stays in place and the
+   * exponent comes first along the reading direction, so that it reads after the base from
+   * behind. With @p group null the pair is only measured. Returns its box in the axis frame.
+   * @p fontName null stands for the graduation font.
+   */
+  SbBox2f buildPowerText(const char* base, const char* power, float size, float powerScale,
+                         PiText::Path path, PiText::HorAlignment hor, PiText::VertAlignment vert,
+                         const SbVec2f& anchor, SoGroup* group,
+                         const char* fontName = nullptr) const;
   void growExtent(const SbBox2f& box);
   /** The text attributes in use: the node's, else the state's, else the default. */
   const PbMiscTextAttr* currentTextAttr() const;

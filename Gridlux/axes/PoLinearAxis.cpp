@@ -262,38 +262,11 @@ void PoLinearAxis::buildMultFactorAtExtr(bool atEnd, float userDist, SoGroup* gr
   const AxisAttr& a = m_axisAttr;
   const float size = m_labelSize;
   const PiText::Path path = textPath(a.gradPath);
-  float reading[2], up[2];
-  PiAxisLayout::getPathDirections(path, reading, up);
-  const bool mirrored = a.reverseFlag == AXIS_REVERSE;
-
   char exponent[16];
   std::snprintf(exponent, sizeof(exponent), "%d", m_tenPower);
-  PiText base, power;
-  setUpText(base, false, size);
-  setUpText(power, false, size);
-  base.setPath(path);
-  power.setPath(path);
-  base.setAlignment(PiText::LEFT, PiText::BASE);
-  power.setAlignment(PiText::LEFT, PiText::BASE);
-  base.setString("x 10");
-  power.setString(exponent);
-  float baseWidth, powerWidth, height;
-  base.getStringSizes("x 10", baseWidth, height);
-  power.getStringSizes(exponent, powerWidth, height);
-
-  // The exponent follows "x 10" in reading order, raised by half a size; mirrored text is read
-  // from behind, so the exponent then comes first along the reading direction.
-  const float along = mirrored ? -powerWidth : baseWidth;
-  const SbVec2f powerAt(along * reading[0] + 0.5f * size * up[0],
-                        along * reading[1] + 0.5f * size * up[1]);
-
-  SbBox2f box, powerBox;
-  int lines;
-  base.setOrigin(0.0f, 0.0f);
-  base.getLimit(box, lines);
-  power.setOrigin(powerAt);
-  power.getLimit(powerBox, lines);
-  box.extendBy(powerBox);
+  // Measured first, then moved beside the axis as a whole.
+  const SbBox2f box = buildPowerText("x 10", exponent, size, 1.0f, path, PiText::LEFT,
+                                     PiText::BASE, SbVec2f(0.0f, 0.0f), nullptr);
   if (box.isEmpty())
     return;
 
@@ -317,14 +290,6 @@ void PoLinearAxis::buildMultFactorAtExtr(bool atEnd, float userDist, SoGroup* gr
   // Centred across the axis on the row of labels.
   const float rowCentre = m_labelBox.isEmpty() ? 0.0f : 0.5f * (m_labelBox.getMin()[1] + m_labelBox.getMax()[1]);
   const float dy = rowCentre - 0.5f * (box.getMin()[1] + box.getMax()[1]);
-
-  SbBox2f built;
-  base.setGroup(group);
-  base.setOrigin(dx, dy);
-  base.build(built, lines);
-  growExtent(built);
-  power.setGroup(group);
-  power.setOrigin(powerAt[0] + dx, powerAt[1] + dy);
-  power.build(built, lines);
-  growExtent(built);
+  growExtent(buildPowerText("x 10", exponent, size, 1.0f, path, PiText::LEFT, PiText::BASE,
+                            SbVec2f(dx, dy), group));
 }

@@ -5,6 +5,7 @@
 #include <Gridlux/axes/PoBaseAxis.h>
 #include <Gridlux/axes/PoCartesianAxis.h>
 #include <Gridlux/axes/PoLinearAxis.h>
+#include <Gridlux/axes/PoLogAxis.h>
 #include <Gridlux/axes/PoTimeAxis.h>
 #include <Gridlux/figures/PoCircle.h>
 #include <Gridlux/figures/PoCircle3.h>
@@ -73,6 +74,7 @@ void PoChartwork::initClasses()
   PoAxis::initClass();
   PoCartesianAxis::initClass();
   PoLinearAxis::initClass();
+  PoLogAxis::initClass();
   PoTimeAxis::initClass();
   PoLegend::initClass();
   PoValueLegend::initClass();

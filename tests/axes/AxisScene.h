@@ -1,4 +1,4 @@
-// A linear axis in a scene of its own, and the measures the axis tests take of what it built.
+// An axis in a scene of its own, and the measures the axis tests take of what it built.
 #ifndef GRIDLUX_TESTS_AXISSCENE_H
 #define GRIDLUX_TESTS_AXISSCENE_H
 
@@ -22,26 +22,27 @@
 #include <vector>
 
 // An axis under a root separator, with a domain of its own.
-struct AxisScene {
+template <class Axis>
+struct AxisSceneOf {
   SoSeparator* root;
-  PoLinearAxis* axis;
+  Axis* axis;
   PbDomain domain;
 
-  explicit AxisScene(const PbDomain& d = PbDomain(0, 0, 0, 10, 10, 10)) : domain(d)
+  explicit AxisSceneOf(const PbDomain& d = PbDomain(0, 0, 0, 10, 10, 10)) : domain(d)
   {
     PoGridlux::init();
     root = new SoSeparator;
     root->ref();
-    axis = new PoLinearAxis;
+    axis = new Axis;
     axis->setDomain(&domain);
     root->addChild(axis);
   }
-  ~AxisScene()
+  ~AxisSceneOf()
   {
     root->unref(); // before the domain the axis follows goes
   }
-  AxisScene(const AxisScene&) = delete;
-  AxisScene& operator=(const AxisScene&) = delete;
+  AxisSceneOf(const AxisSceneOf&) = delete;
+  AxisSceneOf& operator=(const AxisSceneOf&) = delete;
 
   GeometryProbe probe() { return GeometryProbe(root); }
 
@@ -136,6 +137,8 @@ struct AxisScene {
     return out;
   }
 };
+
+typedef AxisSceneOf<PoLinearAxis> AxisScene;
 
 // Segments of the probe parallel to one world axis, as (position along the other, low, high).
 struct Cross {
