@@ -82,7 +82,7 @@ public:
   };
 
   /** Digits of the decade list read at most. */
-  static const int MAX_DECADES = 8;
+  static constexpr int MAX_DECADES = 8;
 
   PoLogAxis();
   /**
