@@ -151,6 +151,7 @@
 #include <Gridlux/axes/PoAxis.h>
 #include <Gridlux/axes/PoBaseAxis.h>
 #include <Gridlux/axes/PoCartesianAxis.h>
+#include <Gridlux/axes/PoGenAxis.h>
 #include <Gridlux/axes/PoLinearAxis.h>
 #include <Gridlux/axes/PoLogAxis.h>
 #include <Gridlux/axes/PoTimeAxis.h>

@@ -1,7 +1,13 @@
 // A graduated axis parallel to one coordinate axis of the domain.
 #include <Gridlux/axes/PoCartesianAxis.h>
 
+#include <Gridlux/axes/PiGradList.h>
+#include <Gridlux/base/PoDebugError.h>
+
 #include <Inventor/nodes/SoMatrixTransform.h>
+
+#include <algorithm>
+#include <cmath>
 
 PO_KIT_ABSTRACT_SOURCE(PoCartesianAxis);
 
@@ -87,8 +93,62 @@ void PoCartesianAxis::computeTransfo(const SbVec3f& origin, float& deltaAlong,
   setAnyPart("transform", transformNode);
 }
 
+void PoCartesianAxis::setPlacement(const SbVec3f& startPoint, float endCoord, Type axisType)
+{
+  if (startPoint != SbVec3f(0, 0, 0))
+    start.setValue(startPoint);
+  if (endCoord != 1.0f)
+    end.setValue(endCoord);
+  if (axisType != XY)
+    type.setValue(axisType);
+}
+
 float PoCartesianAxis::getStartAlong() const
 {
   const int t = type.getValue();
   return start.getValue()[kFrames[(t >= 0 && t < 6) ? t : 0].along];
+}
+
+bool PoCartesianAxis::beginCartesianRebuild(const char* method, float& s, float& e, float& lo,
+                                            float& hi)
+{
+  preRebuild();
+  saveAxisAttr();
+  setDefaultAttr(type.getValue());
+  computeTransfo(start.getValue(), m_axisAttr.deltaAlong, m_axisAttr.deltaAcross);
+  s = getStartAlong();
+  e = end.getValue();
+  lo = hi = s;
+  if (!std::isfinite(s) || !std::isfinite(e) || s == e) {
+    if (s != e)
+      PoDebugError::post(method, "axis from %g to %g is not finite; nothing is built", s, e);
+    clearAxisParts();
+    return false;
+  }
+  computeGradLimit(s, e, lo, hi);
+  m_axisAttr.gradMin = std::min(lo, hi);
+  m_axisAttr.gradMax = std::max(lo, hi);
+  return true;
+}
+
+void PoCartesianAxis::buildGraduations(float s, float e, float lo, float hi, float step,
+                                       int num, const float* grads, const SbString* labels)
+{
+  m_gradAttr.labels.assign(labels, labels + num);
+  PiGradList::Input in;
+  in.start = lo;
+  in.end = hi;
+  in.step = step;
+  in.numGrads = num;
+  in.grads = grads;
+  in.labels = labels;
+  in.subDef = PiGradList::TickSubDef(m_axisAttr.tickSubDef);
+  in.numOrPeriod = m_axisAttr.tickNumOrPeriod;
+  in.firstGrad = m_axisAttr.tickFirstGrad;
+  in.lastGrad = m_axisAttr.tickLastGrad;
+  PiGradList list;
+  list.compute(in);
+  buildAxisParts(s, e, int(list.mainCoords().size()), list.mainCoords().data(),
+                 list.mainLabels().data(), int(list.subCoords().size()),
+                 list.subCoords().data());
 }

@@ -46,6 +46,27 @@ protected:
   void computeTransfo(const SbVec3f& origin, float& deltaAlong, float& deltaAcross);
   /** Start point's coordinate along the axis. */
   float getStartAlong() const;
+  /**
+   * Constructor arguments become the fields' values; those equal to the defaults are left
+   * unset, so that a file written from a node built this way keeps only what was given.
+   */
+  void setPlacement(const SbVec3f& startPoint, float endCoord, Type axisType);
+
+  /**
+   * Opening of every cartesian rebuild: working attributes with their DEPEND values resolved,
+   * the transform, the span @p s .. @p e and the margin-limited interval @p lo .. @p hi (kept
+   * as gradMin/gradMax). Returns false when there is nothing to graduate (an empty or not
+   * finite span, the latter with a message from @p method); the axis parts are then cleared
+   * and the caller clears its own parts and ends the rebuild.
+   */
+  bool beginCartesianRebuild(const char* method, float& s, float& e, float& lo, float& hi);
+  /**
+   * Splits @p num graduations @p grads (spaced by @p step, labelled @p labels) over [lo, hi]
+   * into main and sub graduations by the tick fields, then builds body, arrow, ticks, grids
+   * and labels of the axis from @p s to @p e. The title is left to buildTitlePart.
+   */
+  void buildGraduations(float s, float e, float lo, float hi, float step, int num,
+                        const float* grads, const SbString* labels);
 };
 
 #endif

@@ -4,8 +4,6 @@
 #include <Gridlux/attributes/PbNumericDisplayFormat.h>
 #include <Gridlux/attributes/PoNumericDisplayFormatElement.h>
 #include <Gridlux/axes/PiAxisLayout.h>
-#include <Gridlux/axes/PiGradList.h>
-#include <Gridlux/base/PoDebugError.h>
 
 #include <Inventor/nodekits/SoAppearanceKit.h>
 #include <Inventor/nodes/SoFont.h>
@@ -56,14 +54,7 @@ void PoLinearAxis::init(const SbVec3f& startPoint, float endCoord, Type axisType
   SO_KIT_SET_SF_ENUM_TYPE(multFactorPosition, MultFactorPosition);
   SO_KIT_INIT_INSTANCE();
 
-  // Constructor arguments are the fields' initial values, so a file written from a node built
-  // this way keeps them.
-  if (startPoint != SbVec3f(0, 0, 0))
-    start.setValue(startPoint);
-  if (endCoord != 1.0f)
-    end.setValue(endCoord);
-  if (axisType != XY)
-    type.setValue(axisType);
+  setPlacement(startPoint, endCoord, axisType);
   if (gradStep != 0.0f)
     step.setValue(gradStep);
   setUpConnections(TRUE, TRUE);
@@ -147,27 +138,13 @@ void PoLinearAxis::saveAxisAttr()
 
 void PoLinearAxis::rebuild()
 {
-  static const char* method = "PoLinearAxis::rebuild";
-  preRebuild();
-  saveAxisAttr();
-  setDefaultAttr(type.getValue());
-  computeTransfo(start.getValue(), m_axisAttr.deltaAlong, m_axisAttr.deltaAcross);
   m_tenPower = 0;
-
-  const float s = getStartAlong(), e = end.getValue();
-  if (!std::isfinite(s) || !std::isfinite(e) || s == e) {
-    if (s != e)
-      PoDebugError::post(method, "axis from %g to %g is not finite; nothing is built", s, e);
-    clearAxisParts();
+  float s, e, lo, hi;
+  if (!beginCartesianRebuild("PoLinearAxis::rebuild", s, e, lo, hi)) {
     setAnyPart("multFactor", nullptr);
     postRebuild();
     return;
   }
-
-  float lo, hi;
-  computeGradLimit(s, e, lo, hi);
-  m_axisAttr.gradMin = std::min(lo, hi);
-  m_axisAttr.gradMax = std::max(lo, hi);
 
   float gradStep = m_linAttr.step;
   float first = lo;
@@ -206,25 +183,7 @@ void PoLinearAxis::rebuild()
       labels[i] = label;
     }
   }
-  m_gradAttr.labels = labels;
-
-  PiGradList::Input in;
-  in.start = lo;
-  in.end = hi;
-  in.step = gradStep;
-  in.numGrads = num;
-  in.grads = grads.data();
-  in.labels = labels.data();
-  in.subDef = PiGradList::TickSubDef(m_axisAttr.tickSubDef);
-  in.numOrPeriod = m_axisAttr.tickNumOrPeriod;
-  in.firstGrad = m_axisAttr.tickFirstGrad;
-  in.lastGrad = m_axisAttr.tickLastGrad;
-  PiGradList list;
-  list.compute(in);
-
-  buildAxisParts(s, e, int(list.mainCoords().size()), list.mainCoords().data(),
-                 list.mainLabels().data(), int(list.subCoords().size()),
-                 list.subCoords().data());
+  buildGraduations(s, e, lo, hi, gradStep, num, grads.data(), labels.data());
 
   SoGroup* group = new SoGroup;
   buildMultFactor(group);

@@ -94,14 +94,7 @@ void PoLogAxis::init(const SbVec3f& startPoint, float endCoord, Type axisType,
   SO_KIT_SET_SF_ENUM_TYPE(multFactorPosition, MultFactorPosition);
   SO_KIT_INIT_INSTANCE();
 
-  // Constructor arguments are the fields' initial values, so a file written from a node built
-  // this way keeps them.
-  if (startPoint != SbVec3f(0, 0, 0))
-    start.setValue(startPoint);
-  if (endCoord != 1.0f)
-    end.setValue(endCoord);
-  if (axisType != XY)
-    type.setValue(axisType);
+  setPlacement(startPoint, endCoord, axisType);
   if (listDef != DECADE_LIST_AUTO)
     decadeListDef.setValue(listDef);
   if (list && numList > 0)

@@ -4,6 +4,7 @@
 #include <Gridlux/axes/PoAxis.h>
 #include <Gridlux/axes/PoBaseAxis.h>
 #include <Gridlux/axes/PoCartesianAxis.h>
+#include <Gridlux/axes/PoGenAxis.h>
 #include <Gridlux/axes/PoLinearAxis.h>
 #include <Gridlux/axes/PoLogAxis.h>
 #include <Gridlux/axes/PoTimeAxis.h>
@@ -74,6 +75,7 @@ void PoChartwork::initClasses()
   PoAxis::initClass();
   PoCartesianAxis::initClass();
   PoLinearAxis::initClass();
+  PoGenAxis::initClass();
   PoLogAxis::initClass();
   PoTimeAxis::initClass();
   PoLegend::initClass();

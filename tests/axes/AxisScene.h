@@ -2,7 +2,9 @@
 #ifndef GRIDLUX_TESTS_AXISSCENE_H
 #define GRIDLUX_TESTS_AXISSCENE_H
 
+#include "support/ErrorCatcher.h"
 #include "support/GeometryProbe.h"
+#include "support/SceneText.h"
 
 #include <Gridlux/attributes/PbDomain.h>
 #include <Gridlux/axes/PoLinearAxis.h>
@@ -16,10 +18,37 @@
 #include <Inventor/nodes/SoSeparator.h>
 #include <Inventor/nodes/SoText3.h>
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
+
+// Checks that the class @p name is registered under @p parent and can be created by name.
+inline void expectCreatable(const char* name, const char* parent)
+{
+  PoGridlux::init();
+  const SoType type = SoType::fromName(name);
+  ASSERT_FALSE(type.isBad()) << name;
+  EXPECT_EQ(type.getParent(), SoType::fromName(parent)) << name;
+  EXPECT_TRUE(type.canCreateInstance()) << name;
+}
+
+// @p root written to a file and read back (referenced; null on failure). The file must read
+// without a message and hold none of the geometry the nodes built.
+inline SoSeparator* readBackWithoutBuiltGeometry(SoNode* root)
+{
+  const std::string text = writeToString(root);
+  EXPECT_EQ(text.find("Text3"), std::string::npos);
+  EXPECT_EQ(text.find("Coordinate3"), std::string::npos);
+  ErrorCatcher errors(ErrorCatcher::ALL);
+  SoSeparator* back = readFromString(text);
+  EXPECT_EQ(errors.count(), 0) << (errors.count() ? errors.messages()[0] : std::string());
+  if (back)
+    back->ref();
+  return back;
+}
 
 // An axis under a root separator, with a domain of its own.
 template <class Axis>
@@ -139,6 +168,28 @@ struct AxisSceneOf {
 };
 
 typedef AxisSceneOf<PoLinearAxis> AxisScene;
+
+// Positions along the axis (axis-frame x) of the ticks drawn under @p part, sorted.
+inline std::vector<float> tickPositionsOf(SoNode* part)
+{
+  std::vector<float> out;
+  if (!part)
+    return out;
+  GeometryProbe probe(part);
+  for (const GeometryProbe::Segment& s : probe.segments())
+    out.push_back(s.a[0]);
+  std::sort(out.begin(), out.end());
+  return out;
+}
+
+// Element-wise comparison of coordinates within @p tolerance.
+inline void expectCoords(const std::vector<float>& got, const std::vector<float>& want,
+                         float tolerance = 1e-5f)
+{
+  ASSERT_EQ(got.size(), want.size());
+  for (size_t i = 0; i < want.size(); ++i)
+    EXPECT_NEAR(got[i], want[i], tolerance) << "at " << i;
+}
 
 // Segments of the probe parallel to one world axis, as (position along the other, low, high).
 struct Cross {

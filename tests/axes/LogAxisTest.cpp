@@ -35,15 +35,7 @@ std::vector<float> subCoords(PoLogAxis* axis)
 // Positions along the axis of the ticks drawn in one part (axis frame).
 std::vector<float> tickPositions(PoLogAxis* axis, const char* part)
 {
-  std::vector<float> out;
-  SoNode* node = axis->getPart(part, FALSE);
-  if (!node)
-    return out;
-  GeometryProbe probe(node);
-  for (const GeometryProbe::Segment& s : probe.segments())
-    out.push_back(s.a[0]);
-  std::sort(out.begin(), out.end());
-  return out;
+  return tickPositionsOf(axis->getPart(part, FALSE));
 }
 
 // Coordinates k + log10(d) for the decades k of [k0, k1) and the digits given, plus those of

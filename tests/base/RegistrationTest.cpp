@@ -60,6 +60,7 @@ const ClassRow kClasses[] = {
   {"PoCircleArc3CtrTwoPts", "PoCircleArc3"}, {"PoCircleArc3ThreePts", "PoCircleArc3"},
   {"PoBaseAxis", "PoChartwork"}, {"PoAxis", "PoBaseAxis"}, {"PoCartesianAxis", "PoAxis"},
   {"PoLinearAxis", "PoCartesianAxis"},
+  {"PoGenAxis", "PoCartesianAxis"},
   {"PoLogAxis", "PoCartesianAxis"},
   {"PoTimeAxis", "PoAxis"},
   {"PoLegend", "PoChartwork"}, {"PoValueLegend", "PoLegend"}, {"PoAutoValueLegend", "PoValueLegend"},
