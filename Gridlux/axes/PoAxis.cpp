@@ -157,7 +157,6 @@ PoAxis::PoAxis()
 
 PoAxis::~PoAxis()
 {
-  detachFieldSensorList(m_sensors);
   deleteFieldSensorList(m_sensors);
   changeConnection(m_miscTextAttr, nullptr);
 }
@@ -180,16 +179,9 @@ SbBool PoAxis::setUpConnections(SbBool onOff, SbBool doItAlways)
 {
   if (!doItAlways && connectionsSetUp == onOff)
     return onOff;
-  detachFieldSensorList(m_sensors);
-  if (onOff) {
-    SoFieldList fields;
-    getWatchedFields(fields);
-    if (m_sensors.numSensors != fields.getLength()) {
-      deleteFieldSensorList(m_sensors);
-      createFieldSensorList(fields.getLength(), m_sensors);
-    }
-    attachFieldSensorList(m_sensors, fields);
-  }
+  SoFieldList fields;
+  getWatchedFields(fields);
+  watchFields(onOff, m_sensors, fields);
   return inherited::setUpConnections(onOff, doItAlways);
 }
 

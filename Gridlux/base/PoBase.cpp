@@ -401,11 +401,45 @@ void PoBase::detachFieldSensorList(FieldSensorList& list)
 
 void PoBase::deleteFieldSensorList(FieldSensorList& list)
 {
+  detachFieldSensorList(list);
   for (int i = 0; i < list.numSensors; ++i)
     delete list.sensors[i];
   delete[] list.sensors;
   list.numSensors = 0;
   list.sensors = nullptr;
+}
+
+void PoBase::watchFields(SbBool onOff, FieldSensorList& list, const SoFieldList& fields)
+{
+  detachFieldSensorList(list);
+  if (!onOff)
+    return;
+  if (list.numSensors != fields.getLength()) {
+    deleteFieldSensorList(list);
+    createFieldSensorList(fields.getLength(), list);
+  }
+  attachFieldSensorList(list, fields);
+}
+
+void PoBase::watchOwnFields(SbBool onOff, FieldSensorList& list)
+{
+  SoFieldList fields;
+  if (onOff)
+    getOwnFields(this, fields);
+  watchFields(onOff, list, fields);
+}
+
+void PoBase::getOwnFields(const SoBaseKit* kit, SoFieldList& fields)
+{
+  SoFieldList all;
+  kit->getFields(all);
+  const SoNodekitCatalog* catalog = kit->getNodekitCatalog();
+  for (int i = 0; i < all.getLength(); ++i) {
+    SbName name;
+    kit->getFieldName(all[i], name);
+    if (catalog->getPartNumber(name) == SO_CATALOG_NAME_NOT_FOUND)
+      fields.append(all[i]);
+  }
 }
 
 int PoBase::isFieldHasChanged(const SoField* field) const

@@ -71,6 +71,9 @@ public:
     SoFieldSensor** sensors = nullptr;
   };
 
+  /** The fields of @p kit that are not catalog parts: the ones a user sets. */
+  static void getOwnFields(const SoBaseKit* kit, SoFieldList& fields);
+
   /** Library start-up: registers every class once. Safe to call again. */
   static void init();
   static void initClass();
@@ -146,7 +149,15 @@ protected:
   void createFieldSensorList(int num, FieldSensorList& list);
   void attachFieldSensorList(FieldSensorList& list, const SoFieldList& fields);
   void detachFieldSensorList(FieldSensorList& list);
+  /** Detaches and deletes the sensors of @p list. */
   void deleteFieldSensorList(FieldSensorList& list);
+  /**
+   * The body of a setUpConnections() override: detaches @p list and, when @p onOff, attaches it to
+   * @p fields, resized to their number.
+   */
+  void watchFields(SbBool onOff, FieldSensorList& list, const SoFieldList& fields);
+  /** watchFields() on every field of the concrete class that is not a catalog part. */
+  void watchOwnFields(SbBool onOff, FieldSensorList& list);
   void storeFieldsChanged(int onOff) { m_storeFieldsChanged = onOff; }
   void emptyListFieldsChanged() { m_fieldsChangedList.truncate(0); }
   int isFieldHasChanged(const SoField* field) const;

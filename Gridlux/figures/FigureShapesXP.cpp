@@ -1,6 +1,7 @@
 // Internal helpers of the figure nodes: the toolkit shapes they build and the fields they watch.
 #include <Gridlux/figures/FigureShapesXP.h>
 
+#include <Gridlux/base/PoBase.h>
 #include <Gridlux/base/PoDebugError.h>
 #include <Gridlux/figures/PiCircleArc.h>
 
@@ -9,7 +10,6 @@
 #include <Inventor/fields/SoSFVec3f.h>
 #include <Inventor/lists/SoFieldList.h>
 #include <Inventor/nodekits/SoBaseKit.h>
-#include <Inventor/nodekits/SoNodekitCatalog.h>
 #include <Inventor/nodes/SoCoordinate3.h>
 #include <Inventor/nodes/SoFaceSet.h>
 #include <Inventor/nodes/SoGroup.h>
@@ -65,23 +65,10 @@ SoGroup* makeArc(const PiCircleArc& arc)
   return group;
 }
 
-void getOwnFields(const SoBaseKit* kit, SoFieldList& fields)
-{
-  SoFieldList all;
-  kit->getFields(all);
-  const SoNodekitCatalog* catalog = kit->getNodekitCatalog();
-  for (int i = 0; i < all.getLength(); ++i) {
-    SbName name;
-    kit->getFieldName(all[i], name);
-    if (catalog->getPartNumber(name) == SO_CATALOG_NAME_NOT_FOUND)
-      fields.append(all[i]);
-  }
-}
-
 int checkFiniteFields(const SoBaseKit* kit)
 {
   SoFieldList fields;
-  getOwnFields(kit, fields);
+  PoBase::getOwnFields(kit, fields);
   for (int i = 0; i < fields.getLength(); ++i) {
     const SoField* field = fields[i];
     const SoType type = field->getTypeId();

@@ -8,7 +8,6 @@
 #include <Inventor/SbVec3f.h>
 
 class SoBaseKit;
-class SoFieldList;
 class SoGroup;
 
 namespace FigureShapesXP {
@@ -25,9 +24,6 @@ SoGroup* makePolygon(const SoBaseKit* kit, const SbVec3f* points, int numPoints)
  * points.
  */
 SoGroup* makeArc(const PiCircleArc& arc);
-
-/** The kit's own fields: all but its part fields. */
-void getOwnFields(const SoBaseKit* kit, SoFieldList& fields);
 
 /**
  * Posts a message and returns 0 when one of the kit's own float or vector fields holds a value

@@ -27,7 +27,6 @@ PoCircleArc::PoCircleArc()
 
 PoCircleArc::~PoCircleArc()
 {
-  detachFieldSensorList(m_sensors);
   deleteFieldSensorList(m_sensors);
 }
 
@@ -35,16 +34,7 @@ SbBool PoCircleArc::setUpConnections(SbBool onOff, SbBool doItAlways)
 {
   if (!doItAlways && connectionsSetUp == onOff)
     return onOff;
-  detachFieldSensorList(m_sensors);
-  if (onOff) {
-    SoFieldList fields;
-    FigureShapesXP::getOwnFields(this, fields);
-    if (m_sensors.numSensors != fields.getLength()) {
-      deleteFieldSensorList(m_sensors);
-      createFieldSensorList(fields.getLength(), m_sensors);
-    }
-    attachFieldSensorList(m_sensors, fields);
-  }
+  watchOwnFields(onOff, m_sensors);
   return inherited::setUpConnections(onOff, doItAlways);
 }
 

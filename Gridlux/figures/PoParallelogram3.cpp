@@ -30,7 +30,6 @@ void PoParallelogram3::init(const SbVec3f& pValue, const SbVec3f& qValue, const 
 
 PoParallelogram3::~PoParallelogram3()
 {
-  detachFieldSensorList(m_sensors);
   deleteFieldSensorList(m_sensors);
 }
 
@@ -38,16 +37,7 @@ SbBool PoParallelogram3::setUpConnections(SbBool onOff, SbBool doItAlways)
 {
   if (!doItAlways && connectionsSetUp == onOff)
     return onOff;
-  detachFieldSensorList(m_sensors);
-  if (onOff) {
-    SoFieldList fields;
-    FigureShapesXP::getOwnFields(this, fields);
-    if (m_sensors.numSensors != fields.getLength()) {
-      deleteFieldSensorList(m_sensors);
-      createFieldSensorList(fields.getLength(), m_sensors);
-    }
-    attachFieldSensorList(m_sensors, fields);
-  }
+  watchOwnFields(onOff, m_sensors);
   return inherited::setUpConnections(onOff, doItAlways);
 }
 

@@ -29,7 +29,6 @@ void PoRectangle::init(const SbVec2f& pValue, const SbVec2f& qValue)
 
 PoRectangle::~PoRectangle()
 {
-  detachFieldSensorList(m_sensors);
   deleteFieldSensorList(m_sensors);
 }
 
@@ -37,16 +36,7 @@ SbBool PoRectangle::setUpConnections(SbBool onOff, SbBool doItAlways)
 {
   if (!doItAlways && connectionsSetUp == onOff)
     return onOff;
-  detachFieldSensorList(m_sensors);
-  if (onOff) {
-    SoFieldList fields;
-    FigureShapesXP::getOwnFields(this, fields);
-    if (m_sensors.numSensors != fields.getLength()) {
-      deleteFieldSensorList(m_sensors);
-      createFieldSensorList(fields.getLength(), m_sensors);
-    }
-    attachFieldSensorList(m_sensors, fields);
-  }
+  watchOwnFields(onOff, m_sensors);
   return inherited::setUpConnections(onOff, doItAlways);
 }
 

@@ -33,7 +33,6 @@ PoChart::PoChart()
 
 PoChart::~PoChart()
 {
-  detachFieldSensorList(m_sensors);
   deleteFieldSensorList(m_sensors);
 }
 
@@ -41,19 +40,12 @@ SbBool PoChart::setUpConnections(SbBool onOff, SbBool doItAlways)
 {
   if (!doItAlways && connectionsSetUp == onOff)
     return onOff;
-  detachFieldSensorList(m_sensors);
-  if (onOff) {
-    SoFieldList fields;
-    fields.append(&colorBinding);
-    fields.append(&yValuesIndex);
-    fields.append(&colorValuesIndex);
-    fields.append(&material);
-    if (m_sensors.numSensors != fields.getLength()) {
-      deleteFieldSensorList(m_sensors);
-      createFieldSensorList(fields.getLength(), m_sensors);
-    }
-    attachFieldSensorList(m_sensors, fields);
-  }
+  SoFieldList fields;
+  fields.append(&colorBinding);
+  fields.append(&yValuesIndex);
+  fields.append(&colorValuesIndex);
+  fields.append(&material);
+  watchFields(onOff, m_sensors, fields);
   return inherited::setUpConnections(onOff, doItAlways);
 }
 

@@ -55,7 +55,6 @@ PoMesh::PoMesh()
 
 PoMesh::~PoMesh()
 {
-  detachFieldSensorList(m_sensors);
   deleteFieldSensorList(m_sensors);
   changeConnection(m_mesh, nullptr);
   changeConnection(m_dataMapping, nullptr);
@@ -78,15 +77,12 @@ SbBool PoMesh::setUpConnections(SbBool onOff, SbBool doItAlways)
 {
   if (!doItAlways && connectionsSetUp == onOff)
     return onOff;
-  detachFieldSensorList(m_sensors);
-  if (onOff) {
-    SoFieldList fields;
-    fields.append(&valuesIndex);
-    fields.append(&valuesIndexForCellFilter);
-    fields.append(&vecsIndex);
-    fields.append(&coloringType);
-    attachFieldSensorList(m_sensors, fields);
-  }
+  SoFieldList fields;
+  fields.append(&valuesIndex);
+  fields.append(&valuesIndexForCellFilter);
+  fields.append(&vecsIndex);
+  fields.append(&coloringType);
+  watchFields(onOff, m_sensors, fields);
   return inherited::setUpConnections(onOff, doItAlways);
 }
 

@@ -23,7 +23,6 @@ PoMesh2D::PoMesh2D()
 
 PoMesh2D::~PoMesh2D()
 {
-  detachFieldSensorList(m_sensors2D);
   deleteFieldSensorList(m_sensors2D);
   changeConnection(m_mesh2D, nullptr);
 }
@@ -32,12 +31,9 @@ SbBool PoMesh2D::setUpConnections(SbBool onOff, SbBool doItAlways)
 {
   if (!doItAlways && connectionsSetUp == onOff)
     return onOff;
-  detachFieldSensorList(m_sensors2D);
-  if (onOff) {
-    SoFieldList fields;
-    fields.append(&zValuesIndex);
-    attachFieldSensorList(m_sensors2D, fields);
-  }
+  SoFieldList fields;
+  fields.append(&zValuesIndex);
+  watchFields(onOff, m_sensors2D, fields);
   return inherited::setUpConnections(onOff, doItAlways);
 }
 

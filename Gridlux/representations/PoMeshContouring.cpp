@@ -84,7 +84,6 @@ PoMeshContouring::PoMeshContouring()
 
 PoMeshContouring::~PoMeshContouring()
 {
-  detachFieldSensorList(m_sensorsContouring);
   deleteFieldSensorList(m_sensorsContouring);
   changeConnection(m_format, nullptr);
   changeConnection(m_miscTextAttr, nullptr);
@@ -95,21 +94,18 @@ SbBool PoMeshContouring::setUpConnections(SbBool onOff, SbBool doItAlways)
 {
   if (!doItAlways && connectionsSetUp == onOff)
     return onOff;
-  detachFieldSensorList(m_sensorsContouring);
-  if (onOff) {
-    SoFieldList fields;
-    fields.append(&majorPeriod);
-    fields.append(&firstMajor);
-    fields.append(&annotIsVisible);
-    fields.append(&annotPath);
-    fields.append(&annotCrossStatus);
-    fields.append(&annotIsBackground);
-    fields.append(&annotIsContourClip);
-    fields.append(&annotGap);
-    fields.append(&annotClippingPolygon);
-    fields.append(&annotFontSize);
-    attachFieldSensorList(m_sensorsContouring, fields);
-  }
+  SoFieldList fields;
+  fields.append(&majorPeriod);
+  fields.append(&firstMajor);
+  fields.append(&annotIsVisible);
+  fields.append(&annotPath);
+  fields.append(&annotCrossStatus);
+  fields.append(&annotIsBackground);
+  fields.append(&annotIsContourClip);
+  fields.append(&annotGap);
+  fields.append(&annotClippingPolygon);
+  fields.append(&annotFontSize);
+  watchFields(onOff, m_sensorsContouring, fields);
   return inherited::setUpConnections(onOff, doItAlways);
 }
 

@@ -35,7 +35,6 @@ PoMeshLevelSurf::PoMeshLevelSurf()
 
 PoMeshLevelSurf::~PoMeshLevelSurf()
 {
-  detachFieldSensorList(m_sensors);
   deleteFieldSensorList(m_sensors);
 }
 
@@ -43,14 +42,11 @@ SbBool PoMeshLevelSurf::setUpConnections(SbBool onOff, SbBool doItAlways)
 {
   if (!doItAlways && connectionsSetUp == onOff)
     return onOff;
-  detachFieldSensorList(m_sensors);
-  if (onOff) {
-    SoFieldList fields;
-    fields.append(&levelValue);
-    fields.append(&surfOrientation);
-    fields.append(&valuesIndexForLevel);
-    attachFieldSensorList(m_sensors, fields);
-  }
+  SoFieldList fields;
+  fields.append(&levelValue);
+  fields.append(&surfOrientation);
+  fields.append(&valuesIndexForLevel);
+  watchFields(onOff, m_sensors, fields);
   return inherited::setUpConnections(onOff, doItAlways);
 }
 

@@ -32,28 +32,36 @@ PoAutoValueLegend::~PoAutoValueLegend() = default;
 void PoAutoValueLegend::rebuild()
 {
   preRebuild();
-  if (!beginValueLegend(start.getValue(), end.getValue())) {
-    postRebuild();
-    return;
-  }
-  const int n = int(m_values.size());
-  if (n > 0) {
-    int first, last, step;
-    selectedIndices(n, first, last, step);
-    for (int i = first; i <= last; i += step) {
-      BoxRepresentation box;
-      box.lowerValue = box.upperValue = m_values[i];
-      box.text = valueString(m_values[i]);
-      m_boxes.push_back(box);
+  if (beginValueLegend(start.getValue(), end.getValue())) {
+    makeBoxes();
+    if (m_boxes.empty()) {
+      clearContentParts();
+      setAnyPart("multFactor", nullptr);
+    } else {
+      drawBoxes();
     }
-    addUndefinedBoxes();
-    computeBoxColors();
-  }
-  if (m_boxes.empty()) {
-    clearContentParts();
-    setAnyPart("multFactor", nullptr);
-  } else {
-    drawBoxesLegend();
   }
   postRebuild();
+}
+
+void PoAutoValueLegend::makeBoxes()
+{
+  const int n = int(m_values.size());
+  if (n == 0)
+    return;
+  int first, last, step;
+  selectedIndices(n, first, last, step);
+  for (int i = first; i <= last; i += step) {
+    BoxRepresentation box;
+    box.lowerValue = box.upperValue = m_values[i];
+    box.text = valueString(m_values[i]);
+    m_boxes.push_back(box);
+  }
+  addUndefinedBoxes();
+  computeBoxColors();
+}
+
+void PoAutoValueLegend::drawBoxes()
+{
+  drawBoxesLegend();
 }

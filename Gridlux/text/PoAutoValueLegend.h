@@ -29,10 +29,16 @@ public:
   SoSFVec2f start;
   SoSFVec2f end;
 
+  /** Frame, title and background, then the subclass's boxes; nothing more without boxes. */
   void rebuild() override;
 
 protected:
   ~PoAutoValueLegend() override;
+
+  /** Fills m_boxes from the legend's values; the frame and title are set when it is called. */
+  virtual void makeBoxes();
+  /** Draws the boxes makeBoxes() made (there is at least one). */
+  virtual void drawBoxes();
 
 private:
   void init(const SbVec2f& startValue, const SbVec2f& endValue);

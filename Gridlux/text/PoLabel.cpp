@@ -64,7 +64,6 @@ PoLabel::PoLabel()
 
 PoLabel::~PoLabel()
 {
-  detachFieldSensorList(m_sensors);
   deleteFieldSensorList(m_sensors);
 }
 
@@ -72,18 +71,11 @@ SbBool PoLabel::setUpConnections(SbBool onOff, SbBool doItAlways)
 {
   if (!doItAlways && connectionsSetUp == onOff)
     return onOff;
-  detachFieldSensorList(m_sensors);
-  if (onOff) {
-    SoFieldList fields;
-    SoField* const own[] = {&stringsIndex, &axis, &valueType, &position, &threshold, &offset, &fontSize};
-    for (SoField* field : own)
-      fields.append(field);
-    if (m_sensors.numSensors != fields.getLength()) {
-      deleteFieldSensorList(m_sensors);
-      createFieldSensorList(fields.getLength(), m_sensors);
-    }
-    attachFieldSensorList(m_sensors, fields);
-  }
+  SoFieldList fields;
+  SoField* const own[] = {&stringsIndex, &axis, &valueType, &position, &threshold, &offset, &fontSize};
+  for (SoField* field : own)
+    fields.append(field);
+  watchFields(onOff, m_sensors, fields);
   return inherited::setUpConnections(onOff, doItAlways);
 }
 

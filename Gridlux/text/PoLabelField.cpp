@@ -64,13 +64,12 @@ PoLabelField::PoLabelField()
 
 PoLabelField::~PoLabelField()
 {
-  detachFieldSensorList(m_sensors);
   deleteFieldSensorList(m_sensors);
   if (m_format)
     m_format->removeConnection(this);
 }
 
-void PoLabelField::getOwnFields(SoFieldList& fields)
+void PoLabelField::getWatchedFields(SoFieldList& fields)
 {
   SoField* const own[] = {&point,         &string,        &value,
                           &concatType,    &fontSize,      &justification,
@@ -83,16 +82,9 @@ SbBool PoLabelField::setUpConnections(SbBool onOff, SbBool doItAlways)
 {
   if (!doItAlways && connectionsSetUp == onOff)
     return onOff;
-  detachFieldSensorList(m_sensors);
-  if (onOff) {
-    SoFieldList fields;
-    getOwnFields(fields);
-    if (m_sensors.numSensors != fields.getLength()) {
-      deleteFieldSensorList(m_sensors);
-      createFieldSensorList(fields.getLength(), m_sensors);
-    }
-    attachFieldSensorList(m_sensors, fields);
-  }
+  SoFieldList fields;
+  getWatchedFields(fields);
+  watchFields(onOff, m_sensors, fields);
   return inherited::setUpConnections(onOff, doItAlways);
 }
 

@@ -71,7 +71,7 @@ protected:
   void addElementsAllCaches() override;
 
 private:
-  void getOwnFields(SoFieldList& fields);
+  void getWatchedFields(SoFieldList& fields);
 
   FieldSensorList m_sensors;
   PbNumericDisplayFormat* m_format = nullptr;

@@ -95,7 +95,6 @@ PoLegend::PoLegend()
 
 PoLegend::~PoLegend()
 {
-  detachFieldSensorList(m_sensors);
   deleteFieldSensorList(m_sensors);
   changeConnection(m_miscTextAttr, nullptr);
   if (m_frame)
@@ -106,17 +105,7 @@ SbBool PoLegend::setUpConnections(SbBool onOff, SbBool doItAlways)
 {
   if (!doItAlways && connectionsSetUp == onOff)
     return onOff;
-  detachFieldSensorList(m_sensors);
-  if (onOff) {
-    // Every field of the concrete class, whichever level of the chain declares it.
-    SoFieldList fields;
-    FigureShapesXP::getOwnFields(this, fields);
-    if (m_sensors.numSensors != fields.getLength()) {
-      deleteFieldSensorList(m_sensors);
-      createFieldSensorList(fields.getLength(), m_sensors);
-    }
-    attachFieldSensorList(m_sensors, fields);
-  }
+  watchOwnFields(onOff, m_sensors);
   return inherited::setUpConnections(onOff, doItAlways);
 }
 

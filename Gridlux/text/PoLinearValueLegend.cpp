@@ -41,15 +41,11 @@ void PoLinearValueLegend::init()
 
 PoLinearValueLegend::~PoLinearValueLegend() = default;
 
-void PoLinearValueLegend::rebuild()
+void PoLinearValueLegend::makeBoxes()
 {
-  preRebuild();
-  if (!beginValueLegend(start.getValue(), end.getValue())) {
-    postRebuild();
-    return;
-  }
   const std::vector<float> selected = buildBarBoxes(lowerUpperBoxes.getValue());
-  std::vector<float> labels;
+  std::vector<float>& labels = m_labels;
+  labels.clear();
   if (!selected.empty()) {
     switch (valueDistribution.getValue()) {
     case LINEAR_VALUES: {
@@ -77,11 +73,9 @@ void PoLinearValueLegend::rebuild()
       break;
     }
   }
-  if (m_boxes.empty()) {
-    clearContentParts();
-    setAnyPart("multFactor", nullptr);
-  } else {
-    drawOneBoxLegend(labels, true, std::min(1.0f, std::max(0.0f, maxValueSize.getValue())));
-  }
-  postRebuild();
+}
+
+void PoLinearValueLegend::drawBoxes()
+{
+  drawOneBoxLegend(m_labels, true, std::min(1.0f, std::max(0.0f, maxValueSize.getValue())));
 }

@@ -6,6 +6,8 @@
 
 #include <Inventor/fields/SoSFBool.h>
 
+#include <vector>
+
 /**
  * @brief One-bar legend: the intervals between consecutive values stacked without gaps along
  * the longer side of the rectangle (upwards, or to the right), each box as long as its interval
@@ -38,13 +40,16 @@ public:
   SoSFFloat maxValueSize;
   SoSFBool lowerUpperBoxes;
 
-  void rebuild() override;
-
 protected:
   ~PoLinearValueLegend() override;
 
+  void makeBoxes() override;
+  void drawBoxes() override;
+
 private:
   void init();
+
+  std::vector<float> m_labels; // the values that get a text, kept from makeBoxes to drawBoxes
 };
 
 #endif

@@ -32,38 +32,26 @@ void PoNonLinearValueLegend1::init()
 
 PoNonLinearValueLegend1::~PoNonLinearValueLegend1() = default;
 
-void PoNonLinearValueLegend1::rebuild()
+void PoNonLinearValueLegend1::makeBoxes()
 {
-  preRebuild();
-  if (!beginValueLegend(start.getValue(), end.getValue())) {
-    postRebuild();
-    return;
-  }
   const std::vector<float>& v = m_values;
   const int n = int(v.size());
-  if (n > 0) {
-    int f, l, k;
-    selectedIndices(n, f, l, k);
-    const float spacing = n >= 2 ? (v[n - 1] - v[0]) / n : v[0];
-    const auto add = [this](float lower, float upper, const SbString& text) {
-      BoxRepresentation box;
-      box.lowerValue = lower;
-      box.upperValue = upper;
-      box.text = text;
-      m_boxes.push_back(box);
-    };
-    add(v[0] - spacing, v[0], lessLevelString.getValue() + valueString(v[0]));
-    for (int i = f; i <= l - 1; i += k)
-      add(v[i], v[i + 1], valueString(v[i]) + valueSeparatorString.getValue() + valueString(v[i + 1]));
-    add(v[l], v[l] + spacing, greaterLevelString.getValue() + valueString(v[l]));
-    addUndefinedBoxes();
-    computeBoxColors();
-  }
-  if (m_boxes.empty()) {
-    clearContentParts();
-    setAnyPart("multFactor", nullptr);
-  } else {
-    drawBoxesLegend();
-  }
-  postRebuild();
+  if (n == 0)
+    return;
+  int f, l, k;
+  selectedIndices(n, f, l, k);
+  const float spacing = n >= 2 ? (v[n - 1] - v[0]) / n : v[0];
+  const auto add = [this](float lower, float upper, const SbString& text) {
+    BoxRepresentation box;
+    box.lowerValue = lower;
+    box.upperValue = upper;
+    box.text = text;
+    m_boxes.push_back(box);
+  };
+  add(v[0] - spacing, v[0], lessLevelString.getValue() + valueString(v[0]));
+  for (int i = f; i <= l - 1; i += k)
+    add(v[i], v[i + 1], valueString(v[i]) + valueSeparatorString.getValue() + valueString(v[i + 1]));
+  add(v[l], v[l] + spacing, greaterLevelString.getValue() + valueString(v[l]));
+  addUndefinedBoxes();
+  computeBoxColors();
 }

@@ -30,10 +30,10 @@ public:
   SoSFString greaterLevelString;
   SoSFString valueSeparatorString;
 
-  void rebuild() override;
-
 protected:
   ~PoNonLinearValueLegend1() override;
+
+  void makeBoxes() override;
 
 private:
   void init();

@@ -33,19 +33,12 @@ void PoNonLinearValueLegend3::init()
 
 PoNonLinearValueLegend3::~PoNonLinearValueLegend3() = default;
 
-void PoNonLinearValueLegend3::rebuild()
+void PoNonLinearValueLegend3::makeBoxes()
 {
-  preRebuild();
-  if (!beginValueLegend(start.getValue(), end.getValue())) {
-    postRebuild();
-    return;
-  }
-  const std::vector<float> selected = buildBarBoxes(lowerUpperBoxes.getValue());
-  if (m_boxes.empty()) {
-    clearContentParts();
-    setAnyPart("multFactor", nullptr);
-  } else {
-    drawOneBoxLegend(selected, false, std::min(1.0f, std::max(0.0f, maxValueSize.getValue())));
-  }
-  postRebuild();
+  m_selected = buildBarBoxes(lowerUpperBoxes.getValue());
+}
+
+void PoNonLinearValueLegend3::drawBoxes()
+{
+  drawOneBoxLegend(m_selected, false, std::min(1.0f, std::max(0.0f, maxValueSize.getValue())));
 }

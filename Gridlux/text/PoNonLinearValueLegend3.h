@@ -6,6 +6,8 @@
 
 #include <Inventor/fields/SoSFBool.h>
 
+#include <vector>
+
 /**
  * @brief One-bar legend of equal boxes: the intervals between consecutive values, each box as
  * long as the others whatever its interval, so that unevenly spaced values (a non-linear scale)
@@ -28,13 +30,16 @@ public:
   SoSFFloat maxValueSize;
   SoSFBool lowerUpperBoxes;
 
-  void rebuild() override;
-
 protected:
   ~PoNonLinearValueLegend3() override;
 
+  void makeBoxes() override;
+  void drawBoxes() override;
+
 private:
   void init();
+
+  std::vector<float> m_selected; // the values at the box edges, kept from makeBoxes to drawBoxes
 };
 
 #endif
