@@ -5,6 +5,10 @@
 #include <Gridlux/axes/PoBaseAxis.h>
 #include <Gridlux/axes/PoCartesianAxis.h>
 #include <Gridlux/axes/PoGenAxis.h>
+#include <Gridlux/axes/PoGroup2Axis.h>
+#include <Gridlux/axes/PoGroup3Axis3.h>
+#include <Gridlux/axes/PoGroup4Axis.h>
+#include <Gridlux/axes/PoGroup6Axis3.h>
 #include <Gridlux/axes/PoLinearAxis.h>
 #include <Gridlux/axes/PoLogAxis.h>
 #include <Gridlux/axes/PoTimeAxis.h>
@@ -77,6 +81,10 @@ void PoChartwork::initClasses()
   PoLinearAxis::initClass();
   PoGenAxis::initClass();
   PoLogAxis::initClass();
+  PoGroup2Axis::initClass();
+  PoGroup4Axis::initClass();
+  PoGroup6Axis3::initClass();
+  PoGroup3Axis3::initClass();
   PoTimeAxis::initClass();
   PoLegend::initClass();
   PoValueLegend::initClass();

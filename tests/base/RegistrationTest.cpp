@@ -62,6 +62,8 @@ const ClassRow kClasses[] = {
   {"PoLinearAxis", "PoCartesianAxis"},
   {"PoGenAxis", "PoCartesianAxis"},
   {"PoLogAxis", "PoCartesianAxis"},
+  {"PoGroup2Axis", "PoBaseAxis"}, {"PoGroup4Axis", "PoBaseAxis"},
+  {"PoGroup6Axis3", "PoBaseAxis"}, {"PoGroup3Axis3", "PoBaseAxis"},
   {"PoTimeAxis", "PoAxis"},
   {"PoLegend", "PoChartwork"}, {"PoValueLegend", "PoLegend"}, {"PoAutoValueLegend", "PoValueLegend"},
   {"PoLinearValueLegend", "PoAutoValueLegend"}, {"PoNonLinearValueLegend1", "PoAutoValueLegend"},
