@@ -143,14 +143,17 @@
 #include <Gridlux/representations/algorithms/PiFieldwork.h>
 
 // Axes
+#include <Gridlux/axes/PiAutoCube.h>
 #include <Gridlux/axes/PiAxisLayout.h>
 #include <Gridlux/axes/PiDate.h>
 #include <Gridlux/axes/PiGradList.h>
 #include <Gridlux/axes/PiLinearGraduation.h>
 #include <Gridlux/axes/PiTimeGraduation.h>
+#include <Gridlux/axes/PoAutoCubeAxis.h>
 #include <Gridlux/axes/PoAxis.h>
 #include <Gridlux/axes/PoBaseAxis.h>
 #include <Gridlux/axes/PoCartesianAxis.h>
+#include <Gridlux/axes/PoCoordinateSystemAxis.h>
 #include <Gridlux/axes/PoGenAxis.h>
 #include <Gridlux/axes/PoGroup2Axis.h>
 #include <Gridlux/axes/PoGroup3Axis3.h>
@@ -161,10 +164,12 @@
 #include <Gridlux/axes/PoTimeAxis.h>
 
 // Geometric figures
+#include <Gridlux/figures/PiArrow3.h>
 #include <Gridlux/figures/PiCircleArc.h>
 #include <Gridlux/figures/PiCircleArc2.h>
 #include <Gridlux/figures/PiCircleArc3.h>
 #include <Gridlux/figures/PiCircularPolygon.h>
+#include <Gridlux/figures/PoArrow3.h>
 #include <Gridlux/figures/PoCircle.h>
 #include <Gridlux/figures/PoCircle3.h>
 #include <Gridlux/figures/PoCircle3CenterRadius.h>

@@ -1,9 +1,11 @@
 // Chart family base and the registration of the chart family.
 #include <Gridlux/base/PoChartwork.h>
 
+#include <Gridlux/axes/PoAutoCubeAxis.h>
 #include <Gridlux/axes/PoAxis.h>
 #include <Gridlux/axes/PoBaseAxis.h>
 #include <Gridlux/axes/PoCartesianAxis.h>
+#include <Gridlux/axes/PoCoordinateSystemAxis.h>
 #include <Gridlux/axes/PoGenAxis.h>
 #include <Gridlux/axes/PoGroup2Axis.h>
 #include <Gridlux/axes/PoGroup3Axis3.h>
@@ -12,6 +14,7 @@
 #include <Gridlux/axes/PoLinearAxis.h>
 #include <Gridlux/axes/PoLogAxis.h>
 #include <Gridlux/axes/PoTimeAxis.h>
+#include <Gridlux/figures/PoArrow3.h>
 #include <Gridlux/figures/PoCircle.h>
 #include <Gridlux/figures/PoCircle3.h>
 #include <Gridlux/figures/PoCircle3CenterRadius.h>
@@ -74,6 +77,8 @@ void PoChartwork::initClasses()
   PoCircleArc3::initClass();
   PoCircleArc3CtrPtAngle::initClass();
   PoCircleArc3CtrTwoPts::initClass();
+  PoArrow3::initClass();
+  PoCoordinateSystemAxis::initClass();
   PoCircleArc3ThreePts::initClass();
   PoBaseAxis::initClass();
   PoAxis::initClass();
@@ -85,6 +90,7 @@ void PoChartwork::initClasses()
   PoGroup4Axis::initClass();
   PoGroup6Axis3::initClass();
   PoGroup3Axis3::initClass();
+  PoAutoCubeAxis::initClass();
   PoTimeAxis::initClass();
   PoLegend::initClass();
   PoValueLegend::initClass();
