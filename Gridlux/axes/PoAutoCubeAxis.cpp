@@ -41,11 +41,6 @@ const char* const kSwitchParts[12] = {
     "yAxisSwitch01", "yAxisSwitch76", "yAxisSwitch45", "yAxisSwitch32",
     "zAxisSwitch07", "zAxisSwitch34", "zAxisSwitch25", "zAxisSwitch16"};
 
-// PoCartesianAxis::Type of an axis along a direction whose labels lie across another.
-const int kTypeFor[3][3] = {{-1, PoCartesianAxis::XY, PoCartesianAxis::XZ},
-                            {PoCartesianAxis::YX, -1, PoCartesianAxis::YZ},
-                            {PoCartesianAxis::ZX, PoCartesianAxis::ZY, -1}};
-
 // Sets a field only when its value changes, so that members rebuild only when they must.
 template <class Field, class Value> void setIfChanged(Field& field, const Value& value)
 {
@@ -153,21 +148,11 @@ void PoAutoCubeAxis::init(const SbVec3f& startValue, const SbVec3f& endValue)
     end.setValue(endValue);
   for (int edge = 0; edge < 12; ++edge)
     buildAxis(edge, LINEAR);
+  setMemberParts(std::vector<SbName>(kAxisParts, kAxisParts + 12));
   setUpConnections(TRUE, TRUE);
 }
 
-PoAutoCubeAxis::~PoAutoCubeAxis()
-{
-  deleteFieldSensorList(m_sensors);
-}
-
-SbBool PoAutoCubeAxis::setUpConnections(SbBool onOff, SbBool doItAlways)
-{
-  if (!doItAlways && connectionsSetUp == onOff)
-    return onOff;
-  watchOwnFields(onOff, m_sensors);
-  return inherited::setUpConnections(onOff, doItAlways);
-}
+PoAutoCubeAxis::~PoAutoCubeAxis() = default;
 
 int PoAutoCubeAxis::getShownEdge(int direction) const
 {
@@ -317,7 +302,7 @@ void PoAutoCubeAxis::initAxis(int edge, const PiAutoCube& cube, const SbVec3f& m
   int from, to;
   PiAutoCube::getEdgeCorners(edge, from, to);
   const SbVec3f origin = PiAutoCube::getCorner(min, max, from);
-  const int type = kTypeFor[d][choice.labelFace / 2];
+  const int type = typeFor(d, choice.labelFace / 2);
 
   // The member's frame: x along the edge, local "above" w; its text faces u x w.
   float along, across;

@@ -2,7 +2,7 @@
 #ifndef GRIDLUX_POAUTOCUBEAXIS_H
 #define GRIDLUX_POAUTOCUBEAXIS_H
 
-#include <Gridlux/axes/PoBaseAxis.h>
+#include <Gridlux/axes/PoAxisGroup.h>
 
 #include <Inventor/fields/SoSFBool.h>
 #include <Inventor/fields/SoSFEnum.h>
@@ -44,7 +44,8 @@ class PoCartesianAxis;
  * Members: each edge part holds a PoLinearAxis, PoLogAxis or PoGenAxis after the direction's
  * axis type (changing the type replaces the four members of that direction with fresh ones),
  * created with no arrow and tuned by the application through getPart like any axis. At each
- * rebuild the node sets on the shown members: start, end, type, gradPosition, gradPath,
+ * rebuild the node sets on the shown members, overriding the user's values since they follow
+ * the view: start, end, type, gradPosition, gradPath,
  * reverseFlag (from the view), titleString (the direction's title), titleVisibility (ON),
  * titlePosition (TITLE_MIDDLE), titlePath (as gradPath), tickFirstGrad and tickLastGrad (see
  * below), and the node's own domain when one was set (setDomain). Members draw in the node's
@@ -70,10 +71,12 @@ class PoCartesianAxis;
  * order xAxis03, xAxis12, xAxis65, xAxis74, yAxis01, yAxis76, yAxis45, yAxis32, zAxis07,
  * zAxis34, zAxis25, zAxis16; then backgroundFaceSep/backgroundFaceApp/backgroundFace,
  * mainGradGridSep/mainGradGridApp/mainGradGrid and subGradGridSep/subGradGridApp/subGradGrid
- * (separator, SoAppearanceKit, SoGroup). Read and written under the name PoAutoCubeAxis.
+ * (separator, SoAppearanceKit, SoGroup). Read and written under the name PoAutoCubeAxis, its
+ * parent type being PoBaseAxis (PoAxisGroup is its C++ base only); in the compact format the
+ * twelve members are written with it (PoAxisGroup), so that what was tuned on them reads back.
  */
-class PoAutoCubeAxis : public PoBaseAxis {
-  typedef PoBaseAxis inherited;
+class PoAutoCubeAxis : public PoAxisGroup {
+  typedef PoAxisGroup inherited;
   PO_KIT_HEADER(PoAutoCubeAxis);
 
   SO_KIT_CATALOG_ENTRY_HEADER(xAxisSwitch03);
@@ -144,7 +147,6 @@ public:
 
 protected:
   ~PoAutoCubeAxis() override;
-  SbBool setUpConnections(SbBool onOff, SbBool doItAlways = FALSE) override;
 
   /** Puts a fresh member of @p type on @p edge. */
   void buildAxis(int edge, AxisType type);
@@ -163,7 +165,6 @@ private:
   /** Main (and sub) graduation coordinates of the member of @p edge, rebuilt if need be. */
   void getMemberGrads(int edge, std::vector<float>& main, std::vector<float>* sub) const;
 
-  FieldSensorList m_sensors;
   int m_shownEdge[3] = {-1, -1, -1};
 };
 

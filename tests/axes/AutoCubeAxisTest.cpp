@@ -435,6 +435,7 @@ TEST(AutoCubeAxis, FileKeepsTheFieldsAndTheChoice)
   setView(scene.axis, lookFrom(SbVec3f(-18, 30, -14), SbVec3f(5, 5, 5)));
   scene.axis->isGridLinesYVisible.setValue(TRUE);
   scene.axis->zAxisType.setValue(PoAutoCubeAxis::LOGARITHMIC);
+  static_cast<PoLinearAxis*>(scene.axis->getPart("xAxis65", FALSE))->step.setValue(2.5f);
   scene.probe();
   SoSeparator* back = readBackWithoutBuiltGeometry(scene.root);
   ASSERT_NE(back, nullptr);
@@ -443,7 +444,12 @@ TEST(AutoCubeAxis, FileKeepsTheFieldsAndTheChoice)
   EXPECT_TRUE(read->viewingMatrix.getValue().equals(scene.axis->viewingMatrix.getValue(), 1e-5f));
   EXPECT_TRUE(read->isGridLinesYVisible.getValue());
   EXPECT_EQ(read->zAxisType.getValue(), int(PoAutoCubeAxis::LOGARITHMIC));
+  // What was tuned on a member comes back with it.
+  PoLinearAxis* tuned = static_cast<PoLinearAxis*>(read->getPart("xAxis65", FALSE));
+  ASSERT_TRUE(tuned && tuned->isOfType(PoLinearAxis::getClassTypeId()));
+  EXPECT_FLOAT_EQ(tuned->step.getValue(), 2.5f);
   GeometryProbe probe(back);
+  EXPECT_TRUE(read->getPart("zAxis07", FALSE)->isOfType(PoLogAxis::getClassTypeId()));
   for (int d = 0; d < 3; ++d)
     EXPECT_EQ(read->getShownEdge(d), scene.axis->getShownEdge(d)) << d;
   back->unref();
