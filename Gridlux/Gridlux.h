@@ -143,12 +143,15 @@
 #include <Gridlux/representations/algorithms/PiFieldwork.h>
 
 // Axes
+#include <Gridlux/axes/PiAngularGraduation.h>
 #include <Gridlux/axes/PiAutoCube.h>
 #include <Gridlux/axes/PiAxisLayout.h>
 #include <Gridlux/axes/PiDate.h>
 #include <Gridlux/axes/PiGradList.h>
 #include <Gridlux/axes/PiLinearGraduation.h>
+#include <Gridlux/axes/PiLogGraduation.h>
 #include <Gridlux/axes/PiTimeGraduation.h>
+#include <Gridlux/axes/PoAngularAxis.h>
 #include <Gridlux/axes/PoAutoCubeAxis.h>
 #include <Gridlux/axes/PoAxis.h>
 #include <Gridlux/axes/PoBaseAxis.h>
@@ -161,6 +164,9 @@
 #include <Gridlux/axes/PoGroup6Axis3.h>
 #include <Gridlux/axes/PoLinearAxis.h>
 #include <Gridlux/axes/PoLogAxis.h>
+#include <Gridlux/axes/PoPolarAxis.h>
+#include <Gridlux/axes/PoPolarLinAxis.h>
+#include <Gridlux/axes/PoPolarLogAxis.h>
 #include <Gridlux/axes/PoTimeAxis.h>
 
 // Geometric figures

@@ -3,8 +3,11 @@
 
 #include <Gridlux/attributes/PbMiscTextAttr.h>
 #include <Gridlux/attributes/PoMiscTextAttrElement.h>
+#include <Gridlux/attributes/PoNumericDisplayFormatElement.h>
 #include <Gridlux/axes/PiAxisLayout.h>
+#include <Gridlux/axes/PiGradList.h>
 #include <Gridlux/base/PoDebugError.h>
+#include <Gridlux/text/PiNumericFormat.h>
 
 #include <Inventor/nodekits/SoAppearanceKit.h>
 #include <Inventor/nodes/SoCoordinate3.h>
@@ -17,22 +20,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 PO_KIT_ABSTRACT_SOURCE(PoAxis);
 
 namespace {
-
-// Adds two-point lines from a flat list of end points to @p group.
-void addSegments(SoGroup* group, const std::vector<SbVec3f>& points)
-{
-  SoCoordinate3* coords = new SoCoordinate3;
-  coords->point.setValues(0, int(points.size()), points.data());
-  SoLineSet* lines = new SoLineSet;
-  std::vector<int32_t> counts(points.size() / 2, 2);
-  lines->numVertices.setValues(0, int(counts.size()), counts.data());
-  group->addChild(coords);
-  group->addChild(lines);
-}
 
 // A group part, or null when nothing went into it.
 SoNode* partOrNull(SoGroup* group)
@@ -45,6 +37,17 @@ SoNode* partOrNull(SoGroup* group)
 }
 
 } // namespace
+
+void PoAxis::addSegments(SoGroup* group, const std::vector<SbVec3f>& points)
+{
+  SoCoordinate3* coords = new SoCoordinate3;
+  coords->point.setValues(0, int(points.size()), points.data());
+  SoLineSet* lines = new SoLineSet;
+  std::vector<int32_t> counts(points.size() / 2, 2);
+  lines->numVertices.setValues(0, int(counts.size()), counts.data());
+  group->addChild(coords);
+  group->addChild(lines);
+}
 
 void PoAxis::initClass()
 {
@@ -460,24 +463,38 @@ SbBox2f PoAxis::buildPowerText(const char* base, const char* power, float size,
   return box;
 }
 
-void PoAxis::buildArrow(float start, float end, SoGroup* group)
+bool PoAxis::getArrowSize(float& height, float& length)
 {
   AxisAttr& a = m_axisAttr;
   if (a.arrowVisibility != VISIBILITY_ON)
-    return;
+    return false;
   if (a.arrowHeight <= 0.0f)
     a.arrowHeight = 0.03f;
   if (a.arrowLength <= 0.0f)
     a.arrowLength = 0.05f;
-  const float h = a.arrowHeight * a.deltaAlong, l = a.arrowLength * a.deltaAlong;
-  const float tip = end >= start ? end + l : end - l;
-  const SbVec3f points[3] = {SbVec3f(end, h / 2, 0), SbVec3f(end, -h / 2, 0), SbVec3f(tip, 0, 0)};
+  height = a.arrowHeight * a.deltaAlong;
+  length = a.arrowLength * a.deltaAlong;
+  return true;
+}
+
+void PoAxis::addTriangle(SoGroup* group, const SbVec3f points[3])
+{
   SoCoordinate3* coords = new SoCoordinate3;
   coords->point.setValues(0, 3, points);
   SoFaceSet* face = new SoFaceSet;
   face->numVertices.setValue(3);
   group->addChild(coords);
   group->addChild(face);
+}
+
+void PoAxis::buildArrow(float start, float end, SoGroup* group)
+{
+  float h, l;
+  if (!getArrowSize(h, l))
+    return;
+  const float tip = end >= start ? end + l : end - l;
+  const SbVec3f points[3] = {SbVec3f(end, h / 2, 0), SbVec3f(end, -h / 2, 0), SbVec3f(tip, 0, 0)};
+  addTriangle(group, points);
   growExtent(SbBox2f(std::min(end, tip), -h / 2, std::max(end, tip), h / 2));
 }
 
@@ -521,6 +538,49 @@ void PoAxis::buildGridLines(int num, const float* coords, SoGroup* group)
   addSegments(group, points);
 }
 
+float PoAxis::fitLabelSize(int num, const float* coords, const SbString* strings,
+                          float gapScale)
+{
+  AxisAttr& a = m_axisAttr;
+  const float delta = a.deltaAlong;
+  if (a.gradFontSize > 0.0f)
+    return a.gradFontSize * delta;
+  const PiText::Path path = textPath(a.gradPath);
+  const bool horizontal = path == PiText::PATH_RIGHT || path == PiText::PATH_LEFT;
+  const float nominal = 0.04f * delta;
+  float room = 0.0f;
+  for (int i = 1; i < num; ++i) {
+    const float gap = 0.8f * std::fabs(coords[i] - coords[i - 1]) * gapScale;
+    room = i == 1 ? gap : std::min(room, gap);
+  }
+  PiText measure;
+  setUpText(measure, false, nominal);
+  std::vector<const char*> texts(num);
+  int maxLines = 1;
+  for (int i = 0; i < num; ++i) {
+    texts[i] = strings[i].getString();
+    maxLines = std::max(maxLines, measure.getSubStringNum(texts[i]));
+  }
+  int widest = -1, tallest = -1;
+  float maxWidth = 0.0f, maxHeight = 0.0f;
+  if (horizontal)
+    measure.getStringsSizes(texts.data(), num, widest, tallest, maxWidth, maxHeight);
+  const float size = PiAxisLayout::getLabelSize(horizontal, nominal, room, maxWidth, maxLines);
+  a.gradFontSize = size / delta;
+  return size;
+}
+
+float PoAxis::getLabelRow(float size)
+{
+  AxisAttr& a = m_axisAttr;
+  const bool above = labelsAbove();
+  if (a.gradDistAxis > 0.0f)
+    return (above ? 1.0f : -1.0f) * a.gradDistAxis * a.deltaAlong;
+  const float y = above ? a.ymax + 0.65f * size : a.ymin - 0.65f * size;
+  a.gradDistAxis = std::fabs(y) / a.deltaAlong;
+  return y;
+}
+
 void PoAxis::buildGrads(int num, const float* coords, const SbString* strings, SoGroup* group)
 {
   AxisAttr& a = m_axisAttr;
@@ -528,46 +588,12 @@ void PoAxis::buildGrads(int num, const float* coords, const SbString* strings, S
   m_labelBox.makeEmpty();
   if (a.gradVisibility != VISIBILITY_ON || num < 1 || !strings)
     return;
-  const PiText::Path path = textPath(a.gradPath);
-  const bool horizontal = path == PiText::PATH_RIGHT || path == PiText::PATH_LEFT;
-  const float delta = a.deltaAlong;
-
-  float size;
-  if (a.gradFontSize > 0.0f)
-    size = a.gradFontSize * delta;
-  else {
-    const float nominal = 0.04f * delta;
-    float room = 0.0f;
-    for (int i = 1; i < num; ++i) {
-      const float gap = 0.8f * std::fabs(coords[i] - coords[i - 1]);
-      room = i == 1 ? gap : std::min(room, gap);
-    }
-    PiText measure;
-    setUpText(measure, false, nominal);
-    std::vector<const char*> texts(num);
-    int maxLines = 1;
-    for (int i = 0; i < num; ++i) {
-      texts[i] = strings[i].getString();
-      maxLines = std::max(maxLines, measure.getSubStringNum(texts[i]));
-    }
-    int widest = -1, tallest = -1;
-    float maxWidth = 0.0f, maxHeight = 0.0f;
-    if (horizontal)
-      measure.getStringsSizes(texts.data(), num, widest, tallest, maxWidth, maxHeight);
-    size = PiAxisLayout::getLabelSize(horizontal, nominal, room, maxWidth, maxLines);
-    a.gradFontSize = size / delta;
-  }
+  const float size = fitLabelSize(num, coords, strings, 1.0f);
   if (!(size > 0.0f))
     return;
-
   const bool above = labelsAbove();
-  float y;
-  if (a.gradDistAxis > 0.0f)
-    y = (above ? 1.0f : -1.0f) * a.gradDistAxis * delta;
-  else {
-    y = above ? a.ymax + 0.65f * size : a.ymin - 0.65f * size;
-    a.gradDistAxis = std::fabs(y) / delta;
-  }
+  const float y = getLabelRow(size);
+  const PiText::Path path = textPath(a.gradPath);
 
   PiText text;
   setUpText(text, false, size);
@@ -590,15 +616,23 @@ void PoAxis::buildGrads(int num, const float* coords, const SbString* strings, S
   m_labelY = y;
 }
 
-void PoAxis::buildTitle(SoGroup* group)
+float PoAxis::getTitleSize()
 {
   AxisAttr& a = m_axisAttr;
   if (a.titleVisibility != VISIBILITY_ON || a.titleString.getLength() == 0)
-    return;
-  const float delta = a.deltaAlong;
+    return 0.0f;
   if (a.titleFontSize <= 0.0f)
     a.titleFontSize = 0.055f;
-  const float size = a.titleFontSize * delta;
+  return a.titleFontSize * a.deltaAlong;
+}
+
+void PoAxis::buildTitle(SoGroup* group)
+{
+  AxisAttr& a = m_axisAttr;
+  const float size = getTitleSize();
+  if (!(size > 0.0f))
+    return;
+  const float delta = a.deltaAlong;
   const bool above = labelsAbove();
   const bool increasing = a.end >= a.start;
   const bool atEnd = a.titlePosition == TITLE_END;
@@ -702,6 +736,122 @@ void PoAxis::buildAxisParts(float start, float end, int numMain, const float* ma
   }
 }
 
+void PoAxis::buildGraduatedParts(float s, float e, float lo, float hi, float step, int num,
+                                 const float* grads, const SbString* labels)
+{
+  const AxisAttr& a = m_axisAttr;
+  m_gradAttr.labels.assign(labels, labels + std::max(0, num));
+  PiGradList::Input in;
+  in.start = lo;
+  in.end = hi;
+  in.step = step;
+  in.numGrads = num;
+  in.grads = grads;
+  in.labels = labels;
+  in.subDef = PiGradList::TickSubDef(a.tickSubDef);
+  in.numOrPeriod = a.tickNumOrPeriod;
+  in.firstGrad = a.tickFirstGrad;
+  in.lastGrad = a.tickLastGrad;
+  PiGradList list;
+  list.compute(in);
+  buildAxisParts(s, e, int(list.mainCoords().size()), list.mainCoords().data(),
+                 list.mainLabels().data(), int(list.subCoords().size()),
+                 list.subCoords().data());
+}
+
+int PoAxis::makeLinearLabels(PiNumericFormat& formatter, const PbNumericDisplayFormat* format,
+                             float first, float step, int num, bool powerOnLabels,
+                             std::vector<float>& grads, std::vector<SbString>& labels) const
+{
+  grads.assign(std::max(0, num), 0.0f);
+  labels.assign(std::max(0, num), SbString());
+  if (num < 1)
+    return 0;
+  if (!format)
+    format = isStateValid() ? PoNumericDisplayFormatElement::get(getState())
+                            : PoNumericDisplayFormatElement::getDefault();
+  formatter.setFormat(format, first, float(double(first) + num * double(step)), step, 0);
+  const int tenPower = formatter.getTenPower();
+  char suffix[32] = "";
+  if (tenPower != 0 && powerOnLabels)
+    std::snprintf(suffix, sizeof(suffix), "E%d", tenPower);
+  const bool addString = gradAddStringVisibility.getValue();
+  for (int i = 0; i < num; ++i) {
+    double value = double(first) + i * double(step);
+    // A graduation at zero reached through rounding must not print as "-0".
+    if (std::fabs(value) < 1e-6 * std::fabs(double(step)))
+      value = 0.0;
+    grads[i] = float(value);
+    SbString label = formatter.getString(grads[i]);
+    label += suffix;
+    if (addString)
+      label += gradAddString.getValue();
+    labels[i] = label;
+  }
+  return tenPower;
+}
+
+float PoAxis::buildMultFactorAtExtr(bool atEnd, int tenPower, float userDist, SoGroup* group)
+{
+  const AxisAttr& a = m_axisAttr;
+  const float size = m_labelSize;
+  const PiText::Path path = textPath(a.gradPath);
+  char exponent[16];
+  std::snprintf(exponent, sizeof(exponent), "%d", tenPower);
+  // Measured first, then moved beside the axis as a whole.
+  const SbBox2f box = buildPowerText("x 10", exponent, size, 1.0f, path, PiText::LEFT,
+                                     PiText::BASE, SbVec2f(0.0f, 0.0f), nullptr);
+  if (box.isEmpty())
+    return 0.0f;
+
+  // Beyond the end of an increasing axis, and before the start, lie toward +x and -x.
+  const bool increasing = a.end >= a.start;
+  const bool toRight = atEnd == increasing;
+  const float delta = a.deltaAlong;
+  const float axisMax = std::max(a.start, a.end), axisMin = std::min(a.start, a.end);
+  const bool automatic = !(userDist > 0.0f);
+  float ref, dx, dist;
+  if (toRight) {
+    ref = automatic ? a.xmax + 0.65f * size : axisMax + userDist * delta;
+    dx = ref - box.getMin()[0];
+    dist = (ref - axisMax) / delta;
+  }
+  else {
+    ref = automatic ? a.xmin - 0.65f * size : axisMin - userDist * delta;
+    dx = ref - box.getMax()[0];
+    dist = (axisMin - ref) / delta;
+  }
+  // Centred across the axis on the row of labels.
+  const float rowCentre =
+      m_labelBox.isEmpty() ? 0.0f : 0.5f * (m_labelBox.getMin()[1] + m_labelBox.getMax()[1]);
+  const float dy = rowCentre - 0.5f * (box.getMin()[1] + box.getMax()[1]);
+  growExtent(buildPowerText("x 10", exponent, size, 1.0f, path, PiText::LEFT, PiText::BASE,
+                            SbVec2f(dx, dy), group));
+  return dist;
+}
+
+float PoAxis::buildMultFactorPart(int position, int tenPower, float userDist)
+{
+  SoGroup* group = new SoGroup;
+  float dist = userDist;
+  if (tenPower != 0 && m_labelSize > 0.0f && position >= 0 && position <= 2) {
+    // Both ends read the user's distance, not the one written back.
+    if (position != 1)
+      dist = buildMultFactorAtExtr(false, tenPower, userDist, group);
+    if (position != 0)
+      dist = buildMultFactorAtExtr(true, tenPower, userDist, group);
+  }
+  const bool built = group->getNumChildren() > 0;
+  setAnyPart("multFactor", partOrNull(group));
+  if (built) {
+    SoFont* font = new SoFont;
+    font->name.setValue(PiText::resolveFontName(m_axisAttr.gradFontName.getString()));
+    font->size.setValue(m_labelSize);
+    setAnyPart("multFactorApp.font", font);
+  }
+  return dist;
+}
+
 void PoAxis::buildTitlePart()
 {
   SoGroup* group = new SoGroup;
@@ -792,4 +942,214 @@ int PoAxis::getSubGradCoords(const float*& coords) const
 {
   coords = m_subGradCoords.empty() ? nullptr : m_subGradCoords.data();
   return int(m_subGradCoords.size());
+}
+
+// ---------------------------------------------------------------------------------------------
+// Log axes
+
+void PoAxis::buildLogAxisParts(float s, float e, const PiLogGraduation& grads, LogLabels& labels)
+{
+  labels.main = grads.mainLabels();
+  labels.decadeCoords = grads.decadeCoords();
+  labels.decade = grads.decadeLabels();
+  labels.numDecades = grads.getNumDecades();
+  std::vector<SbString> mainTexts;
+  for (const PiLogGraduation::Label& label : labels.main)
+    mainTexts.push_back(label.base);
+  m_gradAttr.labels = mainTexts;
+
+  labels.decadeGroup = new SoGroup;
+  labels.decadeGroup->ref();
+  buildAxisParts(s, e, int(grads.mainCoords().size()), grads.mainCoords().data(),
+                 mainTexts.data(), int(grads.subCoords().size()), grads.subCoords().data());
+  const bool built = labels.decadeGroup->getNumChildren() > 0;
+  setAnyPart("decadeText", built ? labels.decadeGroup : nullptr);
+  labels.decadeGroup->unref();
+  labels.decadeGroup = nullptr;
+  if (built) {
+    SoFont* font = new SoFont;
+    font->name.setValue(PiText::resolveFontName(labels.decadeFontName.getString()));
+    font->size.setValue(labels.decadeSize);
+    setAnyPart("decadeTextApp.font", font);
+  }
+}
+
+namespace {
+
+// Exponent size relative to its base, and the decade labels' nominal size relative to the
+// main labels', on log axes.
+const float kPowerScale = 0.7f;
+const float kDecadeScale = 0.75f;
+
+// How far a label reaches along the axis below and above its graduation, at the size it was
+// measured at (scaled by a factor when its size is automatic).
+struct Reach {
+  float coord, below, above;
+  bool decade;
+};
+
+// Largest factor (at most 1) by which the reaches of @p sorted, neighbours in coordinate
+// order, keep within 0.8 of the room between their graduations.
+float fitFactor(const std::vector<Reach>& sorted)
+{
+  float factor = 1.0f;
+  for (size_t i = 1; i < sorted.size(); ++i) {
+    const float need = sorted[i - 1].above + sorted[i].below;
+    const float room = 0.8f * (sorted[i].coord - sorted[i - 1].coord);
+    if (need > 0.0f && need * factor > room)
+      factor = room / need;
+  }
+  return factor;
+}
+
+} // namespace
+
+void PoAxis::computeLogGradFontSize(const std::vector<float>& mainCoords, LogLabels& labels,
+                                    float& mainSize, float& decadeSize) const
+{
+  std::vector<float>& decadeCoords = labels.decadeCoords;
+  std::vector<PiLogGraduation::Label>& decadeLabels = labels.decade;
+  const AxisAttr& a = m_axisAttr;
+  const float delta = a.deltaAlong;
+  const PiText::Path path = textPath(a.gradPath);
+  PiText::HorAlignment hor;
+  PiText::VertAlignment vert;
+  PiAxisLayout::getLabelAlignment(path, labelsAbove(), hor, vert);
+  auto measure = [&](const std::vector<float>& coords,
+                     const std::vector<PiLogGraduation::Label>& texts,
+                     float size, const char* font) {
+    std::vector<Reach> reaches;
+    for (size_t i = 0; i < coords.size() && i < texts.size(); ++i) {
+      const SbBox2f box = buildPowerText(texts[i].base.getString(), texts[i].power.getString(),
+                                         size, kPowerScale, path, hor, vert, SbVec2f(0, 0),
+                                         nullptr, font);
+      reaches.push_back({coords[i], box.isEmpty() ? 0.0f : -box.getMin()[0],
+                         box.isEmpty() ? 0.0f : box.getMax()[0], false});
+    }
+    return reaches;
+  };
+  auto sorted = [](std::vector<Reach> reaches) {
+    std::sort(reaches.begin(), reaches.end(),
+              [](const Reach& p, const Reach& q) { return p.coord < q.coord; });
+    return reaches;
+  };
+  auto scaled = [](std::vector<Reach> reaches, float factor) {
+    for (Reach& r : reaches) {
+      r.below *= factor;
+      r.above *= factor;
+    }
+    return reaches;
+  };
+
+  // The main labels first, among themselves, as on a linear axis.
+  const bool mainFixed = a.gradFontSize > 0.0f;
+  mainSize = mainFixed ? a.gradFontSize * delta : 0.04f * delta;
+  std::vector<Reach> mains = sorted(measure(mainCoords, labels.main, mainSize, nullptr));
+  if (!mainFixed) {
+    const float factor = fitFactor(mains);
+    mainSize *= factor;
+    mains = scaled(mains, factor);
+  }
+
+  const bool decadeFixed = labels.decadeFontSize > 0.0f;
+  decadeSize = decadeFixed ? labels.decadeFontSize * delta : kDecadeScale * mainSize;
+  if (decadeCoords.empty() || decadeFixed)
+    return;
+  const char* font = labels.decadeFontName.getString();
+  const std::vector<Reach> decades = measure(decadeCoords, decadeLabels, decadeSize, font);
+
+  // Then the decade labels in the room that the main labels leave. When that room would make
+  // them much smaller than they need be among themselves, they keep that size instead and
+  // those that would touch a main label are left out (their ticks stay).
+  auto fitsWith = [&](float factor) {
+    std::vector<Reach> trial = mains;
+    for (const Reach& r : scaled(decades, factor))
+      trial.push_back({r.coord, r.below, r.above, true});
+    trial = sorted(trial);
+    for (size_t i = 1; i < trial.size(); ++i)
+      if ((trial[i - 1].decade || trial[i].decade) &&
+          trial[i - 1].above + trial[i].below > 0.8f * (trial[i].coord - trial[i - 1].coord))
+        return false;
+    return true;
+  };
+  const float own = fitFactor(sorted(decades));
+  // The largest factor up to `own` that fits beside the main labels, by bisection.
+  float lo = 0.0f, hi = own;
+  if (fitsWith(hi))
+    lo = hi;
+  else
+    for (int i = 0; i < 30; ++i) {
+      const float mid = 0.5f * (lo + hi);
+      (fitsWith(mid) ? lo : hi) = mid;
+    }
+  if (lo >= 0.6f * own) {
+    decadeSize *= lo;
+    return;
+  }
+  decadeSize *= own;
+  std::vector<float> keptCoords;
+  std::vector<PiLogGraduation::Label> keptLabels;
+  for (size_t i = 0; i < decades.size(); ++i) {
+    const Reach d = scaled({decades[i]}, own)[0];
+    bool clear = true;
+    for (const Reach& m : mains) {
+      const float gap = std::fabs(m.coord - d.coord);
+      const float need = m.coord > d.coord ? d.above + m.below : m.above + d.below;
+      clear = clear && need <= 0.8f * gap;
+    }
+    if (clear) {
+      keptCoords.push_back(decadeCoords[i]);
+      keptLabels.push_back(decadeLabels[i]);
+    }
+  }
+  decadeCoords.swap(keptCoords);
+  decadeLabels.swap(keptLabels);
+}
+
+void PoAxis::buildLogGrads(int num, const float* coords, LogLabels& labels, SoGroup* group)
+{
+  AxisAttr& a = m_axisAttr;
+  m_labelSize = 0.0f;
+  m_labelBox.makeEmpty();
+  labels.decadeSize = 0.0f;
+  const int numMain = std::min(num, int(labels.main.size()));
+  if (a.gradVisibility != VISIBILITY_ON || (numMain < 1 && labels.decadeCoords.empty()))
+    return;
+  const std::vector<float> mainCoords(coords, coords + numMain);
+  float mainSize, decadeSize;
+  computeLogGradFontSize(mainCoords, labels, mainSize, decadeSize);
+  if (!(mainSize > 0.0f) || !(decadeSize > 0.0f))
+    return;
+  const float delta = a.deltaAlong;
+  a.gradFontSize = mainSize / delta;
+  labels.decadeFontSize = decadeSize / delta;
+
+  const bool above = labelsAbove();
+  const float y = getLabelRow(mainSize);
+
+  const PiText::Path path = textPath(a.gradPath);
+  PiText::HorAlignment hor;
+  PiText::VertAlignment vert;
+  PiAxisLayout::getLabelAlignment(path, above, hor, vert);
+  SbBox2f all;
+  for (int i = 0; i < numMain; ++i) {
+    const PiLogGraduation::Label& label = labels.main[i];
+    const SbBox2f box = buildPowerText(label.base.getString(), label.power.getString(), mainSize,
+                                       kPowerScale, path, hor, vert, SbVec2f(coords[i], y), group);
+    m_labelBox.extendBy(box);
+    all.extendBy(box);
+  }
+  if (labels.decadeGroup && !labels.decadeCoords.empty()) {
+    const char* font = labels.decadeFontName.getString();
+    for (size_t i = 0; i < labels.decadeCoords.size(); ++i) {
+      const PiLogGraduation::Label& label = labels.decade[i];
+      all.extendBy(buildPowerText(label.base.getString(), label.power.getString(), decadeSize,
+                                  kPowerScale, path, hor, vert, SbVec2f(labels.decadeCoords[i], y),
+                                  labels.decadeGroup, font));
+    }
+    labels.decadeSize = decadeSize;
+  }
+  growExtent(all);
+  m_labelSize = numMain > 0 ? mainSize : 0.0f;
+  m_labelY = y;
 }

@@ -2,6 +2,7 @@
 #ifndef GRIDLUX_POAXIS_H
 #define GRIDLUX_POAXIS_H
 
+#include <Gridlux/axes/PiLogGraduation.h>
 #include <Gridlux/axes/PoBaseAxis.h>
 #include <Gridlux/text/PiText.h>
 
@@ -14,6 +15,8 @@
 #include <vector>
 
 class PbMiscTextAttr;
+class PbNumericDisplayFormat;
+class PiNumericFormat;
 
 /**
  * @brief Everything common to graduated axes: an axis line with an arrow, main and sub ticks,
@@ -222,6 +225,67 @@ protected:
   void buildTitlePart();
   /** Sets every built part to null (nothing to show). */
   void clearAxisParts();
+  /**
+   * Splits @p num graduations @p grads (spaced by @p step, labelled @p labels) over [lo, hi]
+   * into main and sub graduations by the tick fields, then builds the parts of the axis from
+   * @p s to @p e through buildAxisParts. The labels are kept as the GradAttr list.
+   */
+  void buildGraduatedParts(float s, float e, float lo, float hi, float step, int num,
+                           const float* grads, const SbString* labels);
+  /**
+   * Graduations first + i * step (i < @p num, a rounded zero made exact) and their labels
+   * printed by @p formatter, prepared from @p format (null: the state's) over the whole
+   * span; "E<p>" follows every label when @p powerOnLabels and the formatter took out a power
+   * of ten p, then gradAddString when shown. Returns p.
+   */
+  int makeLinearLabels(PiNumericFormat& formatter, const PbNumericDisplayFormat* format,
+                       float first, float step, int num, bool powerOnLabels,
+                       std::vector<float>& grads, std::vector<SbString>& labels) const;
+  /**
+   * The multiplication factor "x 10" with the exponent @p tenPower, beside one end
+   * (@p atEnd) of the axis, centred across it on the row of labels: @p userDist (relative)
+   * beyond the axis end, or 0.65 of the label size beyond everything built when not above 0.
+   * Returns the distance used, relative to the extent along the axis (0 when nothing built).
+   */
+  float buildMultFactorAtExtr(bool atEnd, int tenPower, float userDist, SoGroup* group);
+  /**
+   * Sets the `multFactor` part (and its font) of an axis that has one: the factor at the start
+   * (@p position 0), the end (1) or both ends (2) of the axis, nothing for 3 (the power on the
+   * labels) or when @p tenPower is 0 or no label was built. Returns the distance of the last
+   * factor built, or @p userDist.
+   */
+  float buildMultFactorPart(int position, int tenPower, float userDist);
+
+  /** Labels of a log axis: main and decade labels, each a base and an exponent. */
+  struct LogLabels {
+    std::vector<PiLogGraduation::Label> main;  ///< aligned with the main graduations
+    std::vector<float> decadeCoords;           ///< labelled sub graduations
+    std::vector<PiLogGraduation::Label> decade;
+    SbString decadeFontName;
+    float decadeFontSize = 0.0f;    ///< relative, 0: computed; the resolved size after a build
+    float decadeSize = 0.0f;        ///< size of the decade labels built (axis frame), 0: none
+    SoGroup* decadeGroup = nullptr; ///< where decade labels go during a build
+    int numDecades = 0;             ///< whole decades, which the tick lengths count
+  };
+  /**
+   * Builds the parts of a log axis from @p s to @p e with the graduations @p grads, the decade
+   * labels into the `decadeText` part (and its font) of an axis that has one.
+   */
+  void buildLogAxisParts(float s, float e, const PiLogGraduation& grads, LogLabels& labels);
+  /**
+   * The buildGrads of a log axis: main labels into @p group and decade labels into
+   * labels.decadeGroup, on one row, at the sizes of computeLogGradFontSize.
+   */
+  void buildLogGrads(int num, const float* coords, LogLabels& labels, SoGroup* group);
+  /**
+   * Fitted main and decade label sizes, in axis-frame units: the main labels shrink from 0.04
+   * of the extent until neighbours keep within 0.8 of their room; the decade labels start at
+   * 0.75 of that and take the largest factor that keeps them apart among themselves and from
+   * the main labels, or, when that factor falls below 0.6 of what they need among themselves,
+   * keep that size and lose the ones that would crowd a main label. Sizes given are kept.
+   */
+  void computeLogGradFontSize(const std::vector<float>& mainCoords, LogLabels& labels,
+                              float& mainSize, float& decadeSize) const;
 
   /** A PiText with the attributes' font settings, at @p size, for labels or the title. */
   void setUpText(PiText& text, bool forTitle, float size) const;
@@ -240,6 +304,27 @@ protected:
                          const SbVec2f& anchor, SoGroup* group,
                          const char* fontName = nullptr) const;
   void growExtent(const SbBox2f& box);
+  /**
+   * Label size in axis-frame units: gradFontSize when given, else 0.04 of the extent along
+   * the axis made smaller until the widest label (along the axis) or the stacked lines
+   * (across it) fit within 0.8 of the smallest gap between graduations, the gaps measured on
+   * @p coords times @p gapScale. Written back into the working attributes.
+   */
+  float fitLabelSize(int num, const float* coords, const SbString* strings, float gapScale);
+  /**
+   * Offset of the row of labels of size @p size from the axis line, signed toward the labels'
+   * side: gradDistAxis when given, else 0.65 of the size beyond what is built on that side
+   * (written back).
+   */
+  float getLabelRow(float size);
+  /** Resolved title size (axis-frame units); 0 when no title is shown. */
+  float getTitleSize();
+  /** Resolved arrow height and length (axis-frame units); false when the arrow is hidden. */
+  bool getArrowSize(float& height, float& length);
+  /** Adds one filled triangle to @p group. */
+  static void addTriangle(SoGroup* group, const SbVec3f points[3]);
+  /** Adds two-point lines, from a flat list of their end points, to @p group. */
+  static void addSegments(SoGroup* group, const std::vector<SbVec3f>& points);
   /** The text attributes in use: the node's, else the state's, else the default. */
   const PbMiscTextAttr* currentTextAttr() const;
   bool labelsAbove() const { return m_axisAttr.gradPosition == GRAD_ABOVE; }

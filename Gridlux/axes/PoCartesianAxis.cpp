@@ -1,7 +1,6 @@
 // A graduated axis parallel to one coordinate axis of the domain.
 #include <Gridlux/axes/PoCartesianAxis.h>
 
-#include <Gridlux/axes/PiGradList.h>
 #include <Gridlux/base/PoDebugError.h>
 
 #include <Inventor/nodes/SoMatrixTransform.h>
@@ -134,21 +133,5 @@ bool PoCartesianAxis::beginCartesianRebuild(const char* method, float& s, float&
 void PoCartesianAxis::buildGraduations(float s, float e, float lo, float hi, float step,
                                        int num, const float* grads, const SbString* labels)
 {
-  m_gradAttr.labels.assign(labels, labels + num);
-  PiGradList::Input in;
-  in.start = lo;
-  in.end = hi;
-  in.step = step;
-  in.numGrads = num;
-  in.grads = grads;
-  in.labels = labels;
-  in.subDef = PiGradList::TickSubDef(m_axisAttr.tickSubDef);
-  in.numOrPeriod = m_axisAttr.tickNumOrPeriod;
-  in.firstGrad = m_axisAttr.tickFirstGrad;
-  in.lastGrad = m_axisAttr.tickLastGrad;
-  PiGradList list;
-  list.compute(in);
-  buildAxisParts(s, e, int(list.mainCoords().size()), list.mainCoords().data(),
-                 list.mainLabels().data(), int(list.subCoords().size()),
-                 list.subCoords().data());
+  buildGraduatedParts(s, e, lo, hi, step, num, grads, labels);
 }

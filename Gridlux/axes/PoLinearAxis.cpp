@@ -156,99 +156,14 @@ void PoLinearAxis::rebuild()
   }
   m_step = gradStep;
 
-  std::vector<float> grads(num);
-  std::vector<SbString> labels(num);
-  if (num > 0) {
-    const PbNumericDisplayFormat* format = m_format;
-    if (!format)
-      format = isStateValid() ? PoNumericDisplayFormatElement::get(getState())
-                              : PoNumericDisplayFormatElement::getDefault();
-    m_formatter.setFormat(format, first, float(double(first) + num * double(gradStep)),
-                          gradStep, 0);
-    m_tenPower = m_formatter.getTenPower();
-    char suffix[32] = "";
-    if (m_tenPower != 0 && m_linAttr.multFactorPosition == MULT_FACTOR_GRAD)
-      std::snprintf(suffix, sizeof(suffix), "E%d", m_tenPower);
-    const bool addString = gradAddStringVisibility.getValue();
-    for (int i = 0; i < num; ++i) {
-      double value = double(first) + i * double(gradStep);
-      // A graduation at zero reached through rounding must not print as "-0".
-      if (std::fabs(value) < 1e-6 * std::fabs(double(gradStep)))
-        value = 0.0;
-      grads[i] = float(value);
-      SbString label = m_formatter.getString(grads[i]);
-      label += suffix;
-      if (addString)
-        label += gradAddString.getValue();
-      labels[i] = label;
-    }
-  }
+  std::vector<float> grads;
+  std::vector<SbString> labels;
+  m_tenPower = makeLinearLabels(m_formatter, m_format, first, gradStep, num,
+                                m_linAttr.multFactorPosition == MULT_FACTOR_GRAD, grads, labels);
   buildGraduations(s, e, lo, hi, gradStep, num, grads.data(), labels.data());
 
-  SoGroup* group = new SoGroup;
-  buildMultFactor(group);
-  if (group->getNumChildren() > 0) {
-    setAnyPart("multFactor", group);
-    SoFont* font = new SoFont;
-    font->name.setValue(PiText::resolveFontName(m_axisAttr.gradFontName.getString()));
-    font->size.setValue(m_labelSize);
-    setAnyPart("multFactorApp.font", font);
-  }
-  else {
-    group->ref();
-    group->unref();
-    setAnyPart("multFactor", nullptr);
-  }
+  m_linAttr.multFactorDistAxis = buildMultFactorPart(int(m_linAttr.multFactorPosition),
+                                                     m_tenPower, m_linAttr.multFactorDistAxis);
   buildTitlePart();
   postRebuild();
-}
-
-void PoLinearAxis::buildMultFactor(SoGroup* group)
-{
-  const MultFactorPosition position = m_linAttr.multFactorPosition;
-  if (m_tenPower == 0 || m_labelSize <= 0.0f || position == MULT_FACTOR_GRAD)
-    return;
-  // Both ends of MULT_FACTOR_EXTR read the user's distance, not the one written back.
-  const float userDist = m_linAttr.multFactorDistAxis;
-  if (position == MULT_FACTOR_START || position == MULT_FACTOR_EXTR)
-    buildMultFactorAtExtr(false, userDist, group);
-  if (position == MULT_FACTOR_END || position == MULT_FACTOR_EXTR)
-    buildMultFactorAtExtr(true, userDist, group);
-}
-
-void PoLinearAxis::buildMultFactorAtExtr(bool atEnd, float userDist, SoGroup* group)
-{
-  const AxisAttr& a = m_axisAttr;
-  const float size = m_labelSize;
-  const PiText::Path path = textPath(a.gradPath);
-  char exponent[16];
-  std::snprintf(exponent, sizeof(exponent), "%d", m_tenPower);
-  // Measured first, then moved beside the axis as a whole.
-  const SbBox2f box = buildPowerText("x 10", exponent, size, 1.0f, path, PiText::LEFT,
-                                     PiText::BASE, SbVec2f(0.0f, 0.0f), nullptr);
-  if (box.isEmpty())
-    return;
-
-  // Beyond the end of an increasing axis, and before the start, lie toward +x and -x.
-  const bool increasing = a.end >= a.start;
-  const bool toRight = atEnd == increasing;
-  const float delta = a.deltaAlong;
-  const float axisMax = std::max(a.start, a.end), axisMin = std::min(a.start, a.end);
-  const bool automatic = !(userDist > 0.0f);
-  float ref, dx;
-  if (toRight) {
-    ref = automatic ? a.xmax + 0.65f * size : axisMax + userDist * delta;
-    dx = ref - box.getMin()[0];
-    m_linAttr.multFactorDistAxis = (ref - axisMax) / delta;
-  }
-  else {
-    ref = automatic ? a.xmin - 0.65f * size : axisMin - userDist * delta;
-    dx = ref - box.getMax()[0];
-    m_linAttr.multFactorDistAxis = (axisMin - ref) / delta;
-  }
-  // Centred across the axis on the row of labels.
-  const float rowCentre = m_labelBox.isEmpty() ? 0.0f : 0.5f * (m_labelBox.getMin()[1] + m_labelBox.getMax()[1]);
-  const float dy = rowCentre - 0.5f * (box.getMin()[1] + box.getMax()[1]);
-  growExtent(buildPowerText("x 10", exponent, size, 1.0f, path, PiText::LEFT, PiText::BASE,
-                            SbVec2f(dx, dy), group));
 }

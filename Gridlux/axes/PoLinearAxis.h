@@ -85,9 +85,6 @@ protected:
 
 private:
   void init(const SbVec3f& startPoint, float endCoord, Type axisType, float gradStep);
-  void buildMultFactor(SoGroup* group);
-  /** Adds "x 10" and the exponent beyond one end (@p atEnd) of the axis. */
-  void buildMultFactorAtExtr(bool atEnd, float userDist, SoGroup* group);
 
   LinAxisAttr m_linAttr;
   PbNumericDisplayFormat* m_format = nullptr;

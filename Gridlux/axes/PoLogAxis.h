@@ -65,13 +65,17 @@ class PoLogAxis : public PoCartesianAxis {
   SO_KIT_CATALOG_ENTRY_HEADER(decadeText);
 
 public:
-  enum TenPowGradRep { TEN_POWER_POW10 = 0, TEN_POWER_DECIMAL = 1, TEN_POWER_AUTO = 2 };
+  enum TenPowGradRep {
+    TEN_POWER_POW10 = PiLogGraduation::TEN_POWER_POW10,
+    TEN_POWER_DECIMAL = PiLogGraduation::TEN_POWER_DECIMAL,
+    TEN_POWER_AUTO = PiLogGraduation::TEN_POWER_AUTO
+  };
   enum DecadeRep {
-    DECADE_NONE = 0,
-    DECADE_AS_TEN_POWER = 1,
-    DECADE_DECIMAL = 2,
-    DECADE_DIGIT = 3,
-    DECADE_AUTO = 4
+    DECADE_NONE = PiLogGraduation::DECADE_NONE,
+    DECADE_AS_TEN_POWER = PiLogGraduation::DECADE_AS_TEN_POWER,
+    DECADE_DECIMAL = PiLogGraduation::DECADE_DECIMAL,
+    DECADE_DIGIT = PiLogGraduation::DECADE_DIGIT,
+    DECADE_AUTO = PiLogGraduation::DECADE_AUTO
   };
   enum DecadeListDef { DECADE_LIST_AUTO = 0, DECADE_LIST_NON_AUTO = 1 };
   enum MultFactorPosition {
@@ -82,7 +86,7 @@ public:
   };
 
   /** Digits of the decade list read at most. */
-  static constexpr int MAX_DECADES = 8;
+  static constexpr int MAX_DECADES = PiLogGraduation::MAX_DIGITS;
 
   PoLogAxis();
   /**
@@ -143,32 +147,11 @@ protected:
                   SoGroup* group) override;
 
 private:
-  /** One label: a base text and, in power form, its exponent. */
-  struct LogLabel {
-    SbString base, power;
-  };
   void init(const SbVec3f& startPoint, float endCoord, Type axisType, DecadeListDef listDef,
             const unsigned short* list, int numList, float decadeSize);
-  /** Label of decade @p k times digit @p digit (1 for a main graduation). */
-  LogLabel convertLogGradToStr(int k, int digit, bool powerForm, bool digitOnly) const;
-  /**
-   * Fitted label and decade sizes, in axis-frame units; drops the decade labels that cannot
-   * stand beside the main labels (see the class comment).
-   */
-  void computeLogGradFontSize(const std::vector<float>& mainCoords,
-                              std::vector<float>& decadeCoords,
-                              std::vector<LogLabel>& decadeLabels, float& mainSize,
-                              float& decadeSize) const;
 
   LogAxisAttr m_logAttr;
-  int m_numMainDecades = 0;
-  // Labels of the main graduations (aligned with the coordinates handed to buildGrads) and
-  // of the labelled sub graduations.
-  std::vector<LogLabel> m_mainLabels;
-  std::vector<float> m_decadeCoords;
-  std::vector<LogLabel> m_decadeLabels;
-  SoGroup* m_decadeGroup = nullptr;
-  float m_decadeSize = 0.0f;
+  LogLabels m_labels;
 };
 
 #endif

@@ -1,6 +1,7 @@
 // Chart family base and the registration of the chart family.
 #include <Gridlux/base/PoChartwork.h>
 
+#include <Gridlux/axes/PoAngularAxis.h>
 #include <Gridlux/axes/PoAutoCubeAxis.h>
 #include <Gridlux/axes/PoAxis.h>
 #include <Gridlux/axes/PoBaseAxis.h>
@@ -13,6 +14,9 @@
 #include <Gridlux/axes/PoGroup6Axis3.h>
 #include <Gridlux/axes/PoLinearAxis.h>
 #include <Gridlux/axes/PoLogAxis.h>
+#include <Gridlux/axes/PoPolarAxis.h>
+#include <Gridlux/axes/PoPolarLinAxis.h>
+#include <Gridlux/axes/PoPolarLogAxis.h>
 #include <Gridlux/axes/PoTimeAxis.h>
 #include <Gridlux/figures/PoArrow3.h>
 #include <Gridlux/figures/PoCircle.h>
@@ -91,6 +95,10 @@ void PoChartwork::initClasses()
   PoGroup6Axis3::initClass();
   PoGroup3Axis3::initClass();
   PoAutoCubeAxis::initClass();
+  PoPolarAxis::initClass();
+  PoPolarLinAxis::initClass();
+  PoPolarLogAxis::initClass();
+  PoAngularAxis::initClass();
   PoTimeAxis::initClass();
   PoLegend::initClass();
   PoValueLegend::initClass();

@@ -75,6 +75,23 @@ struct AxisSceneOf {
 
   GeometryProbe probe() { return GeometryProbe(root); }
 
+  // The geometry of one part after a rebuild, in the domain (the axis's transform applied).
+  GeometryProbe partProbe(const char* part)
+  {
+    probe();
+    GeometryProbe out;
+    SoNode* node = axis->getPart(part, FALSE);
+    if (!node)
+      return out;
+    SoSeparator* sep = new SoSeparator;
+    sep->ref();
+    sep->addChild(axis->getPart("transform", TRUE));
+    sep->addChild(node);
+    out.apply(sep);
+    sep->unref();
+    return out;
+  }
+
   // Label strings of one part, lines joined by newlines, in build order.
   std::vector<std::string> texts(const char* part)
   {
