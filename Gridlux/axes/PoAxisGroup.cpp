@@ -63,7 +63,8 @@ void copySetFields(PoCartesianAxis* from, PoCartesianAxis* to)
 
 // The group's choice for a field that the user has not set: kept as a default value, so that
 // it stays the group's to change and is not written.
-void suggest(SoSFEnum& field, int value)
+template <class Field, class Value>
+void suggest(Field& field, Value value)
 {
   if (!field.isDefault() || field.getValue() == value)
     return;
@@ -180,8 +181,15 @@ void PoAxisGroup::placeMember(PoCartesianAxis* axis, const Member& member,
   const float side = above.dot(outward);
   if (side != 0.0f)
     suggest(axis->gradPosition, side > 0.0f ? PoAxis::GRAD_ABOVE : PoAxis::GRAD_BELOW);
-  suggest(axis->reverseFlag,
-          facing.dot(viewer) < 0.0f ? PoAxis::AXIS_REVERSE : PoAxis::AXIS_REVERSE_DEPEND);
+  const bool flatText = PoBase::getTextType() == PoBase::TEXT_3D || PoBase::isVRML2Mode();
+  suggest(axis->reverseFlag, flatText && facing.dot(viewer) < 0.0f ? PoAxis::AXIS_REVERSE
+                                                                   : PoAxis::AXIS_REVERSE_DEPEND);
+
+  const bool titleAlong = (member.hints & TITLE_ALONG) != 0;
+  suggest(axis->titlePosition, titleAlong ? PoAxis::TITLE_MIDDLE : PoAxis::TITLE_DEPEND);
+  suggest(axis->titlePath, titleAlong ? PoAxis::PATH_RIGHT : PoAxis::PATH_DEPEND);
+  suggest(axis->tickFirstGrad, (unsigned short)((member.hints & SKIP_FIRST_LABEL) ? 2 : 1));
+  suggest(axis->tickLastGrad, (unsigned short)((member.hints & SKIP_LAST_LABEL) ? 2 : 1));
 }
 
 bool PoAxisGroup::setUpMembers(const char* method, const Member* members, int num,

@@ -24,12 +24,15 @@
  *   `titleVisibility` (VISIBILITY_ON) of every member, and its domain: the member follows the
  *   domain set on the group, else the traversal's, as the group does; the group applies the
  *   domain transform once, members do not.
- * - Two more fields are the group's choice until the user sets them: `gradPosition` puts the
- *   labels on the side of the member that faces away from the frame, and `reverseFlag` turns
- *   to AXIS_REVERSE when the member's text would be seen from behind by the group's intended
- *   viewer (the 2D groups look from +z). Such a choice is kept as a default value: it is not
- *   written to files and is made again at each rebuild; once the user (or a file) sets the
- *   field, the member keeps the user's value.
+ * - Some fields are the group's choice until the user sets them: `gradPosition` puts the
+ *   labels on the side of the member that faces away from the frame; `reverseFlag` turns to
+ *   AXIS_REVERSE when the member's text would be seen from behind by the group's intended
+ *   viewer (the 2D groups look from +z), which matters with 3D text only (PoBase::TEXT_3D or
+ *   VRML 2 mode: annotation text turns itself toward the viewer); and the hints of a group
+ *   (MemberHint) set a title along its axis or leave out a label at a corner shared with
+ *   another member. Such a choice is kept as a default value: it is not written to files and
+ *   is made again at each rebuild; once the user (or a file) sets the field, the member keeps
+ *   the user's value.
  * Everything else set on a member through getPart or a file survives the group's rebuilds.
  *
  * Files: in the compact write format the group writes its own fields and its member parts
@@ -51,7 +54,17 @@ protected:
   /** Class of a member: a kind of AxisType, or any cartesian axis the user put there. */
   enum MemberKind { MEMBER_LINEAR = LINEAR, MEMBER_LOGARITHMIC = LOGARITHMIC, MEMBER_ANY = 2 };
 
-  /** One member: its part, class, placement and title. */
+  /** Further choices a group makes for some members, until the user sets the fields. */
+  enum MemberHint {
+    /** titlePosition TITLE_MIDDLE, titlePath PATH_RIGHT: the title along the axis. */
+    TITLE_ALONG = 1,
+    /** tickFirstGrad 2: no label at the start, where another member's first label stands. */
+    SKIP_FIRST_LABEL = 2,
+    /** tickLastGrad 2: no label at the end, where another member's last label stands. */
+    SKIP_LAST_LABEL = 4
+  };
+
+  /** One member: its part, class, placement, title and hints. */
   struct Member {
     const char* part;
     int kind;
@@ -59,6 +72,7 @@ protected:
     float end;
     PoCartesianAxis::Type type;
     SbString title;
+    int hints;
   };
 
   PoAxisGroup();

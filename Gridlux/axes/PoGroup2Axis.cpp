@@ -40,8 +40,8 @@ void PoGroup2Axis::initAxis()
   const SbVec2f s = start.getValue(), e = end.getValue();
   const SbVec3f corner(s[0], s[1], 0.0f);
   const Member members[] = {
-      {"xAxis", xAxisType.getValue(), corner, e[0], PoCartesianAxis::XY, xTitle.getValue()},
-      {"yAxis", yAxisType.getValue(), corner, e[1], PoCartesianAxis::YX, yTitle.getValue()},
+      {"xAxis", xAxisType.getValue(), corner, e[0], PoCartesianAxis::XY, xTitle.getValue(), 0},
+      {"yAxis", yAxisType.getValue(), corner, e[1], PoCartesianAxis::YX, yTitle.getValue(), 0},
   };
   setUpMembers("PoGroup2Axis::rebuild", members, 2, corner, SbVec3f(e[0], e[1], 0.0f),
                SbVec3f(0, 0, 1));

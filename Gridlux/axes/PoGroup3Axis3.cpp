@@ -55,11 +55,14 @@ void PoGroup3Axis3::initAxis()
   }
   const int h1 = (v + 1) % 3, h2 = (v + 2) % 3;
   const SbVec3f s = start.getValue(), e = end.getValue();
-  auto typeOf = [&](int along) { return typeFor(along, along == v ? h1 : v); };
+  // H1 hangs its labels below the floor, H2 lays them on the floor beside it, V stands them
+  // beside itself: three rows that cross only at the start corner, where H2 gives way.
+  auto typeOf = [&](int along) { return typeFor(along, along == h1 ? v : h1); };
+  auto hintOf = [&](int along) { return along == h2 ? int(SKIP_FIRST_LABEL) : 0; };
   const Member members[] = {
-      {"xAxis", xAxisType.getValue(), s, e[0], typeOf(0), xTitle.getValue()},
-      {"yAxis", yAxisType.getValue(), s, e[1], typeOf(1), yTitle.getValue()},
-      {"zAxis", zAxisType.getValue(), s, e[2], typeOf(2), zTitle.getValue()},
+      {"xAxis", xAxisType.getValue(), s, e[0], typeOf(0), xTitle.getValue(), hintOf(0)},
+      {"yAxis", yAxisType.getValue(), s, e[1], typeOf(1), yTitle.getValue(), hintOf(1)},
+      {"zAxis", zAxisType.getValue(), s, e[2], typeOf(2), zTitle.getValue(), hintOf(2)},
   };
   SbVec3f viewer(0, 0, 0);
   viewer[h1] = 1.0f;

@@ -13,13 +13,18 @@
  *
  * `verticalAxisName` names the upright axis V; with H1, H2 the other two in the order that
  * makes (H1, H2, V) right-handed (V = Z: X, Y; V = X: Y, Z; V = Y: Z, X), the box is meant to
- * be seen from the side of +H1, -H2 and +V (for Z up: from the front right, above). Then:
- * - the two horizontal members (along H1 and H2) are graduated toward V: their labels stand
- *   upright in the box's side faces, below the floor of the box (types XZ and YZ for Z up,
- *   YX and ZX for X up, ZY and XY for Y up);
+ * be seen from the side of +H1, -H2 and +V (for Z up: from the front right, above), -H2 being
+ * its front. Then:
+ * - the H1 member is graduated toward V: its labels stand upright in the box's front face,
+ *   below its floor (XZ for Z up, YX for X up, ZY for Y up);
+ * - the H2 member is graduated toward H1: its labels lie in the plane of the floor, outside
+ *   the box beside the member (YX for Z up, ZY for X up, XZ for Y up), away from the H1 labels
+ *   that a view from the front would otherwise stack on them;
  * - the upright member is graduated toward H1 (ZX for Z up, XY for X up, YZ for Y up), its
- *   labels outside the box, and reversed when its text would otherwise face away from that
- *   viewer.
+ *   labels outside the box; with 3D text (PoBase::TEXT_3D) a member is reversed when its text
+ *   would otherwise face away from that viewer (annotation text turns by itself);
+ * - the H2 member leaves out the label of its first graduation, which would stand on the
+ *   first label of the upright member at their shared corner.
  * All three start at `start`: `xAxis` ends at end.x, `yAxis` at end.y, `zAxis` at end.z, titled
  * xTitle, yTitle and zTitle. The label side and the reversal are the group's choice until the
  * user sets them; see PoAxisGroup for the rest of what the group sets on its members.

@@ -37,10 +37,10 @@ void PoGroup4Axis::initAxis()
   const SbString& x = xTitle.getValue();
   const SbString& y = yTitle.getValue();
   const Member members[] = {
-      {"xUpAxis", MEMBER_ANY, SbVec3f(s[0], e[1], 0), e[0], PoCartesianAxis::XY, x},
-      {"xDownAxis", MEMBER_ANY, SbVec3f(s[0], s[1], 0), e[0], PoCartesianAxis::XY, x},
-      {"yLeftAxis", MEMBER_ANY, SbVec3f(s[0], s[1], 0), e[1], PoCartesianAxis::YX, y},
-      {"yRightAxis", MEMBER_ANY, SbVec3f(e[0], s[1], 0), e[1], PoCartesianAxis::YX, y},
+      {"xUpAxis", MEMBER_ANY, SbVec3f(s[0], e[1], 0), e[0], PoCartesianAxis::XY, x, 0},
+      {"xDownAxis", MEMBER_ANY, SbVec3f(s[0], s[1], 0), e[0], PoCartesianAxis::XY, x, 0},
+      {"yLeftAxis", MEMBER_ANY, SbVec3f(s[0], s[1], 0), e[1], PoCartesianAxis::YX, y, TITLE_ALONG},
+      {"yRightAxis", MEMBER_ANY, SbVec3f(e[0], s[1], 0), e[1], PoCartesianAxis::YX, y, TITLE_ALONG},
   };
   setUpMembers("PoGroup4Axis::rebuild", members, 4, SbVec3f(s[0], s[1], 0),
                SbVec3f(e[0], e[1], 0), SbVec3f(0, 0, 1));

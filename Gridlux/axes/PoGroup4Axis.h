@@ -16,7 +16,9 @@
  * - `xUpAxis`: from (start.x, end.y, 0) to end.x, type XY, labels above the frame.
  * - `yLeftAxis`: from (start.x, start.y, 0) to end.y, type YX, labels left of the frame.
  * - `yRightAxis`: from (end.x, start.y, 0) to end.y, type YX, labels right of the frame.
- * Both X members carry xTitle and both Y members yTitle. The group has no axis-type fields:
+ * Both X members carry xTitle and both Y members yTitle; the Y titles run along their axes,
+ * beside the labels (TITLE_MIDDLE, PATH_RIGHT), where the X labels of the corners leave them
+ * room, until the user places them otherwise. The group has no axis-type fields:
  * its members are PoLinearAxis nodes unless the user (or a file) puts another cartesian axis
  * in their place, such as a PoLogAxis, which the group then keeps.
  *

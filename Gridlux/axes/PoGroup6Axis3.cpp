@@ -50,12 +50,12 @@ void PoGroup6Axis3::initAxis()
   const SbString& yt = yTitle.getValue();
   const SbString& zt = zTitle.getValue();
   const Member members[] = {
-      {"xUpAxis", x, SbVec3f(s[0], e[1], e[2]), e[0], PoCartesianAxis::XZ, xt},
-      {"xDownAxis", x, s, e[0], PoCartesianAxis::XZ, xt},
-      {"yLeftAxis", y, s, e[1], PoCartesianAxis::YZ, yt},
-      {"yRightAxis", y, SbVec3f(e[0], s[1], e[2]), e[1], PoCartesianAxis::YZ, yt},
-      {"zUpAxis", z, SbVec3f(e[0], e[1], s[2]), e[2], PoCartesianAxis::ZX, zt},
-      {"zDownAxis", z, s, e[2], PoCartesianAxis::ZX, zt},
+      {"xUpAxis", x, SbVec3f(s[0], e[1], e[2]), e[0], PoCartesianAxis::XZ, xt, 0},
+      {"xDownAxis", x, s, e[0], PoCartesianAxis::XZ, xt, 0},
+      {"yLeftAxis", y, s, e[1], PoCartesianAxis::YX, yt, SKIP_FIRST_LABEL},
+      {"yRightAxis", y, SbVec3f(e[0], s[1], e[2]), e[1], PoCartesianAxis::YX, yt, SKIP_LAST_LABEL},
+      {"zUpAxis", z, SbVec3f(e[0], e[1], s[2]), e[2], PoCartesianAxis::ZX, zt, 0},
+      {"zDownAxis", z, s, e[2], PoCartesianAxis::ZX, zt, 0},
   };
   setUpMembers("PoGroup6Axis3::rebuild", members, 6, s, e, SbVec3f(1, -1, 1));
 }

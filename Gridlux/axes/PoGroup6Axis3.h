@@ -18,10 +18,13 @@
  * - `xDownAxis` from (s.x, s.y, s.z) and `xUpAxis` from (s.x, e.y, e.z), both to end.x, type
  *   XZ: labels upright, below the floor and above the top of the box.
  * - `yLeftAxis` from (s.x, s.y, s.z) and `yRightAxis` from (e.x, s.y, e.z), both to end.y,
- *   type YZ: labels upright, below the floor and above the top.
+ *   type YX: labels in the planes of the floor and the top, outside the box on the -X and +X
+ *   sides.
  * - `zDownAxis` from (s.x, s.y, s.z) and `zUpAxis` from (e.x, e.y, s.z), both to end.z, type
- *   ZX: labels outside the box on the -X and +X sides, reversed so that they read from the
- *   front.
+ *   ZX: labels outside the box on the -X and +X sides, reversed with 3D text
+ *   (PoBase::TEXT_3D) so that they read from the front.
+ * Where two label rows meet at a corner, one gives way: `yLeftAxis` leaves out its first label
+ * and `yRightAxis` its last.
  * Members of a direction share its title and axis type. The label side and the reversal are
  * the group's choice until the user sets them; see PoAxisGroup for the rest.
  *

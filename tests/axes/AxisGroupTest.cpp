@@ -28,14 +28,15 @@ PoCartesianAxis* member(SoBaseKit* group, const char* part)
              : nullptr;
 }
 
-// What the labels of one member look like in world space: the box of their glyph triangles
-// and, per label, the direction from which it reads (reading direction x up direction).
+// What the texts of one part of a member look like in world space: the box of their glyph
+// triangles, each text's box and the direction from which it reads (reading x up direction).
 struct WorldLabels {
   SbBox3f box;
+  std::vector<SbBox3f> boxes;
   std::vector<SbVec3f> facing;
 };
 
-WorldLabels worldLabels(SoNode* root, PoCartesianAxis* axis)
+WorldLabels worldLabels(SoNode* root, PoCartesianAxis* axis, const char* part = "mainGradText")
 {
   struct Data {
     SoNode* labels;
@@ -48,7 +49,7 @@ WorldLabels worldLabels(SoNode* root, PoCartesianAxis* axis)
           return true;
       return false;
     }
-  } data{axis->getPart("mainGradText", FALSE), {}};
+  } data{axis->getPart(part, FALSE), {}};
   if (!data.labels)
     return data.out;
   SoCallbackAction action;
@@ -63,6 +64,7 @@ WorldLabels worldLabels(SoNode* root, PoCartesianAxis* axis)
           SbVec3f n = reading.cross(up);
           n.normalize();
           data->out.facing.push_back(n);
+          data->out.boxes.emplace_back();
         }
         return SoCallbackAction::CONTINUE;
       },
@@ -78,6 +80,7 @@ WorldLabels worldLabels(SoNode* root, PoCartesianAxis* axis)
           SbVec3f p;
           a->getModelMatrix().multVecMatrix(v->getPoint(), p);
           data->out.box.extendBy(p);
+          data->out.boxes.back().extendBy(p);
         }
       },
       &data);
@@ -123,9 +126,17 @@ void expectPlaced(SoNode* root, SoBaseKit* group, const Placement& p, const SbVe
     EXPECT_LT(labels.box.getMax()[p.across], lo[p.across]);
   else
     EXPECT_GT(labels.box.getMin()[p.across], hi[p.across]);
-  for (const SbVec3f& n : labels.facing)
-    EXPECT_GT(n.dot(viewer), 0.1f) << "a label reads from behind";
+  // Annotation text turns itself toward the viewer; 3D text must be laid out facing it.
+  if (PoBase::getTextType() == PoBase::TEXT_3D)
+    for (const SbVec3f& n : labels.facing)
+      EXPECT_GT(n.dot(viewer), 0.1f) << "a label reads from behind";
 }
+
+// Runs a test under 3D text, whose facing the group has to choose.
+struct Text3DScope {
+  Text3DScope() { PoBase::setTextType(PoBase::TEXT_3D); }
+  ~Text3DScope() { PoBase::setTextType(PoBase::TEXT_ANNOTATION); }
+};
 
 TEST(AxisGroupClasses, RegisteredWithTheirMemberParts)
 {
@@ -284,6 +295,21 @@ TEST(Group4Axis, MembersOnTheFourSidesWithLabelsOutside)
   for (const Placement& p : places)
     expectPlaced(s.root, s.axis, p, lo, hi, viewer);
   EXPECT_EQ(member(s.axis, "xUpAxis")->titleString.getValue(), SbString("x"));
+  // The Y titles run along their sides, beyond the labels, at mid-height.
+  s.axis->yTitle.setValue("north");
+  s.probe();
+  for (const char* part : {"yLeftAxis", "yRightAxis"}) {
+    SCOPED_TRACE(part);
+    const WorldLabels title = worldLabels(s.root, member(s.axis, part), "title");
+    const WorldLabels labels = worldLabels(s.root, member(s.axis, part));
+    ASSERT_FALSE(title.box.isEmpty());
+    EXPECT_NEAR(title.box.getCenter()[1], 5.0f, 0.05f);
+    EXPECT_GT(title.box.getSize()[1], title.box.getSize()[0]); // written upward
+    if (std::string(part) == "yLeftAxis")
+      EXPECT_LT(title.box.getMax()[0], labels.box.getMin()[0]);
+    else
+      EXPECT_GT(title.box.getMin()[0], labels.box.getMax()[0]);
+  }
 
   // Without a type field the group keeps a log axis that the user puts in a member's place.
   PoLogAxis* log = new PoLogAxis;
@@ -331,6 +357,7 @@ class Group3Axis3Layout : public testing::TestWithParam<VerticalRow> {};
 TEST_P(Group3Axis3Layout, MembersFromTheStartCornerLabelledOutsideTheBox)
 {
   const VerticalRow& row = GetParam();
+  Text3DScope text3D;
   GroupScene<PoGroup3Axis3> s;
   s.axis->start.setValue(SbVec3f(1, 2, 3));
   s.axis->end.setValue(SbVec3f(9, 8, 7));
@@ -348,15 +375,49 @@ TEST_P(Group3Axis3Layout, MembersFromTheStartCornerLabelledOutsideTheBox)
 
 INSTANTIATE_TEST_SUITE_P(
     Verticals, Group3Axis3Layout,
-    testing::Values(VerticalRow{PoGroup3Axis3::Z_AXIS, PoCartesianAxis::XZ, PoCartesianAxis::YZ,
-                                PoCartesianAxis::ZX, 2, 2, 0, SbVec3f(1, -1, 1)},
+    testing::Values(VerticalRow{PoGroup3Axis3::Z_AXIS, PoCartesianAxis::XZ, PoCartesianAxis::YX,
+                                PoCartesianAxis::ZX, 2, 0, 0, SbVec3f(1, -1, 1)},
                     VerticalRow{PoGroup3Axis3::X_AXIS, PoCartesianAxis::XY, PoCartesianAxis::YX,
-                                PoCartesianAxis::ZX, 1, 0, 0, SbVec3f(1, 1, -1)},
-                    VerticalRow{PoGroup3Axis3::Y_AXIS, PoCartesianAxis::XY, PoCartesianAxis::YZ,
-                                PoCartesianAxis::ZY, 1, 2, 1, SbVec3f(-1, 1, 1)}));
+                                PoCartesianAxis::ZY, 1, 0, 1, SbVec3f(1, 1, -1)},
+                    VerticalRow{PoGroup3Axis3::Y_AXIS, PoCartesianAxis::XZ, PoCartesianAxis::YZ,
+                                PoCartesianAxis::ZY, 2, 2, 1, SbVec3f(-1, 1, 1)}));
+
+TEST(Group3Axis3, LabelsApartAtTheSharedCornerAndAnnotationTextNotReversed)
+{
+  GroupScene<PoGroup3Axis3> s; // annotation text, the default
+  s.axis->start.setValue(SbVec3f(0, 0, 0));
+  s.axis->end.setValue(SbVec3f(10, 6, 4));
+  s.probe();
+  const WorldLabels x = worldLabels(s.root, s["xAxis"]);
+  const WorldLabels y = worldLabels(s.root, s["yAxis"]);
+  const WorldLabels z = worldLabels(s.root, s["zAxis"]);
+  ASSERT_FALSE(x.boxes.empty());
+  ASSERT_FALSE(y.boxes.empty());
+  for (const WorldLabels* a : {&x, &y, &z})
+    for (const WorldLabels* b : {&x, &y, &z})
+      if (a < b)
+        for (const SbBox3f& p : a->boxes)
+          for (const SbBox3f& q : b->boxes)
+            EXPECT_FALSE(p.intersect(q)) << "two members' labels meet";
+  // The y axis gives way at the corner: its first graduation carries no label.
+  EXPECT_EQ(s["yAxis"]->tickFirstGrad.getValue(), 2);
+  EXPECT_TRUE(s["yAxis"]->tickFirstGrad.isDefault());
+  EXPECT_EQ(s["zAxis"]->reverseFlag.getValue(), PoAxis::AXIS_REVERSE_DEPEND);
+
+  // Under 3D text the upright member is reversed to read from the front; back under
+  // annotation text the choice is undone.
+  {
+    Text3DScope text3D;
+    s.axis->touchKit();
+    EXPECT_EQ(s["zAxis"]->reverseFlag.getValue(), PoAxis::AXIS_REVERSE);
+  }
+  s.axis->touchKit();
+  EXPECT_EQ(s["zAxis"]->reverseFlag.getValue(), PoAxis::AXIS_REVERSE_DEPEND);
+}
 
 TEST(Group6Axis3, PairsOnDiagonallyOppositeEdges)
 {
+  Text3DScope text3D;
   GroupScene<PoGroup6Axis3> s;
   s.axis->start.setValue(SbVec3f(1, 2, 3));
   s.axis->end.setValue(SbVec3f(9, 8, 7));
@@ -365,8 +426,8 @@ TEST(Group6Axis3, PairsOnDiagonallyOppositeEdges)
   const Placement places[] = {
       {"xUpAxis", SbVec3f(1, 8, 7), 9.0f, PoCartesianAxis::XZ, 2, +1},
       {"xDownAxis", lo, 9.0f, PoCartesianAxis::XZ, 2, -1},
-      {"yLeftAxis", lo, 8.0f, PoCartesianAxis::YZ, 2, -1},
-      {"yRightAxis", SbVec3f(9, 2, 7), 8.0f, PoCartesianAxis::YZ, 2, +1},
+      {"yLeftAxis", lo, 8.0f, PoCartesianAxis::YX, 0, -1},
+      {"yRightAxis", SbVec3f(9, 2, 7), 8.0f, PoCartesianAxis::YX, 0, +1},
       {"zUpAxis", SbVec3f(9, 8, 3), 7.0f, PoCartesianAxis::ZX, 0, +1},
       {"zDownAxis", lo, 7.0f, PoCartesianAxis::ZX, 0, -1},
   };
