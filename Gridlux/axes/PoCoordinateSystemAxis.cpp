@@ -146,11 +146,18 @@ void PoCoordinateSystemAxis::rebuild()
       continue;
     }
     // The arrows are drawn in this node's frame, where the domain transform already applies.
-    PoArrow3* arrow = new PoArrow3(origin, tip);
+    // An arrow in place keeps what the application set on it; only its placement is ours.
+    PoArrow3* arrow = static_cast<PoArrow3*>(getAnyPart(kArrowParts[axis], TRUE));
     arrow->enableDomainTransform(FALSE);
-    arrow->headLength.setValue(factor * longest / length);
-    arrow->headWidth.setValue(0.5f * factor * longest / length);
-    setAnyPart(kArrowParts[axis], arrow);
+    const float headLength = factor * longest / length, headWidth = 0.5f * headLength;
+    if (arrow->startPoint.getValue() != origin)
+      arrow->startPoint.setValue(origin);
+    if (arrow->endPoint.getValue() != tip)
+      arrow->endPoint.setValue(tip);
+    if (arrow->headLength.getValue() != headLength)
+      arrow->headLength.setValue(headLength);
+    if (arrow->headWidth.getValue() != headWidth)
+      arrow->headWidth.setValue(headWidth);
 
     if (titles[axis]->getLength() == 0) {
       setAnyPart(kTitleParts[axis], nullptr);

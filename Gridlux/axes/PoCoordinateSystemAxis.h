@@ -30,8 +30,9 @@
  * - Bad values (a non-finite start, end or factor, a negative arrowLengthFactor) post a
  *   message and leave every part null.
  *
- * Parts: `xArrow`, `yArrow`, `zArrow` (PoArrow3, their fields set by the node at each
- * rebuild), and xTitleTextSep/xTitleTextApp/xTitleText, yTitleTextSep/yTitleTextApp/
+ * Parts: `xArrow`, `yArrow`, `zArrow` (PoArrow3: the node sets their startPoint, endPoint,
+ * headLength and headWidth at each rebuild; their shapes and solid form are the
+ * application's, through getPart, while the arrow exists), and xTitleTextSep/xTitleTextApp/xTitleText, yTitleTextSep/yTitleTextApp/
  * yTitleText, zTitleTextSep/zTitleTextApp/zTitleText (separator, SoAppearanceKit whose font
  * the node sets, SoGroup). Read and written under the name PoCoordinateSystemAxis.
  */

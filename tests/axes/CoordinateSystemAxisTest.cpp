@@ -36,6 +36,20 @@ TEST(CoordinateSystemAxis, ArrowsRunFromTheStartAlongEachAxisWithEqualHeads)
   }
 }
 
+TEST(CoordinateSystemAxis, AnArrowKeepsItsFormAcrossRebuilds)
+{
+  SymbolScene scene;
+  scene.probe();
+  PoArrow3* arrow = static_cast<PoArrow3*>(scene.axis->getPart("yArrow", FALSE));
+  ASSERT_NE(arrow, nullptr);
+  arrow->solid.setValue(TRUE);
+  scene.axis->end.setValue(1, 3, 1);
+  const GeometryProbe solid = partProbe(scene, "yArrow");
+  EXPECT_EQ(scene.axis->getPart("yArrow", FALSE), arrow);
+  EXPECT_TRUE(solid.segments().empty()); // faces only: the cylinder and the cone
+  EXPECT_NEAR(solid.bbox().getMax()[1], 3.0, 1e-5);
+}
+
 TEST(CoordinateSystemAxis, TitlesStandBeyondTheTipsAndMoveWithTheFactor)
 {
   SymbolScene scene;
