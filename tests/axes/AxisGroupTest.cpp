@@ -278,6 +278,25 @@ TEST(Group2Axis, UserTuningSurvivesRebuildsButNotTheGroupsOwnFields)
   EXPECT_NEAR(coords[0], 2.0f, 1e-5f);
 }
 
+TEST(Group2Axis, SettledSceneRebuildsNothing)
+{
+  GroupScene<PoGroup2Axis> s;
+  s.probe();
+  int rebuilds = 0;
+  auto count = [](void* data, PoBase*) { ++*static_cast<int*>(data); };
+  s.axis->addPostRebuildCallback(count, &rebuilds);
+  s["xAxis"]->addPostRebuildCallback(count, &rebuilds);
+  s["yAxis"]->addPostRebuildCallback(count, &rebuilds);
+  s.probe();
+  s.probe();
+  EXPECT_EQ(rebuilds, 0);
+  // A change of the group's frame rebuilds the group and the members it moves, once each.
+  s.axis->end.setValue(SbVec2f(4, 4));
+  s.probe();
+  s.probe();
+  EXPECT_EQ(rebuilds, 3);
+}
+
 TEST(Group4Axis, MembersOnTheFourSidesWithLabelsOutside)
 {
   GroupScene<PoGroup4Axis> s;
