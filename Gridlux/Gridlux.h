@@ -5,6 +5,7 @@
 #include <Gridlux/platform/SbThreadAutoWriteLock.h>
 #include <Gridlux/platform/SbThreadRWMutex.h>
 #include <Gridlux/platform/SoAnnoText3.h>
+#include <Gridlux/platform/SoPreferences.h>
 
 #include <Gridlux/base/PbArrayOfFloat.h>
 #include <Gridlux/base/PbArrayOfInt.h>
@@ -137,10 +138,14 @@
 #include <Gridlux/representations/PoMesh2D.h>
 #include <Gridlux/representations/PoMesh3D.h>
 #include <Gridlux/representations/PoMeshContouring.h>
+#include <Gridlux/representations/PoMeshCrossSection.h>
+#include <Gridlux/representations/PoMeshFilled.h>
+#include <Gridlux/representations/PoMeshLevelSurf.h>
 #include <Gridlux/representations/algorithms/PiContouring.h>
 #include <Gridlux/representations/algorithms/PiContouringAnnot.h>
 #include <Gridlux/representations/algorithms/PiContouringLines.h>
 #include <Gridlux/representations/algorithms/PiFieldwork.h>
+#include <Gridlux/representations/algorithms/PiPlaneCut.h>
 
 // Axes
 #include <Gridlux/axes/PiAngularGraduation.h>

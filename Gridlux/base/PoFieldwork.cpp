@@ -6,6 +6,7 @@
 #include <Gridlux/representations/PoMesh3D.h>
 #include <Gridlux/representations/PoMeshContouring.h>
 #include <Gridlux/representations/PoMeshFilled.h>
+#include <Gridlux/representations/PoMeshCrossSection.h>
 #include <Gridlux/representations/PoMeshLevelSurf.h>
 
 PO_KIT_ABSTRACT_SOURCE(PoFieldwork);
@@ -28,6 +29,7 @@ void PoFieldwork::initClasses()
   PoMeshContouring::initClass();
   PoMesh3D::initClass();
   PoMeshLevelSurf::initClass();
+  PoMeshCrossSection::initClass();
 }
 
 PoFieldwork::PoFieldwork() : PoBase(nullptr)

@@ -2,6 +2,7 @@
 #include <Gridlux/mesh/PbCartesianGrid3D.h>
 
 #include <Gridlux/base/PoDebugError.h>
+#include <Gridlux/representations/PoMeshCrossSection.h>
 
 #include <algorithm>
 #include <cmath>
@@ -226,4 +227,10 @@ void PbCartesianGrid3D::print(FILE* file) const
     else
       fprintf(file, "PbCartesianGrid3D:: %c = NULL\n", names[a]);
   }
+}
+
+void PbCartesianGrid3D::meshCrossSection(PoMeshCrossSection* node) const
+{
+  if (node)
+    node->cartGrid3DCrossSection(this);
 }

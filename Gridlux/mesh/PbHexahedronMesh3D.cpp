@@ -2,6 +2,7 @@
 #include <Gridlux/mesh/PbHexahedronMesh3D.h>
 
 #include <Gridlux/representations/PoMesh3D.h>
+#include <Gridlux/representations/PoMeshCrossSection.h>
 
 PbHexahedronMesh3D::PbHexahedronMesh3D(int isDataDuplicate) : PbIndexedMesh3D(isDataDuplicate) {}
 
@@ -36,4 +37,10 @@ void PbHexahedronMesh3D::meshLevelSurfShapeIndices(PoMesh3D* node, int orientati
 {
   if (node)
     node->hexahedronMeshLevelSurfShapeIndices(this, orientation, perCellValues);
+}
+
+void PbHexahedronMesh3D::meshCrossSection(PoMeshCrossSection* node) const
+{
+  if (node)
+    node->hexahedronMeshCrossSection(this);
 }

@@ -2,6 +2,7 @@
 #include <Gridlux/mesh/PbIndexedMesh3D.h>
 
 #include <Gridlux/representations/PoMesh3D.h>
+#include <Gridlux/representations/PoMeshCrossSection.h>
 
 #include <Gridlux/base/PoDebugError.h>
 #include <Gridlux/mesh/IndexedMeshXP.h>
@@ -233,4 +234,10 @@ void PbIndexedMesh3D::meshLevelSurfShapeIndices(PoMesh3D* node, int orientation,
 {
   if (node)
     node->indexedMeshLevelSurfShapeIndices(this, orientation, perCellValues);
+}
+
+void PbIndexedMesh3D::meshCrossSection(PoMeshCrossSection* node) const
+{
+  if (node)
+    node->indexedMeshCrossSection(this);
 }

@@ -6,6 +6,7 @@
 
 class PiCellOctree;
 class PoMesh3D;
+class PoMeshCrossSection;
 
 /**
  * @brief Base of volume meshes (3D grids and unstructured 3D meshes).
@@ -33,6 +34,9 @@ public:
     (void)orientation;
     (void)perCellValues;
   }
+
+  /** Calls back @p node's plane-cutting operation of this mesh kind; a kind without one draws nothing. */
+  virtual void meshCrossSection(PoMeshCrossSection* node) const { (void)node; }
 
 protected:
   explicit PbMesh3D(int isDataDuplicate);

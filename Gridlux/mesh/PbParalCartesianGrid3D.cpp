@@ -2,6 +2,7 @@
 #include <Gridlux/mesh/PbParalCartesianGrid3D.h>
 
 #include <Gridlux/base/PoDebugError.h>
+#include <Gridlux/representations/PoMeshCrossSection.h>
 
 #include <algorithm>
 #include <cmath>
@@ -183,4 +184,10 @@ float PbParalCartesianGrid3D::computeLongestEdgeLength() const
   const float dx = largestStep(m_numX, m_axis[0]), dy = largestStep(m_numY, m_axis[1]),
               dz = largestStep(m_numZ, m_axis[2]);
   return std::sqrt(dx * dx + dy * dy + dz * dz);
+}
+
+void PbParalCartesianGrid3D::meshCrossSection(PoMeshCrossSection* node) const
+{
+  if (node)
+    node->paralCartGrid3DCrossSection(this);
 }

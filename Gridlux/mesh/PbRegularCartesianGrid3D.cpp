@@ -2,6 +2,7 @@
 #include <Gridlux/mesh/PbRegularCartesianGrid3D.h>
 
 #include <Gridlux/base/PoDebugError.h>
+#include <Gridlux/representations/PoMeshCrossSection.h>
 
 #include <algorithm>
 #include <cmath>
@@ -189,4 +190,10 @@ float PbRegularCartesianGrid3D::computeLongestEdgeLength() const
   if (m_numMeshCells == 0)
     return 0;
   return std::sqrt(m_step[0] * m_step[0] + m_step[1] * m_step[1] + m_step[2] * m_step[2]);
+}
+
+void PbRegularCartesianGrid3D::meshCrossSection(PoMeshCrossSection* node) const
+{
+  if (node)
+    node->regularGrid3DCrossSection(this);
 }

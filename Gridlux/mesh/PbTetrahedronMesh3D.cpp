@@ -2,6 +2,7 @@
 #include <Gridlux/mesh/PbTetrahedronMesh3D.h>
 
 #include <Gridlux/representations/PoMesh3D.h>
+#include <Gridlux/representations/PoMeshCrossSection.h>
 
 #include <Gridlux/base/PoDebugError.h>
 
@@ -87,4 +88,10 @@ void PbTetrahedronMesh3D::meshLevelSurfShapeIndices(PoMesh3D* node, int orientat
 {
   if (node)
     node->tetrahedronMeshLevelSurfShapeIndices(this, orientation, perCellValues);
+}
+
+void PbTetrahedronMesh3D::meshCrossSection(PoMeshCrossSection* node) const
+{
+  if (node)
+    node->tetrahedronMeshCrossSection(this);
 }

@@ -753,15 +753,34 @@ int PoMesh3D::levelSurfShapeIndices(int orientation, const float* perCellValues)
   initSurfPointList();
   if (!m_mesh3DInForce || !m_levelSurfGroup)
     return 0;
-  m_mesh3DInForce->meshLevelSurfShapeIndices(this, orientation, perCellValues);
+  meshShapeIndices(orientation, perCellValues);
   return m_coordIndexArray.getNum() > 0;
 }
 
-SoIndexedTriangleStripSet* PoMesh3D::makeStripSet() const
+void PoMesh3D::meshShapeIndices(int orientation, const float* perCellValues)
+{
+  m_mesh3DInForce->meshLevelSurfShapeIndices(this, orientation, perCellValues);
+}
+
+SoNode* PoMesh3D::makeSurfaceShape() const
 {
   SoIndexedTriangleStripSet* strips = new SoIndexedTriangleStripSet;
   strips->coordIndex.setValues(0, m_coordIndexArray.getNum(), m_coordIndexArray.get());
   return strips;
+}
+
+void PoMesh3D::addContouringElems(PiContouringFilled* cutter) const
+{
+  const int32_t* indices = m_coordIndexArray.get();
+  const int total = m_coordIndexArray.getNum();
+  for (int start = 0; start < total;) {
+    int end = start;
+    while (end < total && indices[end] >= 0)
+      ++end;
+    if (end > start)
+      cutter->addStripElems(end - start, indices + start);
+    start = end + 1;
+  }
 }
 
 void PoMesh3D::buildMeshLevelSurfInhColr(const float* levelValues, SbVec3f*)
@@ -771,7 +790,7 @@ void PoMesh3D::buildMeshLevelSurfInhColr(const float* levelValues, SbVec3f*)
   SoCoordinate3* coords = new SoCoordinate3;
   computeLevelSurfPointCoord(m_mesh3DInForce, levelValues, m_levelInForce, coords->point);
   m_levelSurfGroup->addChild(coords);
-  m_levelSurfGroup->addChild(makeStripSet());
+  m_levelSurfGroup->addChild(makeSurfaceShape());
 }
 
 void PoMesh3D::buildMeshLevelSurfPerCellColr(const float* levelValues, const float* colorValues, SbVec3f*)
@@ -788,7 +807,7 @@ void PoMesh3D::buildMeshLevelSurfPerCellColr(const float* levelValues, const flo
   SoCoordinate3* coords = new SoCoordinate3;
   computeLevelSurfPointCoord(m_mesh3DInForce, levelValues, m_levelInForce, coords->point);
   m_levelSurfGroup->addChild(coords);
-  m_levelSurfGroup->addChild(makeStripSet());
+  m_levelSurfGroup->addChild(makeSurfaceShape());
   computeLevelSurfPerCellMaterial();
 }
 
@@ -827,7 +846,7 @@ void PoMesh3D::buildMeshLevelSurfMapColr(const float* levelValues, const float* 
     }
   }
   m_levelSurfGroup->addChild(coords);
-  m_levelSurfGroup->addChild(makeStripSet());
+  m_levelSurfGroup->addChild(makeSurfaceShape());
 }
 
 void PoMesh3D::buildMeshLevelSurfContColr(const float* levelValues, const float* colorValues, SbVec3f*)
@@ -840,16 +859,7 @@ void PoMesh3D::buildMeshLevelSurfContColr(const float* levelValues, const float*
     return;
   PiContouringFilled* cutter = getContouringFilled();
   cutter->initGeometry();
-  const int32_t* indices = m_coordIndexArray.get();
-  const int total = m_coordIndexArray.getNum();
-  for (int start = 0; start < total;) {
-    int end = start;
-    while (end < total && indices[end] >= 0)
-      ++end;
-    if (end > start)
-      cutter->addStripElems(end - start, indices + start);
-    start = end + 1;
-  }
+  addContouringElems(cutter);
   SoCoordinate3* coords = new SoCoordinate3;
   coords->ref();
   computeLevelSurfPointCoordAndValues(m_mesh3DInForce, levelValues, m_levelInForce, coords->point, colorValues);
@@ -869,7 +879,7 @@ void PoMesh3D::buildMeshLevelSurfContColr(const float* levelValues, const float*
     // No isovalue cuts the surface: it keeps the inherited colour.
     material->unref();
     m_levelSurfGroup->addChild(coords);
-    m_levelSurfGroup->addChild(makeStripSet());
+    m_levelSurfGroup->addChild(makeSurfaceShape());
   }
   binding->unref();
   coords->unref();

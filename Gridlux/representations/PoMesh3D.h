@@ -13,9 +13,9 @@ class PbGrid3D;
 class PbHexahedronMesh3D;
 class PbIndexedMesh3D;
 class PbTetrahedronMesh3D;
+class PiContouringFilled;
 class PiMarchingCase;
 class SoGroup;
-class SoIndexedTriangleStripSet;
 class SoMFVec2f;
 class SoMFVec3f;
 class SoMaterialBinding;
@@ -135,6 +135,22 @@ protected:
 
   void preRebuild() override;
 
+  /**
+   * The polygons of the surface into m_coordIndexArray (and one value per polygon into
+   * m_pointValues when @p perCellValues is given): by default the mesh's level-surface strips.
+   */
+  virtual void meshShapeIndices(int orientation, const float* perCellValues);
+  /** The shape node drawing m_coordIndexArray over the points: by default triangle strips. */
+  virtual SoNode* makeSurfaceShape() const;
+  /** Hands the polygons of m_coordIndexArray to the band cutter: by default as strips. */
+  virtual void addContouringElems(PiContouringFilled* cutter) const;
+  /** The level the points are interpolated at, for builders that do not move it off the nodes. */
+  void setLevelInForce(float level) { m_levelInForce = level; }
+
+  void appendIndices(const int* indices, int count);
+  void pushIndex(int index);
+  void pushValue(float value);
+
   const PbMesh3D* m_mesh3DInForce = nullptr;
 
   // Output of the level-surface builders for the node that places it.
@@ -158,10 +174,6 @@ private:
   long long countGridRows(int numRows, int rowLength, const float* values, float level);
   /** The hash of surface points made current again after points were added without it. */
   void syncPointHash();
-  void appendIndices(const int* indices, int count);
-  void pushIndex(int index);
-  void pushValue(float value);
-  SoIndexedTriangleStripSet* makeStripSet() const;
   /** Point coordinates and, per point, the interpolation parameter from the lower node. */
   void interpolatePoints(const PbMesh3D* mesh, const float* levelValues, float level, SoMFVec3f& coords);
 

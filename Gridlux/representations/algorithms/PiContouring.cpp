@@ -219,24 +219,45 @@ void PiContouring::initGeometry()
 
 void PiContouring::addStripElems(int num, const int* strip)
 {
-  if (!m_freeSurface) {
-    PoDebugError::post("PiContouring::addStripElems", "call initGeometry() first");
+  if (!checkFreeElems("PiContouring::addStripElems", num, strip))
     return;
-  }
-  if (num < 3 || !strip)
-    return;
-  for (int k = 0; k < num; ++k) {
-    if (strip[k] < 0) {
-      PoDebugError::post("PiContouring::addStripElems", "negative point index %d in a strip", strip[k]);
-      return;
-    }
-  }
   // The strip's outline: odd positions going up, then even positions coming back.
   m_outline.clear();
   for (int k = 1; k < num; k += 2)
     m_outline.push_back(strip[k]);
   for (int k = (num - 1) / 2 * 2; k >= 0; k -= 2)
     m_outline.push_back(strip[k]);
+  addOutlineElems();
+}
+
+void PiContouring::addPolygonElems(int num, const int* polygon)
+{
+  if (!checkFreeElems("PiContouring::addPolygonElems", num, polygon))
+    return;
+  m_outline.assign(polygon, polygon + num);
+  addOutlineElems();
+}
+
+bool PiContouring::checkFreeElems(const char* method, int num, const int* points)
+{
+  if (!m_freeSurface) {
+    PoDebugError::post(method, "call initGeometry() first");
+    return false;
+  }
+  if (num < 3 || !points)
+    return false;
+  for (int k = 0; k < num; ++k) {
+    if (points[k] < 0) {
+      PoDebugError::post(method, "negative point index %d in an element", points[k]);
+      return false;
+    }
+  }
+  return true;
+}
+
+void PiContouring::addOutlineElems()
+{
+  // Fanned from the first point into quadrangles, and a last triangle when one point is left.
   const int m = static_cast<int>(m_outline.size());
   const int* q = m_outline.data();
   int k = 1;

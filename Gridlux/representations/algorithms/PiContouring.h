@@ -55,11 +55,13 @@ public:
    * Contouring of a free surface (a level surface, a section, a skin) instead of a mesh:
    * initGeometry() empties the elements and points; addStripElems() adds the elements of one
    * triangle strip of @p num point indices (its outline, fanned from its first point into
-   * quadrangles and a last triangle); setPoints() takes the first @p num points of @p coords.
-   * Values then come one per point.
+   * quadrangles and a last triangle); addPolygonElems() adds those of a convex polygon given by
+   * its outline; setPoints() takes the first @p num points of @p coords. Values then come one
+   * per point.
    */
   void initGeometry();
   void addStripElems(int num, const int* strip);
+  void addPolygonElems(int num, const int* polygon);
   void setPoints(int num, const SoCoordinate3* coords);
 
   void setDataMapping(const PbDataMapping* mapping) { m_dataMapping = mapping; }
@@ -132,6 +134,10 @@ protected:
   std::vector<float> m_crossCoords; ///< x, y, z per crossing
 
 private:
+  /** False (with a message when misused) when a free-surface element cannot be added. */
+  bool checkFreeElems(const char* method, int num, const int* points);
+  /** The elements of m_outline, fanned from its first point. */
+  void addOutlineElems();
   enum MeshKind { MESH_NONE, MESH_GRID, MESH_ELEMENTS };
 
   void clearMesh();
