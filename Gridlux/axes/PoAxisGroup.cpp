@@ -197,7 +197,9 @@ bool PoAxisGroup::setUpMembers(const char* method, const Member* members, int nu
                                const SbVec3f& viewer)
 {
   if (!finite(frameStart) || !finite(frameEnd)) {
-    PoDebugError::post(method, "frame from (%g, %g, %g) to (%g, %g, %g) is not finite; the axes are left as they were",
+    PoDebugError::post(method,
+                       "frame from (%g, %g, %g) to (%g, %g, %g) is not finite; the axes are "
+                       "left as they were",
                        frameStart[0], frameStart[1], frameStart[2], frameEnd[0], frameEnd[1],
                        frameEnd[2]);
     return false;

@@ -23,8 +23,9 @@
  * - the upright member is graduated toward H1 (ZX for Z up, XY for X up, YZ for Y up), its
  *   labels outside the box; with 3D text (PoBase::TEXT_3D) a member is reversed when its text
  *   would otherwise face away from that viewer (annotation text turns by itself);
- * - the H2 member leaves out the label of its first graduation, which would stand on the
- *   first label of the upright member at their shared corner.
+ * - the H2 member leaves out the label of its first graduation, which stands on the first
+ *   label of the upright member at their shared corner whenever the span begins on a
+ *   graduation (as automatic steps on round frames do).
  * All three start at `start`: `xAxis` ends at end.x, `yAxis` at end.y, `zAxis` at end.z, titled
  * xTitle, yTitle and zTitle. The label side and the reversal are the group's choice until the
  * user sets them; see PoAxisGroup for the rest of what the group sets on its members.
