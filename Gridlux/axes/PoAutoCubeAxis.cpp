@@ -313,6 +313,8 @@ void PoAutoCubeAxis::initAxis(int edge, const PiAutoCube& cube, const SbVec3f& m
   SbVec3f w(frame[1][0], frame[1][1], frame[1][2]);
   w.normalize();
   const bool above = w.dot(PiAutoCube::getFaceNormal(choice.labelFace)) > 0.0f;
+  // Mirrored when its face looks away from the viewer. Annotation text stands in the screen
+  // plane along its projected reading direction, which the mirror turns the right way too.
   const bool mirrored = u.cross(w).dot(PiAutoCube::getFaceNormal(choice.textFace)) < 0.0f;
   const SbVec3f middle = 0.5f * (origin + PiAutoCube::getCorner(min, max, to));
   const int path = cube.choosePath(middle, u, w, mirrored);

@@ -25,7 +25,8 @@ class PoCartesianAxis;
  * a face turned toward the viewer and one turned away) qualify; of those the lowest on the
  * screen is taken, or the leftmost for a direction that runs up the screen. Labels lie in the
  * plane of the edge's visible face, beyond the edge (outside the box), reading left to right and
- * upright (the writing direction and the mirroring of the member are chosen for it). A
+ * upright (the writing direction and the mirroring of the member are chosen for it; this holds
+ * for 3D text and for annotation text, which follows its projected reading direction). A
  * direction seen end-on shows no axis. Every member runs from the lower to the upper end of its
  * direction; a `start` above `end` in some coordinate is the same box.
  *

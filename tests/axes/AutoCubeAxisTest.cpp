@@ -239,6 +239,13 @@ std::vector<Label> labels(CubeScene& scene)
   return out;
 }
 
+// The library's text type for the life of the guard.
+struct TextTypeScope {
+  PoBase::TextType before = PoBase::getTextType();
+  explicit TextTypeScope(PoBase::TextType type) { PoBase::setTextType(type); }
+  ~TextTypeScope() { PoBase::setTextType(before); }
+};
+
 void setView(PoAutoCubeAxis* cube, const View& view)
 {
   cube->viewingMatrix.setValue(view.viewing);
@@ -268,6 +275,8 @@ struct Cube : CubeScene {
 TEST(AutoCubeAxis, OppositeViewpointsPutTheGraduationsOnEdgesFacingEachCamera)
 {
   const SbVec3f centre(5, 5, 5);
+  // 3D text, whose face shows which way it reads.
+  const TextTypeScope text(PoBase::TEXT_3D);
   // In front of the box and behind it, at the same height.
   const SbVec3f eyes[2] = {SbVec3f(28, -20, 16), SbVec3f(-18, 30, 16)};
   int shown[2][3];
