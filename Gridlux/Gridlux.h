@@ -65,6 +65,7 @@
 #include <Gridlux/mesh/PbHexahedronMesh3D.h>
 #include <Gridlux/mesh/PbIndexedMesh2D.h>
 #include <Gridlux/mesh/PbIndexedMesh3D.h>
+#include <Gridlux/mesh/PbMeshSkinData.h>
 #include <Gridlux/mesh/PbIrregularMesh1D.h>
 #include <Gridlux/mesh/PbMesh.h>
 #include <Gridlux/mesh/PbMesh1D.h>
@@ -138,6 +139,7 @@
 #include <Gridlux/representations/PoMesh2D.h>
 #include <Gridlux/representations/PoMesh3D.h>
 #include <Gridlux/representations/PoMeshContouring.h>
+#include <Gridlux/representations/PoMeshCrossContour.h>
 #include <Gridlux/representations/PoMeshCrossSection.h>
 #include <Gridlux/representations/PoMeshFilled.h>
 #include <Gridlux/representations/PoMeshLevelSurf.h>

@@ -6,6 +6,7 @@
 #include <Gridlux/representations/PoMesh3D.h>
 #include <Gridlux/representations/PoMeshContouring.h>
 #include <Gridlux/representations/PoMeshFilled.h>
+#include <Gridlux/representations/PoMeshCrossContour.h>
 #include <Gridlux/representations/PoMeshCrossSection.h>
 #include <Gridlux/representations/PoMeshLevelSurf.h>
 
@@ -30,6 +31,7 @@ void PoFieldwork::initClasses()
   PoMesh3D::initClass();
   PoMeshLevelSurf::initClass();
   PoMeshCrossSection::initClass();
+  PoMeshCrossContour::initClass();
 }
 
 PoFieldwork::PoFieldwork() : PoBase(nullptr)

@@ -2,6 +2,7 @@
 #include <Gridlux/mesh/PbCartesianGrid3D.h>
 
 #include <Gridlux/base/PoDebugError.h>
+#include <Gridlux/representations/PoMeshCrossContour.h>
 #include <Gridlux/representations/PoMeshCrossSection.h>
 
 #include <algorithm>
@@ -233,4 +234,10 @@ void PbCartesianGrid3D::meshCrossSection(PoMeshCrossSection* node) const
 {
   if (node)
     node->cartGrid3DCrossSection(this);
+}
+
+void PbCartesianGrid3D::meshCrossContour(PoMeshCrossContour* node) const
+{
+  if (node)
+    node->cartGrid3DCrossContour(this);
 }

@@ -2,6 +2,7 @@
 #include <Gridlux/mesh/PbHexahedronMesh3D.h>
 
 #include <Gridlux/representations/PoMesh3D.h>
+#include <Gridlux/representations/PoMeshCrossContour.h>
 #include <Gridlux/representations/PoMeshCrossSection.h>
 
 PbHexahedronMesh3D::PbHexahedronMesh3D(int isDataDuplicate) : PbIndexedMesh3D(isDataDuplicate) {}
@@ -43,4 +44,10 @@ void PbHexahedronMesh3D::meshCrossSection(PoMeshCrossSection* node) const
 {
   if (node)
     node->hexahedronMeshCrossSection(this);
+}
+
+void PbHexahedronMesh3D::meshCrossContour(PoMeshCrossContour* node) const
+{
+  if (node)
+    node->hexahedronMeshCrossContour(this);
 }

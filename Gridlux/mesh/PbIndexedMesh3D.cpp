@@ -2,6 +2,7 @@
 #include <Gridlux/mesh/PbIndexedMesh3D.h>
 
 #include <Gridlux/representations/PoMesh3D.h>
+#include <Gridlux/representations/PoMeshCrossContour.h>
 #include <Gridlux/representations/PoMeshCrossSection.h>
 
 #include <Gridlux/base/PoDebugError.h>
@@ -62,6 +63,7 @@ void PbIndexedMesh3D::copyFrom(const PbIndexedMesh3D& other)
   m_offsets = other.m_offsets;
   m_ownersCurrent = 0;
   markOctreeStale();
+  m_skinCurrent = 0;
   geometryChanged();
   updateBoundingBox();
 }
@@ -100,6 +102,7 @@ int PbIndexedMesh3D::storeGeometry(const char* method, int numNodes, const float
   m_owners.clear();
   setCounts(numNodes, numCells);
   markOctreeStale();
+  m_skinCurrent = 0;
   updateBoundingBox();
   notifyGeometry();
   return 1;
@@ -240,4 +243,70 @@ void PbIndexedMesh3D::meshCrossSection(PoMeshCrossSection* node) const
 {
   if (node)
     node->indexedMeshCrossSection(this);
+}
+
+void PbIndexedMesh3D::meshCrossContour(PoMeshCrossContour* node) const
+{
+  if (node)
+    node->indexedMeshCrossContour(this);
+}
+
+int PbIndexedMesh3D::evaluateSkinFacesNum() const
+{
+  int num = 0;
+  for (int c = 0; c < m_numMeshCells; ++c) {
+    const int count = m_offsets[c + 1] - m_offsets[c];
+    num += count == 4 ? 4 : count == 5 || count == 6 ? 5 : count == 8 ? 6 : 0;
+  }
+  return num;
+}
+
+void PbIndexedMesh3D::updateSkin() const
+{
+  if (!m_skin)
+    m_skin.reset(new PbMeshSkinData);
+  PbMeshSkinData& skin = *m_skin;
+  if (!m_skinCurrent) {
+    const int expected = evaluateSkinFacesNum() / 2;
+    skin.init3pFaceList(expected);
+    skin.init4pFaceList(expected);
+    for (int c = 0; c < m_numMeshCells; ++c) {
+      const int* n = m_cellIndex + m_offsets[c];
+      switch (m_offsets[c + 1] - m_offsets[c]) {
+      case 4:
+        skin.addFace3p(c, n[0], n[1], n[2]);
+        skin.addFace3p(c, n[0], n[3], n[1]);
+        skin.addFace3p(c, n[0], n[2], n[3]);
+        skin.addFace3p(c, n[1], n[3], n[2]);
+        break;
+      case 5:
+        skin.addFace4p(c, n[0], n[1], n[2], n[3]);
+        skin.addFace3p(c, n[0], n[4], n[1]);
+        skin.addFace3p(c, n[1], n[4], n[2]);
+        skin.addFace3p(c, n[2], n[4], n[3]);
+        skin.addFace3p(c, n[3], n[4], n[0]);
+        break;
+      case 6:
+        skin.addFace3p(c, n[0], n[1], n[2]);
+        skin.addFace3p(c, n[3], n[5], n[4]);
+        skin.addFace4p(c, n[1], n[4], n[5], n[2]);
+        skin.addFace4p(c, n[0], n[2], n[5], n[3]);
+        skin.addFace4p(c, n[0], n[3], n[4], n[1]);
+        break;
+      case 8:
+        skin.addFace4p(c, n[0], n[1], n[2], n[3]);
+        skin.addFace4p(c, n[0], n[3], n[7], n[4]);
+        skin.addFace4p(c, n[0], n[4], n[5], n[1]);
+        skin.addFace4p(c, n[1], n[5], n[6], n[2]);
+        skin.addFace4p(c, n[2], n[6], n[7], n[3]);
+        skin.addFace4p(c, n[4], n[7], n[6], n[5]);
+        break;
+      default:
+        break;
+      }
+    }
+    m_skinCurrent = 1;
+  }
+  skin.startGettingFace3p();
+  skin.startGettingFace4p();
 }

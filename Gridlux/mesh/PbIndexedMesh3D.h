@@ -2,12 +2,14 @@
 #ifndef GRIDLUX_PBINDEXEDMESH3D_H
 #define GRIDLUX_PBINDEXEDMESH3D_H
 
+#include <Gridlux/mesh/PbMeshSkinData.h>
 #include <Gridlux/mesh/PbHexahedronCell.h>
 #include <Gridlux/mesh/PbMesh3D.h>
 #include <Gridlux/mesh/PbPyramidCell.h>
 #include <Gridlux/mesh/PbTetrahedronCell.h>
 #include <Gridlux/mesh/PbWedgeCell.h>
 
+#include <memory>
 #include <vector>
 
 /**
@@ -28,6 +30,19 @@
 class PbIndexedMesh3D : public PbMesh3D {
 public:
   void meshCrossSection(PoMeshCrossSection* node) const override;
+  void meshCrossContour(PoMeshCrossContour* node) const override;
+
+  /**
+   * Brings the skin's face tables up to date (every face of every cell entered, the inner ones
+   * cancelled) when the geometry changed since they were built; resets their cursors. A face
+   * keeps the node order of its cell's face list, which turns it towards the inside of a cell in
+   * the reference order.
+   */
+  virtual void updateSkin() const;
+  /** The number of cell faces, that the skin tables are sized from. */
+  virtual int evaluateSkinFacesNum() const;
+  /** The skin's face tables as the last updateSkin() left them (null before). */
+  PbMeshSkinData* getSkinData() const { return m_skin.get(); }
   /** Asks @p node for the level surface of this mesh, cut by the cell kind's own cases. */
   void meshLevelSurfShapeIndices(PoMesh3D* node, int orientation, const float* perCellValues) const override;
   explicit PbIndexedMesh3D(int isDataDuplicate = 1);
@@ -132,6 +147,8 @@ protected:
   mutable PbTetrahedronCell m_tetrahedronCell;
   mutable PbWedgeCell m_wedgeCell;
   mutable PbPyramidCell m_pyramidCell;
+  mutable std::unique_ptr<PbMeshSkinData> m_skin;
+  mutable int m_skinCurrent = 0;
 
 private:
   void copyFrom(const PbIndexedMesh3D& other);

@@ -6,6 +6,7 @@
 
 class PiCellOctree;
 class PoMesh3D;
+class PoMeshCrossContour;
 class PoMeshCrossSection;
 
 /**
@@ -37,6 +38,8 @@ public:
 
   /** Calls back @p node's plane-cutting operation of this mesh kind; a kind without one draws nothing. */
   virtual void meshCrossSection(PoMeshCrossSection* node) const { (void)node; }
+  /** Calls back @p node's outline operation of this mesh kind; a kind without one draws nothing. */
+  virtual void meshCrossContour(PoMeshCrossContour* node) const { (void)node; }
 
 protected:
   explicit PbMesh3D(int isDataDuplicate);

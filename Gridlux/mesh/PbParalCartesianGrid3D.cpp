@@ -2,6 +2,7 @@
 #include <Gridlux/mesh/PbParalCartesianGrid3D.h>
 
 #include <Gridlux/base/PoDebugError.h>
+#include <Gridlux/representations/PoMeshCrossContour.h>
 #include <Gridlux/representations/PoMeshCrossSection.h>
 
 #include <algorithm>
@@ -190,4 +191,10 @@ void PbParalCartesianGrid3D::meshCrossSection(PoMeshCrossSection* node) const
 {
   if (node)
     node->paralCartGrid3DCrossSection(this);
+}
+
+void PbParalCartesianGrid3D::meshCrossContour(PoMeshCrossContour* node) const
+{
+  if (node)
+    node->paralCartGrid3DCrossContour(this);
 }

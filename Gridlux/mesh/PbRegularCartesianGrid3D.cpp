@@ -2,6 +2,7 @@
 #include <Gridlux/mesh/PbRegularCartesianGrid3D.h>
 
 #include <Gridlux/base/PoDebugError.h>
+#include <Gridlux/representations/PoMeshCrossContour.h>
 #include <Gridlux/representations/PoMeshCrossSection.h>
 
 #include <algorithm>
@@ -196,4 +197,10 @@ void PbRegularCartesianGrid3D::meshCrossSection(PoMeshCrossSection* node) const
 {
   if (node)
     node->regularGrid3DCrossSection(this);
+}
+
+void PbRegularCartesianGrid3D::meshCrossContour(PoMeshCrossContour* node) const
+{
+  if (node)
+    node->regularGrid3DCrossContour(this);
 }

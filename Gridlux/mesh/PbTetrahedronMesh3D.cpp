@@ -2,6 +2,7 @@
 #include <Gridlux/mesh/PbTetrahedronMesh3D.h>
 
 #include <Gridlux/representations/PoMesh3D.h>
+#include <Gridlux/representations/PoMeshCrossContour.h>
 #include <Gridlux/representations/PoMeshCrossSection.h>
 
 #include <Gridlux/base/PoDebugError.h>
@@ -94,4 +95,10 @@ void PbTetrahedronMesh3D::meshCrossSection(PoMeshCrossSection* node) const
 {
   if (node)
     node->tetrahedronMeshCrossSection(this);
+}
+
+void PbTetrahedronMesh3D::meshCrossContour(PoMeshCrossContour* node) const
+{
+  if (node)
+    node->tetrahedronMeshCrossContour(this);
 }

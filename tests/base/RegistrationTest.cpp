@@ -77,7 +77,7 @@ const ClassRow kClasses[] = {
   {"PoFieldwork", "PoBase"},     {"PoMesh", "PoFieldwork"},
   {"PoMesh2D", "PoMesh"},        {"PoMeshFilled", "PoMesh2D"},  {"PoMeshContouring", "PoMesh2D"},
   {"PoMesh3D", "PoMesh"},        {"PoMeshLevelSurf", "PoMesh3D"},
-  {"PoMeshCrossSection", "PoMesh3D"},
+  {"PoMeshCrossSection", "PoMesh3D"}, {"PoMeshCrossContour", "PoMesh3D"},
   {"PoDomainElement", "SoReplacedElement"},
   {"PoNumericDisplayFormatElement", "SoReplacedElement"},
   {"PoIsovaluesListElement", "SoReplacedElement"},
