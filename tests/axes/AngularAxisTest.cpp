@@ -147,6 +147,30 @@ INSTANTIATE_TEST_SUITE_P(
         ArcRow{0.1f, 0.3f, 1.0f, 10.0f, {"10"}},
         ArcRow{0.0f, 0.1f, 1.0f, 5.0f, {"0", "5"}}));
 
+TEST(AngularAxisGraduations, ArcsRunCounterClockwiseFromTheStart)
+{
+  const double pi = M_PI;
+  const struct {
+    float start, end;
+    double arcStart, length;
+  } rows[] = {{0.0f, kPi, 0.0, pi},
+              {1.5f * kPi, 0.5f * kPi, 1.5 * pi, pi},        // through 0
+              {-0.5f * kPi, 0.0f, 1.5 * pi, 0.5 * pi},      // negative angles
+              {1.0f, 1.0f, 1.0, 2.0 * pi},                  // equal ends: a full turn
+              {0.0f, 2.0f * kPi, 0.0, 2.0 * pi},
+              {7.0f * kPi, 0.0f, pi, pi},                   // several turns
+              {0.5f, 0.25f, 0.5, 2.0 * pi - 0.25}};
+  for (const auto& row : rows) {
+    double arcStart = -1.0, length = -1.0;
+    ASSERT_TRUE(PiAngularGraduation::getArc(row.start, row.end, arcStart, length));
+    EXPECT_NEAR(arcStart, row.arcStart, 1e-5) << row.start << " " << row.end;
+    EXPECT_NEAR(length, row.length, 1e-5) << row.start << " " << row.end;
+  }
+  double arcStart, length;
+  EXPECT_FALSE(PiAngularGraduation::getArc(std::numeric_limits<float>::quiet_NaN(), 1.0f,
+                                           arcStart, length));
+}
+
 TEST(AngularAxisGraduations, UserStepFitAndMargins)
 {
   AngularScene s;
