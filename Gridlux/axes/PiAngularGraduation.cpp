@@ -60,7 +60,8 @@ int PiAngularGraduation::getGrads(GradFit fit, double lo, double hi, double step
     return 0;
   const double loDeg = lo * kDegrees, hiDeg = hi * kDegrees;
   const double eps = 1e-5 * stepDegrees;
-  const double first = fit == GRAD_FIT ? loDeg : std::ceil(loDeg / stepDegrees - 1e-5) * stepDegrees;
+  const double first =
+      fit == GRAD_FIT ? loDeg : std::ceil(loDeg / stepDegrees - 1e-5) * stepDegrees;
   const double count = std::floor((hiDeg - first + eps) / stepDegrees) + 1.0;
   if (count < 1.0 || count > double(maxCount))
     return 0;

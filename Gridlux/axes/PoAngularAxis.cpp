@@ -129,11 +129,15 @@ void PoAngularAxis::rebuild()
   const bool anglesOk = PiAngularGraduation::getArc(startAngle.getValue(), endAngle.getValue(),
                                                     arcStart, length);
   const float r = radius.getValue(), userStep = angleStep.getValue();
-  const char* problem = !anglesOk                                   ? "the angles are not finite"
-                        : !std::isfinite(r) || !(r > 0.0f)          ? "the radius is not above 0"
-                        : !std::isfinite(userStep) || userStep < 0.0f ? "angleStep is negative or not finite"
-                        : !std::isfinite(turn)                      ? "offset is not finite"
-                                                                    : nullptr;
+  const char* problem = nullptr;
+  if (!anglesOk)
+    problem = "the angles are not finite";
+  else if (!std::isfinite(r) || !(r > 0.0f))
+    problem = "the radius is not above 0";
+  else if (!std::isfinite(userStep) || userStep < 0.0f)
+    problem = "angleStep is negative or not finite";
+  else if (!std::isfinite(turn))
+    problem = "offset is not finite";
   if (problem) {
     PoDebugError::post(method, "%s; nothing is built", problem);
     clearAxisParts();

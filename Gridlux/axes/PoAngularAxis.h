@@ -56,7 +56,10 @@ public:
   PoAngularAxis(float start, float end, float arcRadius, float step = 0.0f);
   static void initClass();
 
-  enum GradFit { GRAD_FIT = PiAngularGraduation::GRAD_FIT, GRAD_UNFIT = PiAngularGraduation::GRAD_UNFIT };
+  enum GradFit {
+    GRAD_FIT = PiAngularGraduation::GRAD_FIT,
+    GRAD_UNFIT = PiAngularGraduation::GRAD_UNFIT
+  };
 
   SoSFFloat offset;
   SoSFFloat startAngle;

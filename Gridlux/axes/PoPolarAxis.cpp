@@ -107,12 +107,17 @@ bool PoPolarAxis::beginPolarRebuild(const char* method, float& s, float& e, floa
   s = startRadius.getValue();
   e = endRadius.getValue();
   const float angle = theta.getValue(), shift = offset.getValue();
-  const char* problem = !std::isfinite(s) || !std::isfinite(e) ? "the radii are not finite"
-                        : !(e > s)                  ? "endRadius is not above startRadius"
-                        : !std::isfinite(angle)     ? "theta is not finite"
-                        : !std::isfinite(shift)     ? "offset is not finite"
-                        : s + shift < 0.0f          ? "startRadius + offset is negative"
-                                                    : nullptr;
+  const char* problem = nullptr;
+  if (!std::isfinite(s) || !std::isfinite(e))
+    problem = "the radii are not finite";
+  else if (!(e > s))
+    problem = "endRadius is not above startRadius";
+  else if (!std::isfinite(angle))
+    problem = "theta is not finite";
+  else if (!std::isfinite(shift))
+    problem = "offset is not finite";
+  else if (s + shift < 0.0f)
+    problem = "startRadius + offset is negative";
   SoMatrixTransform* transformNode = new SoMatrixTransform;
   setAnyPart("transform", transformNode);
   if (problem) {
@@ -154,9 +159,10 @@ void PoPolarAxis::buildGridLines(int num, const float* coords, SoGroup* group)
     const float r = coords[i] + m_offset;
     if (!(r > 0.0f))
       continue;
-    if (full ? arc.setValues(centre, r, 0.0f, float(2.0 * M_PI)) : arc.setValues(centre, r, from, to))
-      if (SoGroup* circle = FigureShapesXP::makeArc(arc))
-        group->addChild(circle);
+    const int valid = full ? arc.setValues(centre, r, 0.0f, float(2.0 * M_PI))
+                           : arc.setValues(centre, r, from, to);
+    if (SoGroup* circle = valid ? FigureShapesXP::makeArc(arc) : nullptr)
+      group->addChild(circle);
   }
 }
 

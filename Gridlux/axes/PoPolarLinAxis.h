@@ -28,7 +28,10 @@ public:
   PoPolarLinAxis(float start, float end, float angle, float radialOffset, float gradStep);
   static void initClass();
 
-  enum GradFit { GRAD_FIT = PiLinearGraduation::GRAD_FIT, GRAD_UNFIT = PiLinearGraduation::GRAD_UNFIT };
+  enum GradFit {
+    GRAD_FIT = PiLinearGraduation::GRAD_FIT,
+    GRAD_UNFIT = PiLinearGraduation::GRAD_UNFIT
+  };
 
   SoSFFloat step;
   SoSFEnum gradFit;

@@ -45,7 +45,10 @@ public:
   enum DecadeListDef { DECADE_LIST_AUTO = 0, DECADE_LIST_NON_AUTO = 1 };
 
   PoPolarLogAxis();
-  /** An axis from decade @p start to decade @p end along the ray at @p angle, shifted by @p radialOffset. */
+  /**
+   * An axis from decade @p start to decade @p end along the ray at @p angle, drawn shifted by
+   * @p radialOffset.
+   */
   PoPolarLogAxis(float start, float end, float angle, float radialOffset);
   static void initClass();
 

@@ -324,7 +324,8 @@ TEST(PolarAxisInput, BadValuesBuildNothingWithAMessage)
   for (const Case& c : cases) {
     LinScene lin;
     LogScene log;
-    for (PoPolarAxis* axis : {static_cast<PoPolarAxis*>(lin.axis), static_cast<PoPolarAxis*>(log.axis)}) {
+    PoPolarAxis* const axes[] = {lin.axis, log.axis};
+    for (PoPolarAxis* axis : axes) {
       ErrorCatcher errors;
       axis->startRadius.setValue(c.start);
       axis->endRadius.setValue(c.end);
