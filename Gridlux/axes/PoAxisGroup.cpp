@@ -81,7 +81,10 @@ bool finite(const SbVec3f& v)
 
 PoAxisGroup::PoAxisGroup() = default;
 
-PoAxisGroup::~PoAxisGroup() = default;
+PoAxisGroup::~PoAxisGroup()
+{
+  deleteFieldSensorList(m_sensors);
+}
 
 SbBool PoAxisGroup::setUpConnections(SbBool onOff, SbBool doItAlways)
 {
