@@ -129,9 +129,3 @@ bool PoCartesianAxis::beginCartesianRebuild(const char* method, float& s, float&
   m_axisAttr.gradMax = std::max(lo, hi);
   return true;
 }
-
-void PoCartesianAxis::buildGraduations(float s, float e, float lo, float hi, float step,
-                                       int num, const float* grads, const SbString* labels)
-{
-  buildGraduatedParts(s, e, lo, hi, step, num, grads, labels);
-}

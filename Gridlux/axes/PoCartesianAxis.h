@@ -60,13 +60,6 @@ protected:
    * and the caller clears its own parts and ends the rebuild.
    */
   bool beginCartesianRebuild(const char* method, float& s, float& e, float& lo, float& hi);
-  /**
-   * Splits @p num graduations @p grads (spaced by @p step, labelled @p labels) over [lo, hi]
-   * into main and sub graduations by the tick fields, then builds body, arrow, ticks, grids
-   * and labels of the axis from @p s to @p e. The title is left to buildTitlePart.
-   */
-  void buildGraduations(float s, float e, float lo, float hi, float step, int num,
-                        const float* grads, const SbString* labels);
 };
 
 #endif

@@ -65,7 +65,7 @@ void PoGenAxis::rebuild()
     if (addString)
       labels[i] += gradAddString.getValue();
   }
-  buildGraduations(s, e, lo, hi, float(spacing), num, grads.data(), labels.data());
+  buildGraduatedParts(s, e, lo, hi, float(spacing), num, grads.data(), labels.data());
   buildTitlePart();
   postRebuild();
 }

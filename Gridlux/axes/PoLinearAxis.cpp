@@ -160,7 +160,7 @@ void PoLinearAxis::rebuild()
   std::vector<SbString> labels;
   m_tenPower = makeLinearLabels(m_formatter, m_format, first, gradStep, num,
                                 m_linAttr.multFactorPosition == MULT_FACTOR_GRAD, grads, labels);
-  buildGraduations(s, e, lo, hi, gradStep, num, grads.data(), labels.data());
+  buildGraduatedParts(s, e, lo, hi, gradStep, num, grads.data(), labels.data());
 
   m_linAttr.multFactorDistAxis = buildMultFactorPart(int(m_linAttr.multFactorPosition),
                                                      m_tenPower, m_linAttr.multFactorDistAxis);
