@@ -280,28 +280,9 @@ void PoMesh3D::grid3DLevelSurfShapeIndices(const PbGrid3D* mesh, int orientation
     p[2] = c[2];
   };
 
-  // The point of a grid edge is kept under the edge's lower node and direction, for the two node
-  // planes that the current layer of cells touches (even and odd planes in turn).
-  const int planeSize = dx;
-  if (m_gridEdgePoints.size() < static_cast<size_t>(6) * planeSize)
-    m_gridEdgePoints.assign(static_cast<size_t>(6) * planeSize, -1);
-  int* edgePoints = m_gridEdgePoints.data();
+  initGridEdgePoints(dx);
   int layer = 0;
-  auto pointOf = [&](int a, int b) {
-    const int lo = a < b ? a : b, hi = a < b ? b : a;
-    const int d = hi - lo;
-    const int dir = d == 1 ? 0 : d == dy ? 1 : 2;
-    const int upper = lo >= (layer + 1) * dx;
-    const int plane = layer + upper;
-    int& slot = edgePoints[((plane & 1) * 3 + dir) * planeSize + (lo - plane * dx)];
-    const int known = slot;
-    if (known >= 0 && known < getNumSurfPoints() && m_surfPairs[2 * known] == lo && m_surfPairs[2 * known + 1] == hi)
-      return known;
-    slot = getNumSurfPoints();
-    m_surfPairs.push_back(lo);
-    m_surfPairs.push_back(hi);
-    return slot;
-  };
+  auto pointOf = [&](int a, int b) { return gridEdgePoint(a, b, layer, dx, dy); };
 
   const int withValue = perCellValues != nullptr;
   int nodes[8];
@@ -534,6 +515,19 @@ void PoMesh3D::initSurfPointList()
   // The hash is emptied when next used: a grid walk finds its points without it.
   m_surfPairs.clear();
   m_hashedPoints = -1;
+  m_pointsGiven = false;
+  m_givenPoints.clear();
+}
+
+void PoMesh3D::setSurfPointGiven(int point, const SbVec3f& where, float t)
+{
+  m_pointsGiven = true;
+  if (point >= int(m_givenPoints.size())) {
+    m_givenPoints.resize(point + 1);
+    m_surfParams.resize(point + 1);
+  }
+  m_givenPoints[point] = where;
+  m_surfParams[point] = t;
 }
 
 void PoMesh3D::syncPointHash()
@@ -579,6 +573,12 @@ int PoMesh3D::addSurfPoint(int node0, int node1, int& pointIndex)
   m_surfPairs.push_back(hi);
   m_hashedPoints = num + 1;
   return 1;
+}
+
+void PoMesh3D::initGridEdgePoints(int planeSize)
+{
+  if (m_gridEdgePoints.size() < static_cast<size_t>(6) * planeSize)
+    m_gridEdgePoints.assign(static_cast<size_t>(6) * planeSize, -1);
 }
 
 void PoMesh3D::initOptQuadrangleList()
@@ -643,6 +643,13 @@ void PoMesh3D::addLevelSurfOptQuadrangle(int withValues)
 void PoMesh3D::interpolatePoints(const PbMesh3D* mesh, const float* levelValues, float level, SoMFVec3f& coords)
 {
   const int num = getNumSurfPoints();
+  if (m_pointsGiven) {
+    m_givenPoints.resize(num);
+    m_surfParams.resize(num);
+    coords.setValues(0, num, m_givenPoints.data());
+    coords.setNum(num);
+    return;
+  }
   m_surfParams.resize(num);
   coords.setNum(num);
   if (num == 0)
@@ -675,7 +682,7 @@ void PoMesh3D::interpolatePoints(const PbMesh3D* mesh, const float* levelValues,
 void PoMesh3D::computeLevelSurfPointCoord(const PbMesh3D* mesh, const float* levelValues, float level,
                                           SoMFVec3f& coords)
 {
-  if (!mesh || !levelValues) {
+  if (!mesh || (!levelValues && !m_pointsGiven)) {
     coords.setNum(0);
     return;
   }
@@ -721,7 +728,7 @@ void PoMesh3D::computeLevelSurfPointCoordAndValues(const PbMesh3D* mesh, const f
   m_numValues = 0;
   m_numPoints = 0;
   computeLevelSurfPointCoord(mesh, levelValues, level, coords);
-  if (!mesh || !levelValues || !colorValues)
+  if (!mesh || (!levelValues && !m_pointsGiven) || !colorValues)
     return;
   const int num = coords.getNum();
   float* values = allocPointValues(num);

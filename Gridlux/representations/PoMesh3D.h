@@ -103,6 +103,22 @@ public:
   /** The point on mesh edge (@p node0, @p node1) in @p pointIndex; 1 when it is new, 0 when known. */
   int addSurfPoint(int node0, int node1, int& pointIndex);
   int getNumSurfPoints() const { return static_cast<int>(m_surfPairs.size() / 2); }
+  /**
+   * Point lookup of a walk over a grid's cells along its first index, faster than the hash:
+   * initGridEdgePoints() sizes the slots for node planes of @p planeSize nodes; gridEdgePoint()
+   * gives the point on the edge between nodes @p a and @p b (neighbours along an axis; node
+   * strides 1, @p dy and @p dx) while the walk is in cell layer @p layer.
+   */
+  void initGridEdgePoints(int planeSize);
+  int gridEdgePoint(int a, int b, int layer, int dx, int dy);
+  /**
+   * Records where surface point @p point lies and its fraction @p t of the way from its lower
+   * node to its higher one, as the builder that made it found them: the point builders then take
+   * these instead of interpolating the level values (which may be null), until the point list is
+   * emptied. Either every point is given or none.
+   */
+  void setSurfPointGiven(int point, const SbVec3f& where, float t);
+  bool arePointsGiven() const { return m_pointsGiven; }
   /** Lower and higher node of each surface point, two ints per point. */
   const int* getSurfPointPairs() const { return m_surfPairs.data(); }
 
@@ -188,6 +204,8 @@ private:
   int m_pointSlotBits = 0;         ///< the hash holds 2^bits slots
   int m_hashedPoints = 0;          ///< points entered in the hash; later ones came from a grid walk
   std::vector<float> m_surfParams; ///< interpolation parameter per point
+  std::vector<SbVec3f> m_givenPoints; ///< positions given by the builder, when m_pointsGiven
+  bool m_pointsGiven = false;
 
   // Grid walk scratch: nodes above the level per row, and the point of each edge of the two node
   // planes in hand (checked against the point's pair before use, so stale entries are harmless).
@@ -205,5 +223,24 @@ private:
   static std::vector<OptQuad> m_optQuads;
   static std::unordered_map<unsigned long long, int> m_optQuadHeads;
 };
+
+inline int PoMesh3D::gridEdgePoint(int a, int b, int layer, int dx, int dy)
+{
+  // Kept under the edge's lower node and direction, for the two node planes that the current
+  // layer of cells touches (even and odd planes in turn); a slot is trusted only when the point
+  // it names has the edge's nodes, so slots left from before need no clearing.
+  const int lo = a < b ? a : b, hi = a < b ? b : a;
+  const int d = hi - lo;
+  const int dir = d == 1 ? 0 : d == dy ? 1 : 2;
+  const int plane = layer + (lo >= (layer + 1) * dx);
+  int& slot = m_gridEdgePoints[((plane & 1) * 3 + dir) * static_cast<size_t>(dx) + (lo - plane * dx)];
+  const int known = slot;
+  if (known >= 0 && known < getNumSurfPoints() && m_surfPairs[2 * known] == lo && m_surfPairs[2 * known + 1] == hi)
+    return known;
+  slot = getNumSurfPoints();
+  m_surfPairs.push_back(lo);
+  m_surfPairs.push_back(hi);
+  return slot;
+}
 
 #endif

@@ -94,6 +94,7 @@ void PoMeshCrossSection::updateDistanceSet()
   const PbMesh3D* mesh = m_mesh3DInForce;
   SbVec3f normal = plane.getValue().getNormal();
   m_level = plane.getValue().getDistanceFromOrigin();
+  m_withoutDistances = false;
   const int numNodes = mesh ? mesh->getNumNodes() : 0;
   if (mesh != m_distanceMesh || int(m_distances.size()) != numNodes)
     m_distanceValid = false;
@@ -115,11 +116,20 @@ void PoMeshCrossSection::updateDistanceSet()
       m_distances[i] = normal.dot(mesh->getNodeCoord(i));
   }
   m_distanceValid = numNodes > 0;
+  m_withoutDistances = false;
+}
+
+void PoMeshCrossSection::prepareAxisGridCut()
+{
+  // The cutting places its points itself from the axes' shares: no distance set is measured.
+  m_cutNormal = plane.getValue().getNormal();
+  m_level = plane.getValue().getDistanceFromOrigin();
+  m_withoutDistances = true;
 }
 
 const float* PoMeshCrossSection::getIsosurfDataSet() const
 {
-  return m_distanceValid && !m_distances.empty() ? m_distances.data() : nullptr;
+  return m_distanceValid && !m_withoutDistances && !m_distances.empty() ? m_distances.data() : nullptr;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -157,11 +167,15 @@ void PoMeshCrossSection::rebuild()
   m_levelSurfGroup->addChild(hints);
 
   m_method = chooseMethod(mesh);
-  updateDistanceSet();
+  if (m_method == INTERSECTION && mesh->isCrossSectionOptimal())
+    prepareAxisGridCut();
+  else
+    updateDistanceSet();
+  // Null when the cutting places the points: the builders then take them as placed.
   const float* distances = getIsosurfDataSet();
   const int colorIndex = valuesIndex.getValue();
   const float* colorValues = colorIndex >= 0 ? mesh->getValuesSet(colorIndex) : nullptr;
-  if (distances) {
+  if (distances || m_withoutDistances) {
     if (colorValues && mesh->getValuesBinding(colorIndex) == PbMesh::PER_CELL) {
       if (m_coloring == COLOR_INHERITED)
         buildMeshLevelSurfInhColr(distances, nullptr);
@@ -273,7 +287,7 @@ void PoMeshCrossSection::indexedCells(const PbIndexedMesh3D* mesh, int count)
   // A cell whose first node is a longest edge or more away from the plane cannot reach it.
   const float reach = mesh->getLongestEdgeLength();
   const int length = mesh->getCellIndexLength();
-  auto addPoint = [this](int a, int b, bool& isNew) {
+  auto addPoint = [this](int a, int b, const SbVec3f&, float, bool& isNew) {
     int point;
     isNew = addSurfPoint(a, b, point) != 0;
     return point;
@@ -326,7 +340,7 @@ void PoMeshCrossSection::gridCells(const PbGrid3D* mesh)
   const float* dist = m_distances.data();
   const float d = m_level;
   const SbVec3f normal = m_distanceNormal;
-  auto addPoint = [this](int a, int b, bool& isNew) {
+  auto addPoint = [this](int a, int b, const SbVec3f&, float, bool& isNew) {
     int point;
     isNew = addSurfPoint(a, b, point) != 0;
     return point;
@@ -363,9 +377,92 @@ void PoMeshCrossSection::gridCells(const PbGrid3D* mesh)
   }
 }
 
-bool PoMeshCrossSection::gridAxisSlice(const PbGrid3D* mesh, const float* layerCoords[3])
+void PoMeshCrossSection::axisGridCells(const AxisGrid& grid)
 {
-  const SbVec3f n = m_distanceNormal;
+  const int nx = grid.dims[0], ny = grid.dims[1], nz = grid.dims[2];
+  const float* const* coords = grid.coords;
+  const float* a0 = m_axisShares[0].data();
+  const float* a1 = m_axisShares[1].data();
+  const float* a2 = m_axisShares[2].data();
+  const float d = m_level;
+  const SbVec3f normal = m_cutNormal;
+  const PbGrid3D* mesh = grid.mesh;
+  // The cutter's corners of cell (i, j, k), as in gridCells().
+  const int di[8] = {0, 0, 1, 1, 1, 1, 0, 0};
+  const int dj[8] = {0, 1, 1, 0, 0, 1, 1, 0};
+  const int dk[8] = {0, 0, 0, 0, 1, 1, 1, 1};
+  const PiPlaneCut::CellTable& table = PiPlaneCut::hexahedron();
+  const bool rising = a2[nz - 1] >= a2[0];
+  // Points are placed as the cutter finds them (no distance set to interpolate): edge points
+  // through the grid's edge numbering, the rare node lying on the plane through the hash.
+  const int dx = ny * nz, dy = nz;
+  initGridEdgePoints(dx);
+  int layer = 0;
+  auto gridPoint = [&](int a, int b, const SbVec3f& where, float t, bool& isNew) {
+    int point;
+    if (a == b) {
+      isNew = addSurfPoint(a, b, point) != 0;
+    } else {
+      const int before = getNumSurfPoints();
+      point = gridEdgePoint(a, b, layer, dx, dy);
+      isNew = point == before;
+    }
+    if (isNew)
+      setSurfPointGiven(point, where, a <= b ? t : 1.0f - t);
+    return point;
+  };
+  int local[8], polygon[6];
+  float s[8];
+  SbVec3f pos[8];
+  for (int i = 0; i + 1 < nx; ++i) {
+    layer = i;
+    for (int j = 0; j + 1 < ny; ++j) {
+      // The column's four corner shares of x and y; a cell's distances then span
+      // [lo + z share, hi + z share] over its two node layers.
+      const float column[4] = {a0[i] + a1[j], a0[i] + a1[j + 1], a0[i + 1] + a1[j + 1], a0[i + 1] + a1[j]};
+      const float lo = std::min({column[0], column[1], column[2], column[3]});
+      const float hi = std::max({column[0], column[1], column[2], column[3]});
+      // The cells k whose span holds d form one run, found by halving since the z shares are
+      // monotone.
+      int kFirst, kLast;
+      const int cells = nz - 1;
+      auto firstFalse = [cells](auto&& holds) {
+        int lo = 0, hi = cells;
+        while (lo < hi) {
+          const int mid = (lo + hi) / 2;
+          if (holds(mid))
+            lo = mid + 1;
+          else
+            hi = mid;
+        }
+        return lo;
+      };
+      if (rising) {
+        kFirst = firstFalse([&](int k) { return hi + a2[k + 1] < d; });
+        kLast = firstFalse([&](int k) { return lo + a2[k] <= d; }) - 1;
+      } else {
+        kFirst = firstFalse([&](int k) { return lo + a2[k + 1] > d; });
+        kLast = firstFalse([&](int k) { return hi + a2[k] >= d; }) - 1;
+      }
+      for (int k = kFirst; k <= kLast; ++k) {
+        for (int c = 0; c < 8; ++c) {
+          const int ii = i + di[c], jj = j + dj[c], kk = k + dk[c];
+          const int node = mesh->getNodeIndex(ii, jj, kk);
+          local[c] = node;
+          s[c] = (a0[ii] + a1[jj]) + a2[kk] - d;
+          pos[c].setValue(coords[0][ii], coords[1][jj], coords[2][kk]);
+        }
+        const int made = m_cut.cut(table, local, s, pos, normal, gridPoint, polygon);
+        if (made)
+          addPolygon(polygon, made, mesh->getCellIndex(i, j, k));
+      }
+    }
+  }
+}
+
+bool PoMeshCrossSection::gridAxisSlice(const AxisGrid& grid)
+{
+  const SbVec3f n = m_cutNormal;
   int axis = -1;
   for (int a = 0; a < 3; ++a) {
     const int b = (a + 1) % 3, c = (a + 2) % 3;
@@ -374,11 +471,13 @@ bool PoMeshCrossSection::gridAxisSlice(const PbGrid3D* mesh, const float* layerC
   }
   if (axis < 0)
     return false;
-  const int dims[3] = {mesh->getNumX(), mesh->getNumY(), mesh->getNumZ()};
-  const float* along = layerCoords[axis];
+  const int* dims = grid.dims;
+  const float* along = grid.coords[axis];
   const int count = dims[axis];
   const float d = m_level;
-  if (count < 2 || !(d >= along[0] && d <= along[count - 1]))
+  if (count < 2 || along[count - 1] < along[0])
+    return false; // layers found by halving need rising coordinates; the cells are cut instead
+  if (!(d >= along[0] && d <= along[count - 1]))
     return true; // the plane misses the grid
   const int layer = std::min(int(std::upper_bound(along, along + count, d) - along) - 1, count - 2);
 
@@ -387,17 +486,26 @@ bool PoMeshCrossSection::gridAxisSlice(const PbGrid3D* mesh, const float* layerC
   // along y with rows of z, Y slices along z with rows of x, Z slices along x with rows of y).
   const int rowAxis = (axis + 2) % 3, stepAxis = (axis + 1) % 3;
   const int columns = dims[rowAxis], rows = dims[stepAxis];
+  const PbGrid3D* mesh = grid.mesh;
+  const float* const* coords = grid.coords;
+  const float* shares[3] = {m_axisShares[0].data(), m_axisShares[1].data(), m_axisShares[2].data()};
   int index[3];
   for (int r = 0; r < rows; ++r) {
     for (int c = 0; c < columns; ++c) {
-      index[axis] = layer;
       index[rowAxis] = c;
       index[stepAxis] = r;
+      index[axis] = layer;
       const int lo = mesh->getNodeIndex(index[0], index[1], index[2]);
+      const SbVec3f from(coords[0][index[0]], coords[1][index[1]], coords[2][index[2]]);
+      const float sLo = (shares[0][index[0]] + shares[1][index[1]]) + shares[2][index[2]] - d;
       index[axis] = layer + 1;
       const int hi = mesh->getNodeIndex(index[0], index[1], index[2]);
+      const SbVec3f to(coords[0][index[0]], coords[1][index[1]], coords[2][index[2]]);
+      const float sHi = (shares[0][index[0]] + shares[1][index[1]]) + shares[2][index[2]] - d;
+      const float t = sLo != sHi ? sLo / (sLo - sHi) : 0.0f;
       int point;
       addSurfPoint(lo, hi, point);
+      setSurfPointGiven(point, from + (to - from) * t, t);
     }
   }
   for (int r = 0; r + 1 < rows; ++r) {
@@ -414,6 +522,24 @@ bool PoMeshCrossSection::gridAxisSlice(const PbGrid3D* mesh, const float* layerC
   return true;
 }
 
+void PoMeshCrossSection::axisGridCrossSection(const AxisGrid& grid)
+{
+  if (grid.dims[0] < 2 || grid.dims[1] < 2 || grid.dims[2] < 2)
+    return;
+  if (!m_withoutDistances) {
+    // Cut by the nodes' distances measured beforehand (the preference chose this method).
+    gridCells(grid.mesh);
+    return;
+  }
+  for (int a = 0; a < 3; ++a) {
+    m_axisShares[a].resize(grid.dims[a]);
+    for (int i = 0; i < grid.dims[a]; ++i)
+      m_axisShares[a][i] = m_cutNormal[a] * grid.coords[a][i];
+  }
+  if (!gridAxisSlice(grid))
+    axisGridCells(grid);
+}
+
 void PoMeshCrossSection::cartGrid3DCrossSection(const PbCartesianGrid3D* mesh)
 {
   gridCells(mesh);
@@ -421,29 +547,24 @@ void PoMeshCrossSection::cartGrid3DCrossSection(const PbCartesianGrid3D* mesh)
 
 void PoMeshCrossSection::paralCartGrid3DCrossSection(const PbParalCartesianGrid3D* mesh)
 {
-  int nx, ny, nz;
-  const float *x, *y, *z;
-  mesh->getGeometry(nx, ny, nz, x, y, z);
-  const float* layers[3] = {x, y, z};
-  if (!gridAxisSlice(mesh, layers))
-    gridCells(mesh);
+  AxisGrid grid = {mesh, {nullptr, nullptr, nullptr}, {0, 0, 0}};
+  mesh->getGeometry(grid.dims[0], grid.dims[1], grid.dims[2], grid.coords[0], grid.coords[1], grid.coords[2]);
+  axisGridCrossSection(grid);
 }
 
 void PoMeshCrossSection::regularGrid3DCrossSection(const PbRegularCartesianGrid3D* mesh)
 {
-  int nx, ny, nz;
+  AxisGrid grid = {mesh, {nullptr, nullptr, nullptr}, {0, 0, 0}};
   float lo[3], hi[3];
-  mesh->getGeometry(nx, ny, nz, lo[0], lo[1], lo[2], hi[0], hi[1], hi[2]);
-  // The node layers of each axis, as a parallelepiped grid lists them.
-  const int dims[3] = {nx, ny, nz};
-  std::vector<float> coords[3];
+  mesh->getGeometry(grid.dims[0], grid.dims[1], grid.dims[2], lo[0], lo[1], lo[2], hi[0], hi[1], hi[2]);
+  // The node coordinates along each axis, as the grid places its nodes.
   for (int a = 0; a < 3; ++a) {
-    coords[a].resize(dims[a]);
-    const float step = dims[a] > 1 ? (hi[a] - lo[a]) / float(dims[a] - 1) : 0.0f;
-    for (int i = 0; i < dims[a]; ++i)
-      coords[a][i] = lo[a] + step * float(i);
+    const int n = grid.dims[a];
+    const float step = n > 1 ? (hi[a] - lo[a]) / float(n - 1) : 0.0f;
+    m_axisCoords[a].resize(n > 0 ? n : 0);
+    for (int i = 0; i < n; ++i)
+      m_axisCoords[a][i] = lo[a] + float(i) * step;
+    grid.coords[a] = m_axisCoords[a].data();
   }
-  const float* layers[3] = {coords[0].data(), coords[1].data(), coords[2].data()};
-  if (!gridAxisSlice(mesh, layers))
-    gridCells(mesh);
+  axisGridCrossSection(grid);
 }

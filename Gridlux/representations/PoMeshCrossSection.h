@@ -30,7 +30,9 @@ class PbRegularCartesianGrid3D;
  *
  * The distances of the nodes are kept between rebuilds: a plane that moves along its normal,
  * or turns by less than a cosine of 0.9999, reuses them (the turn is then not seen); a new mesh
- * or a mesh change recomputes them.
+ * or a mesh change recomputes them. Regular and rectilinear grids cut by INTERSECTION need no
+ * such set: the distance of a node is the sum of its three coordinates' shares, and only the
+ * cells whose span of distances holds the plane's are visited, column by column.
  *
  * A plane that misses the mesh draws nothing, with no message. A face lying in the plane is
  * drawn once; a cell the plane only touches at a node or an edge gives nothing.
@@ -54,7 +56,10 @@ public:
   /** The method the last rebuild used. */
   CrossSectionMethod getMethod() const { return m_method; }
 
-  /** Distance along the normal of every node of the mesh in force; null without a mesh. */
+  /**
+   * Distance along the normal of every node of the mesh in force; null without a mesh, and
+   * after an INTERSECTION of a regular or rectilinear grid, which needs none.
+   */
   const float* getIsosurfDataSet() const override;
   float getIsosurfValue() const override { return m_level; }
   int getSurfOrientation() const override { return 1; }
@@ -84,10 +89,21 @@ private:
   /** The mesh's method unless the preference names one. */
   static CrossSectionMethod chooseMethod(const PbMesh3D* mesh);
   void updateDistanceSet();
+  /** The plane for an axis grid's cutting, which needs no distance set. */
+  void prepareAxisGridCut();
   /** Cuts the grid's cells one by one (any normal). */
   void gridCells(const PbGrid3D* mesh);
+  /** A regular or rectilinear grid: its nodes' coordinates along each axis. */
+  struct AxisGrid {
+    const PbGrid3D* mesh;
+    const float* coords[3];
+    int dims[3];
+  };
+  /** Cuts the cells of an axis grid that the plane may cross, placing the points it makes. */
+  void axisGridCells(const AxisGrid& grid);
   /** The lattice of the layer the plane stands in, when its normal is an axis; false otherwise. */
-  bool gridAxisSlice(const PbGrid3D* mesh, const float* layerCoords[3]);
+  bool gridAxisSlice(const AxisGrid& grid);
+  void axisGridCrossSection(const AxisGrid& grid);
   /** Cuts cells listed by their nodes, @p count nodes each, or of any size when @p count is 0. */
   void indexedCells(const PbIndexedMesh3D* mesh, int count);
   void addPolygon(const int* polygon, int num, int cell);
@@ -98,9 +114,13 @@ private:
 
   std::vector<float> m_distances;
   SbVec3f m_distanceNormal;
+  SbVec3f m_cutNormal; ///< the plane's normal, for an axis grid's cutting
   const PbMesh3D* m_distanceMesh = nullptr;
   bool m_distanceValid = false;
+  bool m_withoutDistances = false; ///< an axis grid's cutting places the points itself
   float m_level = 0.0f;
+  std::vector<float> m_axisCoords[3]; ///< a regular grid's node coordinates along each axis
+  std::vector<float> m_axisShares[3]; ///< each axis's share of the distance, per coordinate
 
   // The lattice of an axis slice: points in rows, drawn as a quad mesh when rows > 0.
   int m_quadRows = 0;

@@ -76,6 +76,10 @@ std::vector<MeshCase> unitCubes()
   };
   add("regular grid", new PbRegularCartesianGrid3D(n, n, n, 0, 0, 0, 1, 1, 1), lattice.x);
   add("rectilinear grid", new PbParalCartesianGrid3D(n, n, n, axis.data(), axis.data(), axis.data()), lattice.x);
+  // The same cube with its z coordinates running down: the z shares of the distances then fall.
+  std::vector<float> down(axis.rbegin(), axis.rend());
+  add("rectilinear grid, z decreasing", new PbParalCartesianGrid3D(n, n, n, axis.data(), axis.data(), down.data()),
+      lattice.x);
   add("curvilinear grid", new PbCartesianGrid3D(n, n, n, lattice.x.data(), lattice.y.data(), lattice.z.data()),
       lattice.x);
   std::vector<int> hexes, tets;
@@ -185,6 +189,7 @@ TEST_F(CrossSection, UnitCubeThroughItsCentreOnEveryMeshKindByBothMethods)
   // is that of the plane it then draws. Off the nodes both draw the same plane.
   const SbVec3f normals[] = {SbVec3f(0, 0, 1), SbVec3f(1, 1, 1), SbVec3f(1, 1, 0)};
   const double centre[] = {1.0, 3 * std::sqrt(3.0) / 4, std::sqrt(2.0)};
+  double tiltedArea[2] = {0, 0};
   for (const MeshCase& c : unitCubes()) {
     node->setMesh(c.mesh.get());
     for (int p = 0; p < 3; ++p) {
@@ -217,17 +222,24 @@ TEST_F(CrossSection, UnitCubeThroughItsCentreOnEveryMeshKindByBothMethods)
           EXPECT_NEAR(areas[0], areas[1], 1e-4) << c.name;
       }
     }
-    // A plane of no particular direction: the same polygons' area by both methods.
-    cutCentre(SbVec3f(-0.3f, 0.5f, 0.8f));
-    double areas[2];
-    for (int m = 0; m < 2; ++m) {
-      MethodPreference method(m == 0 ? "INTERSECTION" : "isosurface", node);
-      GeometryProbe probe(root);
-      areas[m] = probe.area();
-      EXPECT_EQ(wrongFacing(probe), 0) << c.name;
+    // Planes of no particular direction, rising and falling in z: the same area by both
+    // methods, and by every mesh kind.
+    const SbVec3f tilted[] = {SbVec3f(-0.3f, 0.5f, 0.8f), SbVec3f(0.2f, 0.4f, -0.9f)};
+    for (int t = 0; t < 2; ++t) {
+      cutCentre(tilted[t]);
+      double areas[2];
+      for (int m = 0; m < 2; ++m) {
+        MethodPreference method(m == 0 ? "INTERSECTION" : "isosurface", node);
+        GeometryProbe probe(root);
+        areas[m] = probe.area();
+        EXPECT_EQ(wrongFacing(probe), 0) << c.name;
+      }
+      EXPECT_GT(areas[0], 1.0);
+      EXPECT_NEAR(areas[0], areas[1], 1e-4) << c.name;
+      if (tiltedArea[t] == 0)
+        tiltedArea[t] = areas[0];
+      EXPECT_NEAR(areas[0], tiltedArea[t], 1e-4) << c.name;
     }
-    EXPECT_GT(areas[0], 1.0);
-    EXPECT_NEAR(areas[0], areas[1], 1e-4) << c.name;
   }
 }
 
@@ -238,7 +250,7 @@ TEST_F(CrossSection, EachMeshTellsItsMethodAndThePreferenceOverridesIt)
     node->setMesh(c.mesh.get());
     node->touchKit();
     GeometryProbe probe(root);
-    const bool grid = c.name == "regular grid" || c.name == "rectilinear grid";
+    const bool grid = c.name == "regular grid" || c.name.rfind("rectilinear grid", 0) == 0;
     EXPECT_EQ(node->getMethod(), grid ? PoMeshCrossSection::INTERSECTION : PoMeshCrossSection::ISOSURFACE) << c.name;
     {
       MethodPreference unknown("SLICES", node);

@@ -103,8 +103,13 @@ bool PiPlaneCut::isFaceAlreadyFound(int count, const int* points, bool allKnown)
   if (count > 4)
     return false;
   FaceKey face = {{-1, -1, -1, -1}};
-  std::copy(points, points + count, face.points);
-  std::sort(face.points, face.points + count);
+  // At most four points: sorted by insertion.
+  for (int i = 0; i < count; ++i) {
+    int k = i;
+    for (; k > 0 && face.points[k - 1] > points[i]; --k)
+      face.points[k] = face.points[k - 1];
+    face.points[k] = points[i];
+  }
   if (allKnown && m_foundFaces.count(face))
     return true;
   m_foundFaces.insert(face);

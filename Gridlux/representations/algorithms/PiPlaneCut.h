@@ -60,8 +60,9 @@ public:
   /**
    * Cuts one cell. @p nodes are its mesh nodes in the table's local order, @p s their signed
    * distances to the plane, @p pos their positions, @p normal the plane's unit normal.
-   * @p addPoint(a, b, isNew) returns the index of the point on mesh edge (a, b), a == b for a
-   * node on the plane, telling whether it was new. The polygon goes to @p polygon (room for six
+   * @p addPoint(a, b, where, t, isNew) returns the index of the point on mesh edge (a, b), a == b
+   * for a node on the plane, at @p where, a fraction @p t of the way from a to b, telling
+   * whether it was new. The polygon goes to @p polygon (room for six
    * points); returns its point count, 0 when the cell gives none.
    */
   template <class AddPoint>
@@ -96,10 +97,10 @@ int PiPlaneCut::cut(const CellTable& table, const int* nodes, const float* s, co
     if (s[i] != 0.0f)
       continue;
     bool isNew = false;
-    points[num] = addPoint(nodes[i], nodes[i], isNew);
+    where[num] = pos[i];
+    points[num] = addPoint(nodes[i], nodes[i], where[num], 0.0f, isNew);
     allKnown = allKnown && !isNew;
     masks[num] = table.nodeMask[i];
-    where[num] = pos[i];
     ++num;
     ++onPlane;
   }
@@ -110,10 +111,10 @@ int PiPlaneCut::cut(const CellTable& table, const int* nodes, const float* s, co
     if (!((s[a] < 0.0f && s[b] > 0.0f) || (s[a] > 0.0f && s[b] < 0.0f)))
       continue;
     bool isNew = false;
-    points[num] = addPoint(nodes[a], nodes[b], isNew);
-    masks[num] = table.edgeMask[e];
     const float t = s[a] / (s[a] - s[b]);
     where[num] = pos[a] + (pos[b] - pos[a]) * t;
+    points[num] = addPoint(nodes[a], nodes[b], where[num], t, isNew);
+    masks[num] = table.edgeMask[e];
     ++num;
   }
   if (num < 3 || num > table.maxPoints)
@@ -148,8 +149,12 @@ int PiPlaneCut::cut(const CellTable& table, const int* nodes, const float* s, co
   }
   if (count < 3)
     return 0;
+  // Written out: the toolkit's cross product is not inlined, and this runs once per cut cell.
   const SbVec3f& p0 = where[order[0]];
-  const bool reverse = (where[order[1]] - p0).cross(where[order[2]] - p0).dot(normal) < 0.0f;
+  const SbVec3f u = where[order[1]] - p0, v = where[order[2]] - p0;
+  const float turn = (u[1] * v[2] - u[2] * v[1]) * normal[0] + (u[2] * v[0] - u[0] * v[2]) * normal[1] +
+                     (u[0] * v[1] - u[1] * v[0]) * normal[2];
+  const bool reverse = turn < 0.0f;
   polygon[0] = points[order[0]];
   for (int k = 1; k < count; ++k)
     polygon[k] = points[order[reverse ? count - k : k]];
