@@ -778,16 +778,61 @@ SoNode* PoMesh3D::makeSurfaceShape() const
 
 void PoMesh3D::addContouringElems(PiContouringFilled* cutter) const
 {
+  addIndexRuns(cutter, false);
+}
+
+void PoMesh3D::addIndexRuns(PiContouringFilled* cutter, bool polygons) const
+{
   const int32_t* indices = m_coordIndexArray.get();
   const int total = m_coordIndexArray.getNum();
   for (int start = 0; start < total;) {
     int end = start;
     while (end < total && indices[end] >= 0)
       ++end;
-    if (end > start)
+    if (end > start && polygons)
+      cutter->addPolygonElems(end - start, indices + start);
+    else if (end > start)
       cutter->addStripElems(end - start, indices + start);
     start = end + 1;
   }
+}
+
+void PoMesh3D::buildMeshLevelSurfColoring(const float* levelValues, const float* colorValues, bool perCell)
+{
+  if (perCell) {
+    if (m_coloring == COLOR_INHERITED)
+      buildMeshLevelSurfInhColr(levelValues, nullptr);
+    else
+      buildMeshLevelSurfPerCellColr(levelValues, colorValues, nullptr);
+  } else {
+    switch (m_coloring) {
+    case COLOR_AVERAGE:
+    case COLOR_MAPPING:
+    case COLOR_TEXTURE_CONTOURING:
+      buildMeshLevelSurfMapColr(levelValues, colorValues, nullptr);
+      break;
+    case COLOR_CONTOURING:
+      buildMeshLevelSurfContColr(levelValues, colorValues, nullptr);
+      break;
+    default:
+      buildMeshLevelSurfInhColr(levelValues, nullptr);
+      break;
+    }
+  }
+}
+
+void PoMesh3D::placeLevelSurfParts(const char* groupPart)
+{
+  setAnyPart("appearance.texture2", m_levelSurfTexture);
+  // The user's own material part stays unless a generated one replaced it.
+  if (m_material || m_ownsMaterialPart)
+    setAnyPart("appearance.material", m_material);
+  m_ownsMaterialPart = m_material != nullptr;
+  setAnyPart(groupPart, m_levelSurfGroup);
+  if (m_dataMappingInForce && m_dataMappingInForce->isTransparencyEnabled())
+    deleteTransparencyParts(m_dataMappingInForce, m_material, m_levelSurfMaterialBinding, m_levelSurfGroup);
+  m_levelSurfGroup->unref();
+  m_levelSurfGroup = nullptr;
 }
 
 void PoMesh3D::buildMeshLevelSurfInhColr(const float* levelValues, SbVec3f*)

@@ -80,6 +80,11 @@ public:
   virtual void addPentahedronLevelSurfPart(int id, const int* nodes, int orientation, int withValue, float value);
   virtual void addPyramidLevelSurfPart(int id, const int* nodes, int orientation, int withValue, float value);
 
+  /**
+   * The colouring the node's effective colouring asks for, with @p colorValues bound per cell
+   * when @p perCell (each polygon its cell's colour, or the inherited material).
+   */
+  void buildMeshLevelSurfColoring(const float* levelValues, const float* colorValues, bool perCell);
   /** The four colourings of a level surface; the vector argument is unused. */
   virtual void buildMeshLevelSurfInhColr(const float* levelValues, SbVec3f* unused);
   virtual void buildMeshLevelSurfPerCellColr(const float* levelValues, const float* colorValues, SbVec3f* unused);
@@ -160,6 +165,14 @@ protected:
   virtual SoNode* makeSurfaceShape() const;
   /** Hands the polygons of m_coordIndexArray to the band cutter: by default as strips. */
   virtual void addContouringElems(PiContouringFilled* cutter) const;
+  /** Hands each run of m_coordIndexArray (between -1s) to @p cutter, as a polygon or a strip. */
+  void addIndexRuns(PiContouringFilled* cutter, bool polygons) const;
+  /**
+   * Places what the builders made: the texture, a generated material (the user's own material
+   * part stays unless a generated one replaced it) and m_levelSurfGroup in part @p groupPart,
+   * with the transparency handling of the mapping; releases the group.
+   */
+  void placeLevelSurfParts(const char* groupPart);
   /** The level the points are interpolated at, for builders that do not move it off the nodes. */
   void setLevelInForce(float level) { m_levelInForce = level; }
 

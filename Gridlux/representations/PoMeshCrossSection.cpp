@@ -176,40 +176,14 @@ void PoMeshCrossSection::rebuild()
   const int colorIndex = valuesIndex.getValue();
   const float* colorValues = colorIndex >= 0 ? mesh->getValuesSet(colorIndex) : nullptr;
   if (distances || m_withoutDistances) {
-    if (colorValues && mesh->getValuesBinding(colorIndex) == PbMesh::PER_CELL) {
-      if (m_coloring == COLOR_INHERITED)
-        buildMeshLevelSurfInhColr(distances, nullptr);
-      else
-        buildMeshLevelSurfPerCellColr(distances, colorValues, nullptr);
-      // A quad mesh numbers its quadrangles as faces, not as parts (rows).
-      if (m_quadRows > 0 && m_levelSurfMaterialBinding)
-        m_levelSurfMaterialBinding->value = SoMaterialBinding::PER_FACE;
-    } else {
-      switch (m_coloring) {
-      case COLOR_AVERAGE:
-      case COLOR_MAPPING:
-      case COLOR_TEXTURE_CONTOURING:
-        buildMeshLevelSurfMapColr(distances, colorValues, nullptr);
-        break;
-      case COLOR_CONTOURING:
-        buildMeshLevelSurfContColr(distances, colorValues, nullptr);
-        break;
-      default:
-        buildMeshLevelSurfInhColr(distances, nullptr);
-        break;
-      }
-    }
+    const bool perCell = colorValues && mesh->getValuesBinding(colorIndex) == PbMesh::PER_CELL;
+    buildMeshLevelSurfColoring(distances, colorValues, perCell);
+    // A quad mesh numbers its quadrangles as faces, not as parts (rows).
+    if (perCell && m_quadRows > 0 && m_levelSurfMaterialBinding)
+      m_levelSurfMaterialBinding->value = SoMaterialBinding::PER_FACE;
   }
 
-  setAnyPart("appearance.texture2", m_levelSurfTexture);
-  if (m_material || m_ownsMaterialPart)
-    setAnyPart("appearance.material", m_material);
-  m_ownsMaterialPart = m_material != nullptr;
-  setAnyPart("groupCrossSection", m_levelSurfGroup);
-  if (m_dataMappingInForce && m_dataMappingInForce->isTransparencyEnabled())
-    deleteTransparencyParts(m_dataMappingInForce, m_material, m_levelSurfMaterialBinding, m_levelSurfGroup);
-  m_levelSurfGroup->unref();
-  m_levelSurfGroup = nullptr;
+  placeLevelSurfParts("groupCrossSection");
   postRebuild();
 }
 
@@ -246,20 +220,7 @@ SoNode* PoMeshCrossSection::makeSurfaceShape() const
 
 void PoMeshCrossSection::addContouringElems(PiContouringFilled* cutter) const
 {
-  if (m_method == ISOSURFACE) {
-    inherited::addContouringElems(cutter);
-    return;
-  }
-  const int32_t* indices = m_coordIndexArray.get();
-  const int total = m_coordIndexArray.getNum();
-  for (int start = 0; start < total;) {
-    int end = start;
-    while (end < total && indices[end] >= 0)
-      ++end;
-    if (end > start)
-      cutter->addPolygonElems(end - start, indices + start);
-    start = end + 1;
-  }
+  addIndexRuns(cutter, m_method == INTERSECTION);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -115,37 +115,10 @@ void PoMeshLevelSurf::rebuild()
   const float* colorValues = colorIndex >= 0 ? mesh->getValuesSet(colorIndex) : nullptr;
 
   if (levelValues) {
-    if (colorValues && mesh->getValuesBinding(colorIndex) == PbMesh::PER_CELL) {
-      if (m_coloring == COLOR_INHERITED)
-        buildMeshLevelSurfInhColr(levelValues, nullptr);
-      else
-        buildMeshLevelSurfPerCellColr(levelValues, colorValues, nullptr);
-    } else {
-      switch (m_coloring) {
-      case COLOR_AVERAGE:
-      case COLOR_MAPPING:
-      case COLOR_TEXTURE_CONTOURING:
-        buildMeshLevelSurfMapColr(levelValues, colorValues, nullptr);
-        break;
-      case COLOR_CONTOURING:
-        buildMeshLevelSurfContColr(levelValues, colorValues, nullptr);
-        break;
-      default:
-        buildMeshLevelSurfInhColr(levelValues, nullptr);
-        break;
-      }
-    }
+    buildMeshLevelSurfColoring(levelValues, colorValues,
+                               colorValues && mesh->getValuesBinding(colorIndex) == PbMesh::PER_CELL);
   }
 
-  setAnyPart("appearance.texture2", m_levelSurfTexture);
-  // The user's own material part stays unless a generated one replaced it.
-  if (m_material || m_ownsMaterialPart)
-    setAnyPart("appearance.material", m_material);
-  m_ownsMaterialPart = m_material != nullptr;
-  setAnyPart("groupLevelSurf", m_levelSurfGroup);
-  if (m_dataMappingInForce && m_dataMappingInForce->isTransparencyEnabled())
-    deleteTransparencyParts(m_dataMappingInForce, m_material, m_levelSurfMaterialBinding, m_levelSurfGroup);
-  m_levelSurfGroup->unref();
-  m_levelSurfGroup = nullptr;
+  placeLevelSurfParts("groupLevelSurf");
   postRebuild();
 }

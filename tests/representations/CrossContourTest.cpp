@@ -31,45 +31,6 @@
 
 namespace {
 
-struct MeshCase {
-  std::string name;
-  std::unique_ptr<PbMesh3D> mesh;
-};
-
-// The unit cube as every 3D mesh kind over an n^3 lattice, with f = x as value set 0.
-std::vector<MeshCase> unitCubes(int n)
-{
-  const Lattice lattice(n, 0, 1);
-  std::vector<float> axis(n);
-  for (int i = 0; i < n; ++i)
-    axis[i] = float(i) / (n - 1);
-  std::vector<MeshCase> cases;
-  auto add = [&](const std::string& name, PbMesh3D* mesh, const std::vector<float>& x) {
-    mesh->addValuesSet(0, x.data());
-    cases.push_back({name, std::unique_ptr<PbMesh3D>(mesh)});
-  };
-  add("regular grid", new PbRegularCartesianGrid3D(n, n, n, 0, 0, 0, 1, 1, 1), lattice.x);
-  add("rectilinear grid", new PbParalCartesianGrid3D(n, n, n, axis.data(), axis.data(), axis.data()), lattice.x);
-  add("curvilinear grid", new PbCartesianGrid3D(n, n, n, lattice.x.data(), lattice.y.data(), lattice.z.data()),
-      lattice.x);
-  std::vector<int> hexes, tets;
-  lattice.forEachCube([&](const int* c) {
-    hexahedron(c, hexes);
-    tetrahedra(lattice, c, tets);
-  });
-  add("hexahedron mesh",
-      new PbHexahedronMesh3D(lattice.numNodes(), lattice.x.data(), lattice.y.data(), lattice.z.data(),
-                             int(hexes.size() / 8), hexes.data()),
-      lattice.x);
-  add("tetrahedron mesh",
-      new PbTetrahedronMesh3D(lattice.numNodes(), lattice.x.data(), lattice.y.data(), lattice.z.data(),
-                              int(tets.size() / 4), tets.data()),
-      lattice.x);
-  const MixedMesh mixed(lattice, true);
-  add("indexed mesh of four kinds, both orders", mixed.mesh(), mixed.x);
-  return cases;
-}
-
 // Distance of a point from the unit cube's surface (0 on it).
 double offSurface(const SbVec3f& p)
 {
@@ -193,7 +154,7 @@ TEST_F(CrossContour, MappedColoursAreThoseOfTheValuesAtThePoints)
   PbLinearDataMapping mapping;
   mapping.setValues(0.0f, SbColor(0, 0, 0), 1.0f, SbColor(1, 1, 1));
   std::vector<MeshCase> cases = unitCubes(6);
-  node->setMesh(cases[4].mesh.get());
+  node->setMesh(meshNamed(cases, "tetrahedron mesh"));
   node->setDataMapping(&mapping);
   node->valuesIndex = 0;
   node->coloringType = PoMesh::COLOR_MAPPING;

@@ -56,50 +56,6 @@ struct MethodPreference {
   PoBase* m_node;
 };
 
-struct MeshCase {
-  std::string name;
-  std::unique_ptr<PbMesh3D> mesh;
-};
-
-// The unit cube as every 3D mesh kind over an 11^3 lattice, with f = x as value set 0.
-std::vector<MeshCase> unitCubes()
-{
-  const int n = 11;
-  const Lattice lattice(n, 0, 1);
-  std::vector<float> axis(n);
-  for (int i = 0; i < n; ++i)
-    axis[i] = float(i) / (n - 1);
-  std::vector<MeshCase> cases;
-  auto add = [&](const std::string& name, PbMesh3D* mesh, const std::vector<float>& x) {
-    mesh->addValuesSet(0, x.data());
-    cases.push_back({name, std::unique_ptr<PbMesh3D>(mesh)});
-  };
-  add("regular grid", new PbRegularCartesianGrid3D(n, n, n, 0, 0, 0, 1, 1, 1), lattice.x);
-  add("rectilinear grid", new PbParalCartesianGrid3D(n, n, n, axis.data(), axis.data(), axis.data()), lattice.x);
-  // The same cube with its z coordinates running down: the z shares of the distances then fall.
-  std::vector<float> down(axis.rbegin(), axis.rend());
-  add("rectilinear grid, z decreasing", new PbParalCartesianGrid3D(n, n, n, axis.data(), axis.data(), down.data()),
-      lattice.x);
-  add("curvilinear grid", new PbCartesianGrid3D(n, n, n, lattice.x.data(), lattice.y.data(), lattice.z.data()),
-      lattice.x);
-  std::vector<int> hexes, tets;
-  lattice.forEachCube([&](const int* c) {
-    hexahedron(c, hexes);
-    tetrahedra(lattice, c, tets);
-  });
-  add("hexahedron mesh",
-      new PbHexahedronMesh3D(lattice.numNodes(), lattice.x.data(), lattice.y.data(), lattice.z.data(),
-                             int(hexes.size() / 8), hexes.data()),
-      lattice.x);
-  add("tetrahedron mesh",
-      new PbTetrahedronMesh3D(lattice.numNodes(), lattice.x.data(), lattice.y.data(), lattice.z.data(),
-                              int(tets.size() / 4), tets.data()),
-      lattice.x);
-  const MixedMesh mixed(lattice, true);
-  add("indexed mesh of four kinds, both orders", mixed.mesh(), mixed.x);
-  return cases;
-}
-
 class CrossSection : public ::testing::Test {
 protected:
   static void SetUpTestSuite() { PoGridlux::init(); }
@@ -190,7 +146,7 @@ TEST_F(CrossSection, UnitCubeThroughItsCentreOnEveryMeshKindByBothMethods)
   const SbVec3f normals[] = {SbVec3f(0, 0, 1), SbVec3f(1, 1, 1), SbVec3f(1, 1, 0)};
   const double centre[] = {1.0, 3 * std::sqrt(3.0) / 4, std::sqrt(2.0)};
   double tiltedArea[2] = {0, 0};
-  for (const MeshCase& c : unitCubes()) {
+  for (const MeshCase& c : unitCubes(11)) {
     node->setMesh(c.mesh.get());
     for (int p = 0; p < 3; ++p) {
       SbVec3f normal = normals[p];
@@ -245,7 +201,7 @@ TEST_F(CrossSection, UnitCubeThroughItsCentreOnEveryMeshKindByBothMethods)
 
 TEST_F(CrossSection, EachMeshTellsItsMethodAndThePreferenceOverridesIt)
 {
-  std::vector<MeshCase> cases = unitCubes();
+  std::vector<MeshCase> cases = unitCubes(11);
   for (const MeshCase& c : cases) {
     node->setMesh(c.mesh.get());
     node->touchKit();
@@ -264,8 +220,8 @@ TEST_F(CrossSection, EachMeshTellsItsMethodAndThePreferenceOverridesIt)
 
 TEST_F(CrossSection, AxisPlanesOfGridsAreOneQuadMeshOtherNormalsCutTheCells)
 {
-  std::vector<MeshCase> cases = unitCubes();
-  node->setMesh(cases[0].mesh.get());
+  std::vector<MeshCase> cases = unitCubes(11);
+  node->setMesh(meshNamed(cases, "regular grid"));
   for (const SbVec3f& axis : {SbVec3f(1, 0, 0), SbVec3f(0, 1, 0), SbVec3f(0, 0, 1)}) {
     cut(axis, 0.37f);
     GeometryProbe probe(root);
@@ -300,7 +256,7 @@ TEST_F(CrossSection, ColoursOfALinearSetAreExactAtThePoints)
   node->setDataMapping(&mapping);
   node->valuesIndex = 0;
   node->coloringType = PoMesh::COLOR_MAPPING;
-  std::vector<MeshCase> cases = unitCubes();
+  std::vector<MeshCase> cases = unitCubes(11);
   for (const MeshCase& c : cases) {
     node->setMesh(c.mesh.get());
     for (const SbVec3f& normal : {SbVec3f(1, 1, 1), SbVec3f(0, 0, 1), SbVec3f(1, 0, 0)}) {
@@ -325,7 +281,7 @@ TEST_F(CrossSection, ColoursOfALinearSetAreExactAtThePoints)
 
 TEST_F(CrossSection, PlanesThatMissTouchAtANodeOrLieAlongFaces)
 {
-  std::vector<MeshCase> cases = unitCubes();
+  std::vector<MeshCase> cases = unitCubes(11);
   for (const MeshCase& c : cases) {
     node->setMesh(c.mesh.get());
     SCOPED_TRACE(c.name);
@@ -362,9 +318,9 @@ TEST_F(CrossSection, PlanesThatMissTouchAtANodeOrLieAlongFaces)
 
 TEST_F(CrossSection, DistancesAreKeptForAMoveAlongTheNormalOrATinyTurn)
 {
-  std::vector<MeshCase> cases = unitCubes();
-  const PbMesh3D* mesh = cases[4].mesh.get(); // tetrahedra
-  node->setMesh(cases[4].mesh.get());
+  std::vector<MeshCase> cases = unitCubes(11);
+  PbMesh3D* mesh = meshNamed(cases, "tetrahedron mesh");
+  node->setMesh(mesh);
   const int far = mesh->getNumNodes() - 1; // the node at (1, 1, 1)
   cut(SbVec3f(0, 0, 1), 0.25f);
   GeometryProbe probe(root);
@@ -389,7 +345,7 @@ TEST_F(CrossSection, DistancesAreKeptForAMoveAlongTheNormalOrATinyTurn)
   EXPECT_NEAR(node->getIsosurfDataSet()[far], std::sin(turn) + std::cos(turn), 1e-6);
 
   // Another mesh, even of the same node count, is measured again.
-  node->setMesh(cases[3].mesh.get());
+  node->setMesh(meshNamed(cases, "hexahedron mesh"));
   cut(SbVec3f(0, 1, 0), 0.5f);
   probe.apply(root);
   EXPECT_FLOAT_EQ(node->getIsosurfDataSet()[0], 0.0f);
@@ -398,14 +354,14 @@ TEST_F(CrossSection, DistancesAreKeptForAMoveAlongTheNormalOrATinyTurn)
 
 TEST_F(CrossSection, ColouringsPerCellBandsAndTexture)
 {
-  std::vector<MeshCase> cases = unitCubes();
+  std::vector<MeshCase> cases = unitCubes(11);
   const int n = 11;
   // Per cell: the first x index of the cell's cube (every kind keeps the cube order per cell).
   std::vector<float> perCube;
   for (int i = 0; i + 1 < n; ++i)
     for (int c = 0; c < (n - 1) * (n - 1); ++c)
       perCube.push_back(float(i) / (n - 1));
-  PbMesh3D* grid = cases[0].mesh.get();
+  PbMesh3D* grid = meshNamed(cases, "regular grid");
   grid->addValuesSet(1, perCube.data(), PbMesh::PER_CELL);
   node->setMesh(grid);
   node->setDataMapping(&mapping);
@@ -475,8 +431,8 @@ TEST_F(CrossSection, RebuildsOnceAChangeAndNothingWithoutAMesh)
 {
   GeometryProbe probe(root);
   EXPECT_FALSE(group());
-  std::vector<MeshCase> cases = unitCubes();
-  node->setMesh(cases[1].mesh.get());
+  std::vector<MeshCase> cases = unitCubes(11);
+  node->setMesh(meshNamed(cases, "rectilinear grid"));
   probe.apply(root);
   const int before = rebuilds;
   probe.apply(root);

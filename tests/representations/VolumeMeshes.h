@@ -3,12 +3,19 @@
 #ifndef GRIDLUX_TESTS_VOLUMEMESHES_H
 #define GRIDLUX_TESTS_VOLUMEMESHES_H
 
+#include <Gridlux/mesh/PbCartesianGrid3D.h>
+#include <Gridlux/mesh/PbHexahedronMesh3D.h>
 #include <Gridlux/mesh/PbIndexedMesh3D.h>
+#include <Gridlux/mesh/PbParalCartesianGrid3D.h>
+#include <Gridlux/mesh/PbRegularCartesianGrid3D.h>
+#include <Gridlux/mesh/PbTetrahedronMesh3D.h>
 
 #include <Inventor/SbVec3f.h>
 
 #include <array>
 #include <functional>
+#include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -149,6 +156,58 @@ struct MixedMesh {
                                counts.data());
   }
 };
+
+struct MeshCase {
+  std::string name;
+  std::unique_ptr<PbMesh3D> mesh;
+};
+
+// The unit cube as every 3D mesh kind over an n^3 lattice, with f = x as value set 0.
+std::vector<MeshCase> unitCubes(int n)
+{
+  const Lattice lattice(n, 0, 1);
+  std::vector<float> axis(n);
+  for (int i = 0; i < n; ++i)
+    axis[i] = float(i) / (n - 1);
+  std::vector<MeshCase> cases;
+  auto add = [&](const std::string& name, PbMesh3D* mesh, const std::vector<float>& x) {
+    mesh->addValuesSet(0, x.data());
+    cases.push_back({name, std::unique_ptr<PbMesh3D>(mesh)});
+  };
+  add("regular grid", new PbRegularCartesianGrid3D(n, n, n, 0, 0, 0, 1, 1, 1), lattice.x);
+  add("rectilinear grid", new PbParalCartesianGrid3D(n, n, n, axis.data(), axis.data(), axis.data()), lattice.x);
+  // The same cube with its z coordinates running down.
+  std::vector<float> down(axis.rbegin(), axis.rend());
+  add("rectilinear grid, z decreasing", new PbParalCartesianGrid3D(n, n, n, axis.data(), axis.data(), down.data()),
+      lattice.x);
+  add("curvilinear grid", new PbCartesianGrid3D(n, n, n, lattice.x.data(), lattice.y.data(), lattice.z.data()),
+      lattice.x);
+  std::vector<int> hexes, tets;
+  lattice.forEachCube([&](const int* c) {
+    hexahedron(c, hexes);
+    tetrahedra(lattice, c, tets);
+  });
+  add("hexahedron mesh",
+      new PbHexahedronMesh3D(lattice.numNodes(), lattice.x.data(), lattice.y.data(), lattice.z.data(),
+                             int(hexes.size() / 8), hexes.data()),
+      lattice.x);
+  add("tetrahedron mesh",
+      new PbTetrahedronMesh3D(lattice.numNodes(), lattice.x.data(), lattice.y.data(), lattice.z.data(),
+                              int(tets.size() / 4), tets.data()),
+      lattice.x);
+  const MixedMesh mixed(lattice, true);
+  add("indexed mesh of four kinds, both orders", mixed.mesh(), mixed.x);
+  return cases;
+}
+
+// The case of @p cases called @p name (the first when there is none).
+PbMesh3D* meshNamed(const std::vector<MeshCase>& cases, const std::string& name)
+{
+  for (const MeshCase& c : cases)
+    if (c.name == name)
+      return c.mesh.get();
+  return cases.front().mesh.get();
+}
 
 } // namespace
 
