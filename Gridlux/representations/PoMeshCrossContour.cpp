@@ -111,7 +111,7 @@ void PoMeshCrossContour::rebuild()
   postRebuild();
 }
 
-void PoMeshCrossContour::crossFace(const int* nodes, int num)
+void PoMeshCrossContour::crossPlaneAndFace(const int* nodes, int num)
 {
   const float* dist = m_distances.data();
   const float d = m_level;
@@ -156,9 +156,9 @@ void PoMeshCrossContour::indexedMeshCrossContour(const PbIndexedMesh3D* mesh)
     return;
   int cell, n[4];
   while (skin->getFace4p(cell, n[0], n[1], n[2], n[3]))
-    crossFace(n, 4);
+    crossPlaneAndQuadrangle(n);
   while (skin->getFace3p(cell, n[0], n[1], n[2]))
-    crossFace(n, 3);
+    crossPlaneAndTriangle(n);
 }
 
 void PoMeshCrossContour::hexahedronMeshCrossContour(const PbHexahedronMesh3D* mesh)
@@ -191,7 +191,7 @@ void PoMeshCrossContour::gridSides(const PbGrid3D* mesh)
             index[v] = corner[q][1];
             quad[q] = mesh->getNodeIndex(index[0], index[1], index[2]);
           }
-          crossFace(quad, 4);
+          crossPlaneAndQuadrangle(quad);
         }
       }
     }

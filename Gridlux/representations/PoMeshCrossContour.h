@@ -62,7 +62,9 @@ private:
   /** The segments of the six sides of a grid. */
   void gridSides(const PbGrid3D* mesh);
   /** The segment where the plane crosses a face of @p num (3 or 4) nodes, if any. */
-  void crossFace(const int* nodes, int num);
+  void crossPlaneAndFace(const int* nodes, int num);
+  void crossPlaneAndTriangle(const int* nodes) { crossPlaneAndFace(nodes, 3); }
+  void crossPlaneAndQuadrangle(const int* nodes) { crossPlaneAndFace(nodes, 4); }
 
   std::vector<float> m_distances;
   float m_level = 0.0f;

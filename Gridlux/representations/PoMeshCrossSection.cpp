@@ -272,7 +272,21 @@ void PoMeshCrossSection::indexedCells(const PbIndexedMesh3D* mesh, int count)
       s[i] = dist[node] - d;
       pos[i].setValue(x[node], y[node], z[node]);
     }
-    const int made = m_cut.cut(*table, local, s, pos, normal, addPoint, polygon);
+    int made = 0;
+    switch (num) {
+    case 4:
+      made = m_cut.crossPlaneAndTetrahedron(local, s, pos, normal, addPoint, polygon);
+      break;
+    case 5:
+      made = m_cut.crossPlaneAndPyramid(local, s, pos, normal, addPoint, polygon);
+      break;
+    case 6:
+      made = m_cut.crossPlaneAndPentahedron(local, s, pos, normal, addPoint, polygon);
+      break;
+    default:
+      made = m_cut.crossPlaneAndHexahedron(local, s, pos, normal, addPoint, polygon);
+      break;
+    }
     if (made)
       addPolygon(polygon, made, c);
   }
@@ -311,7 +325,6 @@ void PoMeshCrossSection::gridCells(const PbGrid3D* mesh)
   const int di[8] = {0, 0, 1, 1, 1, 1, 0, 0};
   const int dj[8] = {0, 1, 1, 0, 0, 1, 1, 0};
   const int dk[8] = {0, 0, 0, 0, 1, 1, 1, 1};
-  const PiPlaneCut::CellTable& table = PiPlaneCut::hexahedron();
   int local[8], polygon[6];
   float s[8];
   SbVec3f pos[8];
@@ -330,7 +343,7 @@ void PoMeshCrossSection::gridCells(const PbGrid3D* mesh)
           continue;
         for (int c = 0; c < 8; ++c)
           pos[c] = mesh->getNodeCoord(i + di[c], j + dj[c], k + dk[c]);
-        const int made = m_cut.cut(table, local, s, pos, normal, addPoint, polygon);
+        const int made = m_cut.crossPlaneAndHexahedron(local, s, pos, normal, addPoint, polygon);
         if (made)
           addPolygon(polygon, made, mesh->getCellIndex(i, j, k));
       }
@@ -352,7 +365,6 @@ void PoMeshCrossSection::axisGridCells(const AxisGrid& grid)
   const int di[8] = {0, 0, 1, 1, 1, 1, 0, 0};
   const int dj[8] = {0, 1, 1, 0, 0, 1, 1, 0};
   const int dk[8] = {0, 0, 0, 0, 1, 1, 1, 1};
-  const PiPlaneCut::CellTable& table = PiPlaneCut::hexahedron();
   const bool rising = a2[nz - 1] >= a2[0];
   // Points are placed as the cutter finds them (no distance set to interpolate): edge points
   // through the grid's edge numbering, the rare node lying on the plane through the hash.
@@ -413,7 +425,7 @@ void PoMeshCrossSection::axisGridCells(const AxisGrid& grid)
           s[c] = (a0[ii] + a1[jj]) + a2[kk] - d;
           pos[c].setValue(coords[0][ii], coords[1][jj], coords[2][kk]);
         }
-        const int made = m_cut.cut(table, local, s, pos, normal, gridPoint, polygon);
+        const int made = m_cut.crossPlaneAndHexahedron(local, s, pos, normal, gridPoint, polygon);
         if (made)
           addPolygon(polygon, made, mesh->getCellIndex(i, j, k));
       }

@@ -5,6 +5,7 @@
 
 #include <Inventor/SbVec3f.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <unordered_set>
 
@@ -68,6 +69,38 @@ public:
   template <class AddPoint>
   int cut(const CellTable& table, const int* nodes, const float* s, const SbVec3f* pos, const SbVec3f& normal,
           AddPoint& addPoint, int* polygon);
+
+  // cut() with the table of each cell kind.
+  template <class AddPoint>
+  int crossPlaneAndTetrahedron(const int* nodes, const float* s, const SbVec3f* pos, const SbVec3f& normal,
+                               AddPoint& addPoint, int* polygon)
+  {
+    return cut(tetrahedron(), nodes, s, pos, normal, addPoint, polygon);
+  }
+  template <class AddPoint>
+  int crossPlaneAndPyramid(const int* nodes, const float* s, const SbVec3f* pos, const SbVec3f& normal,
+                           AddPoint& addPoint, int* polygon)
+  {
+    return cut(pyramid(), nodes, s, pos, normal, addPoint, polygon);
+  }
+  template <class AddPoint>
+  int crossPlaneAndPentahedron(const int* nodes, const float* s, const SbVec3f* pos, const SbVec3f& normal,
+                               AddPoint& addPoint, int* polygon)
+  {
+    return cut(wedge(), nodes, s, pos, normal, addPoint, polygon);
+  }
+  template <class AddPoint>
+  int crossPlaneAndHexahedron(const int* nodes, const float* s, const SbVec3f* pos, const SbVec3f& normal,
+                              AddPoint& addPoint, int* polygon)
+  {
+    return cut(hexahedron(), nodes, s, pos, normal, addPoint, polygon);
+  }
+
+  /**
+   * Turns the polygon of @p count points at @p where (in order) to face @p normal, keeping its
+   * first point: reverses the rest of @p order when the first three turn the other way.
+   */
+  static void orientPolygon(const SbVec3f* where, int* order, int count, const SbVec3f& normal);
 
 private:
   /** A face's sorted points, the fourth -1 for a triangle. */
@@ -149,16 +182,28 @@ int PiPlaneCut::cut(const CellTable& table, const int* nodes, const float* s, co
   }
   if (count < 3)
     return 0;
+  // Where the points lie, in the order found, for the turn test.
+  SbVec3f ring[20];
+  for (int k = 0; k < count; ++k)
+    ring[k] = where[order[k]];
+  int turned[20];
+  for (int k = 0; k < count; ++k)
+    turned[k] = k;
+  orientPolygon(ring, turned, count, normal);
+  for (int k = 0; k < count; ++k)
+    polygon[k] = points[order[turned[k]]];
+  return count;
+}
+
+inline void PiPlaneCut::orientPolygon(const SbVec3f* where, int* order, int count, const SbVec3f& normal)
+{
   // Written out: the toolkit's cross product is not inlined, and this runs once per cut cell.
   const SbVec3f& p0 = where[order[0]];
   const SbVec3f u = where[order[1]] - p0, v = where[order[2]] - p0;
   const float turn = (u[1] * v[2] - u[2] * v[1]) * normal[0] + (u[2] * v[0] - u[0] * v[2]) * normal[1] +
                      (u[0] * v[1] - u[1] * v[0]) * normal[2];
-  const bool reverse = turn < 0.0f;
-  polygon[0] = points[order[0]];
-  for (int k = 1; k < count; ++k)
-    polygon[k] = points[order[reverse ? count - k : k]];
-  return count;
+  if (turn < 0.0f)
+    std::reverse(order + 1, order + count);
 }
 
 #endif
