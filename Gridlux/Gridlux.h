@@ -137,17 +137,23 @@
 // Mesh representations
 #include <Gridlux/representations/PoMesh.h>
 #include <Gridlux/representations/PoMesh2D.h>
+#include <Gridlux/representations/PoMesh2DVec.h>
 #include <Gridlux/representations/PoMesh3D.h>
+#include <Gridlux/representations/PoMesh3DVec.h>
+#include <Gridlux/representations/PoMesh3DVecCrossSection.h>
+#include <Gridlux/representations/PoMesh3DVecGridCrossSection.h>
 #include <Gridlux/representations/PoMeshContouring.h>
 #include <Gridlux/representations/PoMeshCrossContour.h>
 #include <Gridlux/representations/PoMeshCrossSection.h>
 #include <Gridlux/representations/PoMeshFilled.h>
 #include <Gridlux/representations/PoMeshLevelSurf.h>
+#include <Gridlux/representations/algorithms/PiArrow.h>
 #include <Gridlux/representations/algorithms/PiContouring.h>
 #include <Gridlux/representations/algorithms/PiContouringAnnot.h>
 #include <Gridlux/representations/algorithms/PiContouringLines.h>
 #include <Gridlux/representations/algorithms/PiFieldwork.h>
 #include <Gridlux/representations/algorithms/PiPlaneCut.h>
+#include <Gridlux/representations/algorithms/PiVectorField.h>
 
 // Axes
 #include <Gridlux/axes/PiAngularGraduation.h>

@@ -3,7 +3,11 @@
 
 #include <Gridlux/representations/PoMesh.h>
 #include <Gridlux/representations/PoMesh2D.h>
+#include <Gridlux/representations/PoMesh2DVec.h>
 #include <Gridlux/representations/PoMesh3D.h>
+#include <Gridlux/representations/PoMesh3DVec.h>
+#include <Gridlux/representations/PoMesh3DVecCrossSection.h>
+#include <Gridlux/representations/PoMesh3DVecGridCrossSection.h>
 #include <Gridlux/representations/PoMeshContouring.h>
 #include <Gridlux/representations/PoMeshFilled.h>
 #include <Gridlux/representations/PoMeshCrossContour.h>
@@ -26,12 +30,16 @@ void PoFieldwork::initClasses()
   PoFieldwork::initClass();
   PoMesh::initClass();
   PoMesh2D::initClass();
+  PoMesh2DVec::initClass();
   PoMeshFilled::initClass();
   PoMeshContouring::initClass();
   PoMesh3D::initClass();
+  PoMesh3DVec::initClass();
   PoMeshLevelSurf::initClass();
   PoMeshCrossSection::initClass();
   PoMeshCrossContour::initClass();
+  PoMesh3DVecCrossSection::initClass();
+  PoMesh3DVecGridCrossSection::initClass();
 }
 
 PoFieldwork::PoFieldwork() : PoBase(nullptr)

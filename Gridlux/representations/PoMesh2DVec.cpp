@@ -1,0 +1,114 @@
+// Arrows of a vector set of the current 2D mesh, one per node.
+#include <Gridlux/representations/PoMesh2DVec.h>
+
+#include <Gridlux/attributes/PoDataMappingElement.h>
+#include <Gridlux/representations/VectorFieldXP.h>
+#include <Gridlux/mesh/PbCartesianGrid2D.h>
+#include <Gridlux/mesh/PbIndexedMesh2D.h>
+#include <Gridlux/mesh/PbParalCartesianGrid2D.h>
+#include <Gridlux/mesh/PbPolarGrid2D.h>
+#include <Gridlux/mesh/PbRegularCartesianGrid2D.h>
+
+PO_KIT_SOURCE(PoMesh2DVec);
+
+void PoMesh2DVec::initClass()
+{
+  PO_KIT_INIT_CLASS(PoMesh2DVec, PoMesh2D, "PoMesh2D");
+}
+
+PoMesh2DVec::PoMesh2DVec()
+{
+  SO_KIT_CONSTRUCTOR(PoMesh2DVec);
+  GRIDLUX_VECTOR_FIELD_ADD_ENTRIES();
+  SO_KIT_INIT_INSTANCE();
+  // Flat heads are shaped in the domain's space.
+  setDomainUsedForRebuild(1);
+  setUpConnections(TRUE, TRUE);
+}
+
+PoMesh2DVec::~PoMesh2DVec()
+{
+  deleteFieldSensorList(m_sensors);
+}
+
+SbBool PoMesh2DVec::setUpConnections(SbBool onOff, SbBool doItAlways)
+{
+  if (!doItAlways && connectionsSetUp == onOff)
+    return onOff;
+  SoFieldList fields;
+  VectorFieldXP::appendFields(*this, fields);
+  watchFields(onOff, m_sensors, fields);
+  return inherited::setUpConnections(onOff, doItAlways);
+}
+
+void PoMesh2DVec::preRebuild()
+{
+  inherited::preRebuild();
+  if (VectorFieldXP::prepare(*this, m_mesh2DInForce, m_dataMappingInForce, m_moduleDataMappingInForce,
+                             "PoMesh2DVec::rebuild", m_inputs))
+    addElementCache(PoDataMappingElement::getClassStackIndex());
+}
+
+void PoMesh2DVec::rebuild()
+{
+  preRebuild();
+  VectorFieldXP::build(*this, m_inputs, m_field, getDomain(), m_dataMappingInForce, m_moduleDataMappingInForce,
+                       "PoMesh2DVec::rebuild", [this] {
+                         const PbMesh2D* mesh = m_mesh2DInForce;
+                         if (const auto* regular = dynamic_cast<const PbRegularCartesianGrid2D*>(mesh))
+                           regularCartGrid2DVec(regular);
+                         else if (const auto* paral = dynamic_cast<const PbParalCartesianGrid2D*>(mesh))
+                           paralCartGrid2DVec(paral);
+                         else if (const auto* cart = dynamic_cast<const PbCartesianGrid2D*>(mesh))
+                           cartGrid2DVec(cart);
+                         else if (const auto* polar = dynamic_cast<const PbPolarGrid2D*>(mesh))
+                           polarGrid2DVec(polar);
+                         else if (const auto* indexed = dynamic_cast<const PbIndexedMesh2D*>(mesh))
+                           indexedMesh2DVec(indexed);
+                       });
+  postRebuild();
+}
+
+void PoMesh2DVec::addVector(const SbVec3f& point, const SbVec3f& vector)
+{
+  const int k = m_field.getNumOffered();
+  m_field.addVector(point, vector, m_inputs.scalars ? m_inputs.scalars[k] : 0.0f);
+}
+
+void PoMesh2DVec::offerNodes(const PbMesh2D* mesh)
+{
+  // Surface meshes are small next to volumes: the node's own coordinate query serves them all.
+  const float* z = getZValues();
+  const int num = mesh->getNumNodes();
+  for (int n = 0; n < num; ++n) {
+    SbVec3f p = mesh->getNodeCoord(n);
+    if (z)
+      p[2] = z[n];
+    addVector(p, m_inputs.vectors[n]);
+  }
+}
+
+void PoMesh2DVec::cartGrid2DVec(const PbCartesianGrid2D* mesh)
+{
+  offerNodes(mesh);
+}
+
+void PoMesh2DVec::paralCartGrid2DVec(const PbParalCartesianGrid2D* mesh)
+{
+  offerNodes(mesh);
+}
+
+void PoMesh2DVec::regularCartGrid2DVec(const PbRegularCartesianGrid2D* mesh)
+{
+  offerNodes(mesh);
+}
+
+void PoMesh2DVec::polarGrid2DVec(const PbPolarGrid2D* mesh)
+{
+  offerNodes(mesh);
+}
+
+void PoMesh2DVec::indexedMesh2DVec(const PbIndexedMesh2D* mesh)
+{
+  offerNodes(mesh);
+}

@@ -1,0 +1,145 @@
+// Arrows of a vector set of the current 3D mesh, one per node.
+#include <Gridlux/representations/PoMesh3DVec.h>
+
+#include <Gridlux/attributes/PoDataMappingElement.h>
+#include <Gridlux/representations/VectorFieldXP.h>
+#include <Gridlux/mesh/PbCartesianGrid3D.h>
+#include <Gridlux/mesh/PbHexahedronMesh3D.h>
+#include <Gridlux/mesh/PbParalCartesianGrid3D.h>
+#include <Gridlux/mesh/PbRegularCartesianGrid3D.h>
+#include <Gridlux/mesh/PbTetrahedronMesh3D.h>
+
+PO_KIT_SOURCE(PoMesh3DVec);
+
+void PoMesh3DVec::initClass()
+{
+  PO_KIT_INIT_CLASS(PoMesh3DVec, PoMesh3D, "PoMesh3D");
+}
+
+PoMesh3DVec::PoMesh3DVec()
+{
+  SO_KIT_CONSTRUCTOR(PoMesh3DVec);
+  GRIDLUX_VECTOR_FIELD_ADD_ENTRIES();
+  SO_KIT_INIT_INSTANCE();
+  // Flat heads are shaped in the domain's space.
+  setDomainUsedForRebuild(1);
+  setUpConnections(TRUE, TRUE);
+}
+
+PoMesh3DVec::~PoMesh3DVec()
+{
+  deleteFieldSensorList(m_sensors);
+}
+
+SbBool PoMesh3DVec::setUpConnections(SbBool onOff, SbBool doItAlways)
+{
+  if (!doItAlways && connectionsSetUp == onOff)
+    return onOff;
+  SoFieldList fields;
+  VectorFieldXP::appendFields(*this, fields);
+  watchFields(onOff, m_sensors, fields);
+  return inherited::setUpConnections(onOff, doItAlways);
+}
+
+void PoMesh3DVec::preRebuild()
+{
+  inherited::preRebuild();
+  if (VectorFieldXP::prepare(*this, m_mesh3DInForce, m_dataMappingInForce, m_moduleDataMappingInForce,
+                             "PoMesh3DVec::rebuild", m_inputs))
+    addElementCache(PoDataMappingElement::getClassStackIndex());
+}
+
+void PoMesh3DVec::rebuild()
+{
+  preRebuild();
+  VectorFieldXP::build(*this, m_inputs, m_field, getDomain(), m_dataMappingInForce, m_moduleDataMappingInForce,
+                       "PoMesh3DVec::rebuild", [this] { offerVectors(); });
+  postRebuild();
+}
+
+void PoMesh3DVec::addVector(const SbVec3f& point, const SbVec3f& vector)
+{
+  const int k = m_field.getNumOffered();
+  m_field.addVector(point, vector, m_inputs.scalars ? m_inputs.scalars[k] : 0.0f);
+}
+
+void PoMesh3DVec::addVector(const SbVec3f& point, const SbVec3f& vector, float scalar)
+{
+  m_field.addVector(point, vector, scalar);
+}
+
+void PoMesh3DVec::offerVectors()
+{
+  // The mesh kinds are told apart here: the most derived first.
+  const PbMesh3D* mesh = m_mesh3DInForce;
+  if (const auto* regular = dynamic_cast<const PbRegularCartesianGrid3D*>(mesh))
+    regularGrid3DVec(regular);
+  else if (const auto* paral = dynamic_cast<const PbParalCartesianGrid3D*>(mesh))
+    paralCartGrid3DVec(paral);
+  else if (const auto* cart = dynamic_cast<const PbCartesianGrid3D*>(mesh))
+    cartGrid3DVec(cart);
+  else if (const auto* hexes = dynamic_cast<const PbHexahedronMesh3D*>(mesh))
+    hexahedronMesh3DVec(hexes);
+  else if (const auto* tets = dynamic_cast<const PbTetrahedronMesh3D*>(mesh))
+    tetrahedronMesh3DVec(tets);
+  else if (const auto* indexed = dynamic_cast<const PbIndexedMesh3D*>(mesh))
+    indexedMesh3DVec(indexed);
+}
+
+void PoMesh3DVec::regularGrid3DVec(const PbRegularCartesianGrid3D* mesh)
+{
+  int nx, ny, nz;
+  float x0, y0, z0, x1, y1, z1;
+  mesh->getGeometry(nx, ny, nz, x0, y0, z0, x1, y1, z1);
+  const float dx = mesh->getDx(), dy = mesh->getDy(), dz = mesh->getDz();
+  const SbVec3f* v = m_inputs.vectors;
+  int n = 0;
+  for (int i = 0; i < nx; ++i)
+    for (int j = 0; j < ny; ++j)
+      for (int k = 0; k < nz; ++k, ++n)
+        addVector(SbVec3f(x0 + i * dx, y0 + j * dy, z0 + k * dz), v[n]);
+}
+
+void PoMesh3DVec::paralCartGrid3DVec(const PbParalCartesianGrid3D* mesh)
+{
+  int nx, ny, nz;
+  const float *x, *y, *z;
+  mesh->getGeometry(nx, ny, nz, x, y, z);
+  const SbVec3f* v = m_inputs.vectors;
+  int n = 0;
+  for (int i = 0; i < nx; ++i)
+    for (int j = 0; j < ny; ++j)
+      for (int k = 0; k < nz; ++k, ++n)
+        addVector(SbVec3f(x[i], y[j], z[k]), v[n]);
+}
+
+void PoMesh3DVec::cartGrid3DVec(const PbCartesianGrid3D* mesh)
+{
+  const int num = mesh->getNumNodes();
+  for (int n = 0; n < num; ++n)
+    addVector(mesh->getNodeCoord(n), m_inputs.vectors[n]);
+}
+
+void PoMesh3DVec::hexahedronMesh3DVec(const PbHexahedronMesh3D* mesh)
+{
+  offerIndexedNodes(mesh);
+}
+
+void PoMesh3DVec::tetrahedronMesh3DVec(const PbTetrahedronMesh3D* mesh)
+{
+  offerIndexedNodes(mesh);
+}
+
+void PoMesh3DVec::indexedMesh3DVec(const PbIndexedMesh3D* mesh)
+{
+  offerIndexedNodes(mesh);
+}
+
+void PoMesh3DVec::offerIndexedNodes(const PbIndexedMesh3D* mesh)
+{
+  int num = 0;
+  const float *x = nullptr, *y = nullptr, *z = nullptr;
+  mesh->getNodes(num, x, y, z);
+  for (int n = 0; n < num; ++n)
+    addVector(SbVec3f(x[n], y[n], z[n]), m_inputs.vectors[n]);
+}
