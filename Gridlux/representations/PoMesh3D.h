@@ -241,12 +241,13 @@ inline int PoMesh3D::gridEdgePoint(int a, int b, int layer, int dx, int dy)
 {
   // Kept under the edge's lower node and direction, for the two node planes that the current
   // layer of cells touches (even and odd planes in turn); a slot is trusted only when the point
-  // it names has the edge's nodes, so slots left from before need no clearing.
+  // it names has the edge's nodes, so slots left from before need no clearing. The six slots of
+  // a node's place in the plane sit together: a cell's edges then share a few cache lines.
   const int lo = a < b ? a : b, hi = a < b ? b : a;
   const int d = hi - lo;
   const int dir = d == 1 ? 0 : d == dy ? 1 : 2;
   const int plane = layer + (lo >= (layer + 1) * dx);
-  int& slot = m_gridEdgePoints[((plane & 1) * 3 + dir) * static_cast<size_t>(dx) + (lo - plane * dx)];
+  int& slot = m_gridEdgePoints[(static_cast<size_t>(lo - plane * dx) * 2 + (plane & 1)) * 3 + dir];
   const int known = slot;
   if (known >= 0 && known < getNumSurfPoints() && m_surfPairs[2 * known] == lo && m_surfPairs[2 * known + 1] == hi)
     return known;
