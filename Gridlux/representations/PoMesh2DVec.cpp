@@ -1,13 +1,12 @@
 // Arrows of a vector set of the current 2D mesh, one per node.
 #include <Gridlux/representations/PoMesh2DVec.h>
 
-#include <Gridlux/attributes/PoDataMappingElement.h>
-#include <Gridlux/representations/VectorFieldXP.h>
 #include <Gridlux/mesh/PbCartesianGrid2D.h>
 #include <Gridlux/mesh/PbIndexedMesh2D.h>
 #include <Gridlux/mesh/PbParalCartesianGrid2D.h>
 #include <Gridlux/mesh/PbPolarGrid2D.h>
 #include <Gridlux/mesh/PbRegularCartesianGrid2D.h>
+#include <Gridlux/representations/VectorFieldXP.h>
 
 PO_KIT_SOURCE(PoMesh2DVec);
 
@@ -16,63 +15,22 @@ void PoMesh2DVec::initClass()
   PO_KIT_INIT_CLASS(PoMesh2DVec, PoMesh2D, "PoMesh2D");
 }
 
-PoMesh2DVec::PoMesh2DVec()
-{
-  SO_KIT_CONSTRUCTOR(PoMesh2DVec);
-  GRIDLUX_VECTOR_FIELD_ADD_ENTRIES();
-  SO_KIT_INIT_INSTANCE();
-  // Flat heads are shaped in the domain's space.
-  setDomainUsedForRebuild(1);
-  setUpConnections(TRUE, TRUE);
-}
+GRIDLUX_VECTOR_FIELD_NODE_SOURCE(PoMesh2DVec, m_mesh2DInForce, m_mesh2DInForce ? m_mesh2DInForce->getNumNodes() : 0,
+                                 offerVectors())
 
-PoMesh2DVec::~PoMesh2DVec()
+void PoMesh2DVec::offerVectors()
 {
-  deleteFieldSensorList(m_sensors);
-}
-
-SbBool PoMesh2DVec::setUpConnections(SbBool onOff, SbBool doItAlways)
-{
-  if (!doItAlways && connectionsSetUp == onOff)
-    return onOff;
-  SoFieldList fields;
-  VectorFieldXP::appendFields(*this, fields);
-  watchFields(onOff, m_sensors, fields);
-  return inherited::setUpConnections(onOff, doItAlways);
-}
-
-void PoMesh2DVec::preRebuild()
-{
-  inherited::preRebuild();
-  if (VectorFieldXP::prepare(*this, m_mesh2DInForce, m_dataMappingInForce, m_moduleDataMappingInForce,
-                             "PoMesh2DVec::rebuild", m_inputs))
-    addElementCache(PoDataMappingElement::getClassStackIndex());
-}
-
-void PoMesh2DVec::rebuild()
-{
-  preRebuild();
-  VectorFieldXP::build(*this, m_inputs, m_field, getDomain(), m_dataMappingInForce, m_moduleDataMappingInForce,
-                       "PoMesh2DVec::rebuild", [this] {
-                         const PbMesh2D* mesh = m_mesh2DInForce;
-                         if (const auto* regular = dynamic_cast<const PbRegularCartesianGrid2D*>(mesh))
-                           regularCartGrid2DVec(regular);
-                         else if (const auto* paral = dynamic_cast<const PbParalCartesianGrid2D*>(mesh))
-                           paralCartGrid2DVec(paral);
-                         else if (const auto* cart = dynamic_cast<const PbCartesianGrid2D*>(mesh))
-                           cartGrid2DVec(cart);
-                         else if (const auto* polar = dynamic_cast<const PbPolarGrid2D*>(mesh))
-                           polarGrid2DVec(polar);
-                         else if (const auto* indexed = dynamic_cast<const PbIndexedMesh2D*>(mesh))
-                           indexedMesh2DVec(indexed);
-                       });
-  postRebuild();
-}
-
-void PoMesh2DVec::addVector(const SbVec3f& point, const SbVec3f& vector)
-{
-  const int k = m_field.getNumOffered();
-  m_field.addVector(point, vector, m_inputs.scalars ? m_inputs.scalars[k] : 0.0f);
+  const PbMesh2D* mesh = m_mesh2DInForce;
+  if (const auto* regular = dynamic_cast<const PbRegularCartesianGrid2D*>(mesh))
+    regularCartGrid2DVec(regular);
+  else if (const auto* paral = dynamic_cast<const PbParalCartesianGrid2D*>(mesh))
+    paralCartGrid2DVec(paral);
+  else if (const auto* cart = dynamic_cast<const PbCartesianGrid2D*>(mesh))
+    cartGrid2DVec(cart);
+  else if (const auto* polar = dynamic_cast<const PbPolarGrid2D*>(mesh))
+    polarGrid2DVec(polar);
+  else if (const auto* indexed = dynamic_cast<const PbIndexedMesh2D*>(mesh))
+    indexedMesh2DVec(indexed);
 }
 
 void PoMesh2DVec::offerNodes(const PbMesh2D* mesh)

@@ -51,6 +51,8 @@ protected:
   void addVector(const SbVec3f& point, const SbVec3f& vector);
 
 private:
+  /** The mesh's nodes through the entry point of its kind. */
+  void offerVectors();
   /** Every node of @p mesh at its z, in node order. */
   void offerNodes(const PbMesh2D* mesh);
 

@@ -1,13 +1,12 @@
 // Arrows of a vector set of the current 3D mesh, one per node.
 #include <Gridlux/representations/PoMesh3DVec.h>
 
-#include <Gridlux/attributes/PoDataMappingElement.h>
-#include <Gridlux/representations/VectorFieldXP.h>
 #include <Gridlux/mesh/PbCartesianGrid3D.h>
 #include <Gridlux/mesh/PbHexahedronMesh3D.h>
 #include <Gridlux/mesh/PbParalCartesianGrid3D.h>
 #include <Gridlux/mesh/PbRegularCartesianGrid3D.h>
 #include <Gridlux/mesh/PbTetrahedronMesh3D.h>
+#include <Gridlux/representations/VectorFieldXP.h>
 
 PO_KIT_SOURCE(PoMesh3DVec);
 
@@ -16,56 +15,16 @@ void PoMesh3DVec::initClass()
   PO_KIT_INIT_CLASS(PoMesh3DVec, PoMesh3D, "PoMesh3D");
 }
 
-PoMesh3DVec::PoMesh3DVec()
-{
-  SO_KIT_CONSTRUCTOR(PoMesh3DVec);
-  GRIDLUX_VECTOR_FIELD_ADD_ENTRIES();
-  SO_KIT_INIT_INSTANCE();
-  // Flat heads are shaped in the domain's space.
-  setDomainUsedForRebuild(1);
-  setUpConnections(TRUE, TRUE);
-}
-
-PoMesh3DVec::~PoMesh3DVec()
-{
-  deleteFieldSensorList(m_sensors);
-}
-
-SbBool PoMesh3DVec::setUpConnections(SbBool onOff, SbBool doItAlways)
-{
-  if (!doItAlways && connectionsSetUp == onOff)
-    return onOff;
-  SoFieldList fields;
-  VectorFieldXP::appendFields(*this, fields);
-  watchFields(onOff, m_sensors, fields);
-  return inherited::setUpConnections(onOff, doItAlways);
-}
-
-void PoMesh3DVec::preRebuild()
-{
-  inherited::preRebuild();
-  if (VectorFieldXP::prepare(*this, m_mesh3DInForce, m_dataMappingInForce, m_moduleDataMappingInForce,
-                             "PoMesh3DVec::rebuild", m_inputs))
-    addElementCache(PoDataMappingElement::getClassStackIndex());
-}
-
-void PoMesh3DVec::rebuild()
-{
-  preRebuild();
-  VectorFieldXP::build(*this, m_inputs, m_field, getDomain(), m_dataMappingInForce, m_moduleDataMappingInForce,
-                       "PoMesh3DVec::rebuild", [this] { offerVectors(); });
-  postRebuild();
-}
-
-void PoMesh3DVec::addVector(const SbVec3f& point, const SbVec3f& vector)
-{
-  const int k = m_field.getNumOffered();
-  m_field.addVector(point, vector, m_inputs.scalars ? m_inputs.scalars[k] : 0.0f);
-}
+GRIDLUX_VECTOR_FIELD_NODE_SOURCE(PoMesh3DVec, m_mesh3DInForce, expectedVectors(), offerVectors())
 
 void PoMesh3DVec::addVector(const SbVec3f& point, const SbVec3f& vector, float scalar)
 {
   m_field.addVector(point, vector, scalar);
+}
+
+int PoMesh3DVec::expectedVectors() const
+{
+  return m_mesh3DInForce ? m_mesh3DInForce->getNumNodes() : 0;
 }
 
 void PoMesh3DVec::offerVectors()

@@ -75,6 +75,8 @@ protected:
   void addVector(const SbVec3f& point, const SbVec3f& vector, float scalar);
   /** Offers the field's vectors: by default one per mesh node, by mesh kind. */
   virtual void offerVectors();
+  /** How many vectors offerVectors() will offer, when known (0 otherwise). */
+  virtual int expectedVectors() const;
 
   PiVectorField::Input m_inputs;
 

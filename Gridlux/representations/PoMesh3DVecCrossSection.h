@@ -44,6 +44,7 @@ protected:
 
   SbBool setUpConnections(SbBool onOff, SbBool doItAlways = FALSE) override;
   void offerVectors() override;
+  int expectedVectors() const override { return 0; }
 
   /** The plane's unit normal and distance; false, with a message, when it is not finite. */
   bool planeInForce(SbVec3f& normal, float& distance, const char* method) const;

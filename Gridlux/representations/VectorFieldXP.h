@@ -4,6 +4,7 @@
 #define GRIDLUX_VECTORFIELDXP_H
 
 #include <Gridlux/attributes/PbDataMapping.h>
+#include <Gridlux/attributes/PoDataMappingElement.h>
 #include <Gridlux/base/PoDebugError.h>
 #include <Gridlux/mesh/PbMesh.h>
 #include <Gridlux/representations/algorithms/PiVectorField.h>
@@ -151,17 +152,19 @@ bool prepare(const Node& node, const PbMesh* mesh, const PbDataMapping* mapping,
 }
 
 /**
- * One build of @p node: fresh groups, @p field started, @p offer() giving the vectors, the
- * field finished and the groups placed. Without vectors the groups are cleared.
+ * One build of @p node: fresh groups, @p field started (for about @p expected vectors),
+ * @p offer() giving the vectors, the field finished and the groups placed. Without vectors the
+ * groups are cleared.
  */
 template <class Node, class Offer>
-void build(Node& node, const PiVectorField::Input& in, PiVectorField& field, const PbDomain* domain, const PbDataMapping* mapping,
-           const PbDataMapping* moduleMapping, const char* method, Offer offer)
+void build(Node& node, const PiVectorField::Input& in, PiVectorField& field, const PbDomain* domain,
+           const PbDataMapping* mapping, const PbDataMapping* moduleMapping, int expected, const char* method,
+           Offer offer)
 {
   Groups groups;
   if (in.vectors) {
     groups.make();
-    field.start(in.settings, domain, mapping, moduleMapping, groups.g);
+    field.start(in.settings, domain, mapping, moduleMapping, groups.g, expected);
     offer();
     field.finish();
     if (field.getNumNotFinite() > 0)
@@ -171,5 +174,53 @@ void build(Node& node, const PiVectorField::Input& in, PiVectorField& field, con
 }
 
 } // namespace VectorFieldXP
+
+/**
+ * The members that the 2D and 3D vector representations share, written once: constructor,
+ * destructor, field watching, preRebuild(), rebuild() and the per-node addVector(). In the
+ * class's source: @p _mesh_ the typed mesh in force, @p _expected_ the number of vectors the
+ * rebuild will offer (0 when unknown), @p _offer_ the statement that offers them.
+ */
+#define GRIDLUX_VECTOR_FIELD_NODE_SOURCE(_class_, _mesh_, _expected_, _offer_)                     \
+  _class_::_class_()                                                                             \
+  {                                                                                              \
+    SO_KIT_CONSTRUCTOR(_class_);                                                                 \
+    GRIDLUX_VECTOR_FIELD_ADD_ENTRIES();                                                          \
+    SO_KIT_INIT_INSTANCE();                                                                      \
+    /* Flat heads are shaped in the domain's space. */                                           \
+    setDomainUsedForRebuild(1);                                                                  \
+    setUpConnections(TRUE, TRUE);                                                                \
+  }                                                                                              \
+  _class_::~_class_() { deleteFieldSensorList(m_sensors); }                                      \
+  SbBool _class_::setUpConnections(SbBool onOff, SbBool doItAlways)                              \
+  {                                                                                              \
+    if (!doItAlways && connectionsSetUp == onOff)                                                \
+      return onOff;                                                                              \
+    SoFieldList fields;                                                                          \
+    VectorFieldXP::appendFields(*this, fields);                                                  \
+    watchFields(onOff, m_sensors, fields);                                                       \
+    return inherited::setUpConnections(onOff, doItAlways);                                       \
+  }                                                                                              \
+  void _class_::preRebuild()                                                                     \
+  {                                                                                              \
+    inherited::preRebuild();                                                                     \
+    if (VectorFieldXP::prepare(*this, _mesh_, m_dataMappingInForce, m_moduleDataMappingInForce,  \
+                               #_class_ "::rebuild", m_inputs))                                  \
+      addElementCache(PoDataMappingElement::getClassStackIndex());                               \
+  }                                                                                              \
+  void _class_::rebuild()                                                                        \
+  {                                                                                              \
+    preRebuild();                                                                                \
+    VectorFieldXP::build(*this, m_inputs, m_field, getDomain(), m_dataMappingInForce,            \
+                         m_moduleDataMappingInForce, _expected_, #_class_ "::rebuild",           \
+                         [this] { _offer_; });                                                   \
+    postRebuild();                                                                               \
+  }                                                                                              \
+  void _class_::addVector(const SbVec3f& point, const SbVec3f& vector)                           \
+  {                                                                                              \
+    /* Offered in node order: the k-th vector is node k's. */                                    \
+    const int k = m_field.getNumOffered();                                                       \
+    m_field.addVector(point, vector, m_inputs.scalars ? m_inputs.scalars[k] : 0.0f);             \
+  }
 
 #endif

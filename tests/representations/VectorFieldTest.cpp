@@ -159,23 +159,31 @@ TEST_F(VectorField2D, DensityAndEliminationPickTheirTurns)
   EXPECT_EQ(errors.count(), 0);
 }
 
+// A 3D field node drawing set 0 of @p mesh, put under a new referenced @p root.
+PoMesh3DVec* fieldUnder(SoSeparator*& root, PbMesh3D* mesh)
+{
+  PoGridlux::init();
+  root = new SoSeparator;
+  root->ref();
+  PoMesh3DVec* node = new PoMesh3DVec;
+  node->setMesh(mesh);
+  node->vecsIndex = 0;
+  root->addChild(node);
+  return node;
+}
+
 // Chevrons at the tips: both wings as far from the tip, their midpoint on the axis, the wing
 // vector across it; also for arrows standing out of the plane of a 3D field.
 TEST(VectorFieldShapes, ChevronWingsAreSymmetricAboutTheAxis)
 {
-  PoGridlux::init();
   auto mesh = std::make_unique<PbRegularCartesianGrid3D>(3, 3, 3, 0, 0, 0, 2, 2, 2);
   std::vector<SbVec3f> v;
   for (int n = 0; n < 27; ++n)
     v.emplace_back(std::sin(1.0f + n), std::cos(0.3f * n), 0.5f - 0.07f * n);
   mesh->addVecsSet(0, v.data());
-  SoSeparator* root = new SoSeparator;
-  root->ref();
-  PoMesh3DVec* node = new PoMesh3DVec;
-  node->setMesh(mesh.get());
-  node->vecsIndex = 0;
+  SoSeparator* root = nullptr;
+  PoMesh3DVec* node = fieldUnder(root, mesh.get());
   node->startArrowShape = PoMesh3DVec::INDIRECT_CHEVRON;
-  root->addChild(node);
   GeometryProbe probe(root);
   for (const char* group : {"endArrowGroup", "startArrowGroup"}) {
     const auto segs = segmentsOf(part(node, group));
@@ -251,19 +259,14 @@ TEST_F(VectorField2D, ColouringsAndTheirFallbacks)
 // the arrow's end.
 TEST(VectorFieldShapes, ElaborateArrowsShareTheirSolids)
 {
-  PoGridlux::init();
   auto mesh = std::make_unique<PbRegularCartesianGrid3D>(2, 2, 2, 0, 0, 0, 1, 1, 1);
   std::vector<SbVec3f> v(8, SbVec3f(0, 0, 0.5f));
   v[3].setValue(0.5f, 0, 0);
   mesh->addVecsSet(0, v.data());
-  SoSeparator* root = new SoSeparator;
-  root->ref();
-  PoMesh3DVec* node = new PoMesh3DVec;
-  node->setMesh(mesh.get());
-  node->vecsIndex = 0;
+  SoSeparator* root = nullptr;
+  PoMesh3DVec* node = fieldUnder(root, mesh.get());
   node->bodyShape = PoMesh3DVec::CYLINDER;
   node->endArrowShape = PoMesh3DVec::CONE;
-  root->addChild(node);
   GeometryProbe probe(root);
   EXPECT_FALSE(node->getVectorField().isQuick());
   for (const char* name : {"bodyGroup", "endArrowGroup"}) {
@@ -300,23 +303,36 @@ TEST(VectorFieldShapes, ElaborateArrowsShareTheirSolids)
 class VectorSection : public ::testing::TestWithParam<const char*> {
 protected:
   static void SetUpTestSuite() { PoGridlux::init(); }
+  void TearDown() override
+  {
+    if (root)
+      root->unref();
+  }
+  // A @p Node drawing v(P) = P on the unit cube over an n^3 lattice, of the kind in test.
+  template <class Node> Node* scene(int n)
+  {
+    cases = unitCubes(n);
+    PbMesh3D* mesh = meshNamed(cases, GetParam());
+    std::vector<SbVec3f> v;
+    for (int p = 0; p < mesh->getNumNodes(); ++p)
+      v.push_back(mesh->getNodeCoord(p));
+    mesh->addVecsSet(0, v.data());
+    root = new SoSeparator;
+    root->ref();
+    Node* node = new Node;
+    node->setMesh(mesh);
+    node->vecsIndex = 0;
+    root->addChild(node);
+    return node;
+  }
+  std::vector<MeshCase> cases;
+  SoSeparator* root = nullptr;
 };
 
 TEST_P(VectorSection, LinearFieldIsExactOnAnyPlane)
 {
-  const auto cases = unitCubes(4);
-  PbMesh3D* mesh = meshNamed(cases, GetParam());
-  std::vector<SbVec3f> v;
-  for (int n = 0; n < mesh->getNumNodes(); ++n)
-    v.push_back(mesh->getNodeCoord(n));
-  mesh->addVecsSet(0, v.data());
-  SoSeparator* root = new SoSeparator;
-  root->ref();
-  PoMesh3DVecCrossSection* node = new PoMesh3DVecCrossSection;
-  node->setMesh(mesh);
-  node->vecsIndex = 0;
+  PoMesh3DVecCrossSection* node = scene<PoMesh3DVecCrossSection>(4);
   node->endArrowShape = PoMesh3DVec::NO_SHAPE;
-  root->addChild(node);
   const SbVec3f normals[] = {SbVec3f(0, 0, 1), SbVec3f(1, 2, 3), SbVec3f(-1, 0.5f, 0.2f), SbVec3f(1, 1, 0)};
   // The last planes pass through nodes (z = 1/3 and x + y = 2/3).
   const float distances[] = {1.0f / 3, 1.4f, -0.1f, 2.0f / 3};
@@ -343,25 +359,13 @@ TEST_P(VectorSection, LinearFieldIsExactOnAnyPlane)
       EXPECT_EQ(starts.size(), segs.size()) << "an arrow drawn twice, plane " << c;
     }
   }
-  root->unref();
 }
 
 TEST_P(VectorSection, GridSamplesInsideTheBox)
 {
-  const auto cases = unitCubes(3);
-  PbMesh3D* mesh = meshNamed(cases, GetParam());
-  std::vector<SbVec3f> v;
-  for (int n = 0; n < mesh->getNumNodes(); ++n)
-    v.push_back(mesh->getNodeCoord(n));
-  mesh->addVecsSet(0, v.data());
-  SoSeparator* root = new SoSeparator;
-  root->ref();
-  PoMesh3DVecGridCrossSection* node = new PoMesh3DVecGridCrossSection;
-  node->setMesh(mesh);
-  node->vecsIndex = 0;
+  PoMesh3DVecGridCrossSection* node = scene<PoMesh3DVecGridCrossSection>(3);
   node->gridSpacing = 0.1f;
   node->plane = SbPlane(SbVec3f(0, 0, 1), 0.4f);
-  root->addChild(node);
   GeometryProbe probe(root);
   const auto segs = segmentsOf(part(node, "bodyGroup"));
   // Samples every 0.1 sqrt 3 about the centre: five of them fit across the unit square.
@@ -378,10 +382,7 @@ TEST_P(VectorSection, GridSamplesInsideTheBox)
   GeometryProbe again(root);
   for (const auto& s : segmentsOf(part(node, "bodyGroup")))
     EXPECT_LT((s.b - s.a - SbVec3f(0, 0, 0.4f)).length(), 1e-5f);
-  root->unref();
 }
-
-INSTANTIATE_TEST_SUITE_P(VectorFieldMeshes, VectorSection, ::testing::Values("hexahedron mesh", "tetrahedron mesh"));
 
 TEST_F(VectorField2D, BadInputPostsAndDrawsNothing)
 {
@@ -416,20 +417,10 @@ TEST_F(VectorField2D, BadInputPostsAndDrawsNothing)
   EXPECT_TRUE(errors.contains("not finite"));
 }
 
-TEST(VectorSectionInput, BadPlaneAndSpacingPost)
+TEST_P(VectorSection, BadPlaneAndSpacingPost)
 {
-  PoGridlux::init();
-  const auto cases = unitCubes(3);
-  PbMesh3D* mesh = meshNamed(cases, "hexahedron mesh");
-  std::vector<SbVec3f> v(mesh->getNumNodes(), SbVec3f(1, 0, 0));
-  mesh->addVecsSet(0, v.data());
-  SoSeparator* root = new SoSeparator;
-  root->ref();
-  PoMesh3DVecGridCrossSection* node = new PoMesh3DVecGridCrossSection;
-  node->setMesh(mesh);
-  node->vecsIndex = 0;
+  PoMesh3DVecGridCrossSection* node = scene<PoMesh3DVecGridCrossSection>(3);
   node->plane = SbPlane(SbVec3f(0, 0, 1), 0.5f);
-  root->addChild(node);
   ErrorCatcher errors;
   for (float spacing : {0.0f, -1.0f, std::numeric_limits<float>::infinity(), 1e-6f}) {
     node->gridSpacing = spacing;
@@ -442,8 +433,9 @@ TEST(VectorSectionInput, BadPlaneAndSpacingPost)
   GeometryProbe probe(root);
   EXPECT_TRUE(probe.segments().empty());
   EXPECT_TRUE(errors.contains("plane"));
-  root->unref();
 }
+
+INSTANTIATE_TEST_SUITE_P(VectorFieldMeshes, VectorSection, ::testing::Values("hexahedron mesh", "tetrahedron mesh"));
 
 TEST(VectorFieldFile, EachClassReadsBackItsFields)
 {

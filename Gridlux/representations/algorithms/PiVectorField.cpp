@@ -21,6 +21,19 @@ bool isFinite(const SbVec3f& v)
   return std::isfinite(v[0]) && std::isfinite(v[1]) && std::isfinite(v[2]);
 }
 
+// The node in @p slot when only this field and the group of the last build hold it, else a
+// fresh one (the application may keep the old one).
+template <class T> T* reusable(T*& slot)
+{
+  if (!slot || slot->getRefCount() > 2) {
+    if (slot)
+      slot->unref();
+    slot = new T;
+    slot->ref();
+  }
+  return slot;
+}
+
 void setCounts(SoMFInt32& counts, int num, int perShape)
 {
   counts.setNum(num);
@@ -31,6 +44,14 @@ void setCounts(SoMFInt32& counts, int num, int perShape)
 } // namespace
 
 PiVectorField::PiVectorField() = default;
+
+PiVectorField::~PiVectorField()
+{
+  if (m_bodyCoords)
+    m_bodyCoords->unref();
+  if (m_bodyLines)
+    m_bodyLines->unref();
+}
 
 bool PiVectorField::isQuickShape(PiArrow::PatternType shape, int heightType)
 {
@@ -69,7 +90,7 @@ const PbDataMapping* PiVectorField::mappingOf(Piece piece) const
 }
 
 void PiVectorField::start(const Settings& settings, const PbDomain* domain, const PbDataMapping* mapping,
-                          const PbDataMapping* moduleMapping, SoGroup* const groups[3])
+                          const PbDataMapping* moduleMapping, SoGroup* const groups[3], int expected)
 {
   m_settings = settings;
   m_domain = domain;
@@ -100,6 +121,15 @@ void PiVectorField::start(const Settings& settings, const PbDomain* domain, cons
              : byModule           ? &PiVectorField::drawVectorLineModuleColr
              : byScalar           ? &PiVectorField::drawVectorLineScalarColr
                                   : &PiVectorField::drawVectorLine;
+    if (expected > 0) {
+      const size_t drawn = (size_t(expected) + m_settings.density - 1) / m_settings.density;
+      m_points.reserve(2 * drawn);
+      m_lengths.reserve(drawn);
+      if (byModule)
+        m_modules.reserve(drawn);
+      if (byScalar)
+        m_scalars.reserve(drawn);
+    }
     return;
   }
   m_arrow.setDomain(domain);
@@ -231,10 +261,12 @@ void PiVectorField::buildVectorFieldBodies()
   if (!group || m_settings.bodyShape == PiArrow::NO_BODY)
     return;
   makeQuickMaterial(BODY);
-  SoCoordinate3* coords = new SoCoordinate3;
-  coords->point.setValues(0, static_cast<int>(m_points.size()), m_points.data());
+  SoCoordinate3* coords = reusable(m_bodyCoords);
+  const int num = static_cast<int>(m_points.size());
+  coords->point.setNum(num);
+  coords->point.setValues(0, num, m_points.data());
   group->addChild(coords);
-  SoLineSet* lines = new SoLineSet;
+  SoLineSet* lines = reusable(m_bodyLines);
   setCounts(lines->numVertices, m_drawn, 2);
   group->addChild(lines);
 }

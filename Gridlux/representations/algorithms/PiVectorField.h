@@ -11,7 +11,9 @@
 
 class PbDataMapping;
 class PbDomain;
+class SoCoordinate3;
 class SoGroup;
+class SoLineSet;
 class SoMaterial;
 
 /**
@@ -25,7 +27,9 @@ class SoMaterial;
  *
  * The quick path gathers every arrow into one coordinate node and one shape per piece (a line
  * set of the bodies, a point, line or face set of each shape kind), each coloured piece with one
- * material entry per vector bound per face. It is taken when every requested piece can be
+ * material entry per vector bound per face (the bodies' coordinate node and line set are kept
+ * and refilled by the next build while only this field and the group it built hold them, so that
+ * a large field does not take fresh memory at every rebuild). It is taken when every requested piece can be
  * drawn so: no cylinder body, no relative radius, shapes among NO_SHAPE, CHEVRON, TRIANGLE,
  * RECTANGLE, the indirect chevron and triangle, and POINT of constant height. Otherwise each
  * arrow is built by a PiArrow, whose solids are shared by all arrows.
@@ -63,14 +67,16 @@ public:
   };
 
   PiVectorField();
+  ~PiVectorField();
 
   /**
    * Starts a field drawn into @p groups (body, start, end; each may be null to skip the piece):
    * chooses the path and the drawing operation. @p mapping colours scalar values, @p moduleMapping
-   * the modules; @p domain shapes the flat arrow heads.
+   * the modules; @p domain shapes the flat arrow heads. @p expected, the number of vectors that
+   * will be offered when known, lets the quick path size its lists once.
    */
   void start(const Settings& settings, const PbDomain* domain, const PbDataMapping* mapping,
-             const PbDataMapping* moduleMapping, SoGroup* const groups[3]);
+             const PbDataMapping* moduleMapping, SoGroup* const groups[3], int expected = 0);
   /** Offers the next vector of the field, with the scalar value at @p point. */
   void addVector(const SbVec3f& point, const SbVec3f& vector, float scalar = 0.0f);
   /** Builds what the quick path gathered (the elaborate path has built as it went). */
@@ -129,6 +135,11 @@ private:
   std::vector<float> m_scalars;
 
   PiArrow m_arrow;
+
+  // The bodies' coordinates and line set of the last quick build, refilled in place by the next
+  // one unless someone else holds them: a large field then reuses their memory.
+  SoCoordinate3* m_bodyCoords = nullptr;
+  SoLineSet* m_bodyLines = nullptr;
 };
 
 #endif
