@@ -35,6 +35,11 @@ class PbRegularCartesianGrid3D;
  * Parts: bodySep (SoSeparator) with bodyApp (SoAppearanceKit) and bodyGroup (SoGroup), and
  * likewise startArrowSep, startArrowApp, startArrowGroup, endArrowSep, endArrowApp, endArrowGroup.
  *
+ * The node tells the mesh kinds apart itself (most derived first) and calls the entry point of
+ * the kind; a kind it does not know draws nothing. The quick path's colour variants gather the
+ * module and/or the value of each vector; a mapping's transparency is applied when the
+ * per-vector materials are made, so the transparent variants need no gathering of their own.
+ *
  * Nothing is drawn, silently, without a mesh, without the vector set or with a length factor
  * not above 0; a density below 1 or a negative or infinite size posts a message and draws
  * nothing; vectors that are not finite are left out with a message.

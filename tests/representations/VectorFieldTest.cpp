@@ -124,6 +124,34 @@ TEST_F(VectorField2D, RelativeAndConstantLengths)
   }
 }
 
+// The bodies' coordinates are refilled in place by the next build: that must neither start
+// another rebuild nor change what an application kept.
+TEST_F(VectorField2D, RebuildsOnlyWhenAsked)
+{
+  Swirl swirl(4, 4);
+  node->setMesh(swirl.mesh.get());
+  int rebuilds = 0;
+  node->addPostRebuildCallback([](void* data, PoBase*) { ++*static_cast<int*>(data); }, &rebuilds);
+  bodies();
+  bodies();
+  EXPECT_EQ(rebuilds, 1);
+  node->bodyLengthFactor = 0.5f;
+  bodies();
+  const auto half = bodies();
+  EXPECT_EQ(rebuilds, 2);
+  ASSERT_EQ(half.size(), 16u);
+  EXPECT_LT((half[5].b - half[5].a - swirl.vec(5) * 0.5f).length(), 1e-6f);
+  // A coordinate node the application holds stays as it was.
+  SoCoordinate3* kept = childOfType<SoCoordinate3>(part(node, "bodyGroup"));
+  kept->ref();
+  const SbVec3f end = kept->point[11];
+  node->bodyLengthFactor = 2;
+  const auto twice = bodies();
+  EXPECT_EQ(kept->point[11], end);
+  EXPECT_LT((twice[5].b - twice[5].a - swirl.vec(5) * 2).length(), 1e-5f);
+  kept->unref();
+}
+
 TEST_F(VectorField2D, DensityAndEliminationPickTheirTurns)
 {
   Swirl swirl(5, 2);
