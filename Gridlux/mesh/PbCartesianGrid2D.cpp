@@ -1,6 +1,7 @@
 // Curvilinear 2D grid: per-node coordinate blocks with row pointers and exhaustive location.
 #include <Gridlux/mesh/PbCartesianGrid2D.h>
 
+#include <Gridlux/representations/PoMesh2DVec.h>
 #include <Gridlux/representations/PoMeshFilled.h>
 
 #include <Gridlux/base/PoDebugError.h>
@@ -196,4 +197,10 @@ void PbCartesianGrid2D::meshFilled(PoMeshFilled* node) const
 {
   if (node)
     node->cartGridFilled(this);
+}
+
+void PbCartesianGrid2D::mesh2DVec(PoMesh2DVec* node) const
+{
+  if (node)
+    node->cartGrid2DVec(this);
 }

@@ -15,6 +15,7 @@
 class PbCartesianGrid2D : public PbGrid2D {
 public:
   void meshFilled(PoMeshFilled* node) const override;
+  void mesh2DVec(PoMesh2DVec* node) const override;
   explicit PbCartesianGrid2D(int isDataDuplicate = 1);
   PbCartesianGrid2D(int numX, int numY, const float* x, const float* y, int isDataDuplicate = 1);
   PbCartesianGrid2D(int numX, int numY, const float* x, const float* y, const float* z, int isDataDuplicate = 1);

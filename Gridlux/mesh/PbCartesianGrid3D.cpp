@@ -2,6 +2,7 @@
 #include <Gridlux/mesh/PbCartesianGrid3D.h>
 
 #include <Gridlux/base/PoDebugError.h>
+#include <Gridlux/representations/PoMesh3DVec.h>
 #include <Gridlux/representations/PoMeshCrossContour.h>
 #include <Gridlux/representations/PoMeshCrossSection.h>
 
@@ -240,4 +241,10 @@ void PbCartesianGrid3D::meshCrossContour(PoMeshCrossContour* node) const
 {
   if (node)
     node->cartGrid3DCrossContour(this);
+}
+
+void PbCartesianGrid3D::mesh3DVec(PoMesh3DVec* node) const
+{
+  if (node)
+    node->cartGrid3DVec(this);
 }

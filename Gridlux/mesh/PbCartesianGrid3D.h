@@ -15,6 +15,7 @@
 class PbCartesianGrid3D : public PbGrid3D {
 public:
   void meshCrossSection(PoMeshCrossSection* node) const override;
+  void mesh3DVec(PoMesh3DVec* node) const override;
   void meshCrossContour(PoMeshCrossContour* node) const override;
   explicit PbCartesianGrid3D(int isDataDuplicate = 1);
   PbCartesianGrid3D(int numX, int numY, int numZ, const float* x, const float* y, const float* z,

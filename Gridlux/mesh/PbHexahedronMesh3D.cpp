@@ -2,6 +2,7 @@
 #include <Gridlux/mesh/PbHexahedronMesh3D.h>
 
 #include <Gridlux/representations/PoMesh3D.h>
+#include <Gridlux/representations/PoMesh3DVec.h>
 #include <Gridlux/representations/PoMeshCrossContour.h>
 #include <Gridlux/representations/PoMeshCrossSection.h>
 
@@ -50,4 +51,10 @@ void PbHexahedronMesh3D::meshCrossContour(PoMeshCrossContour* node) const
 {
   if (node)
     node->hexahedronMeshCrossContour(this);
+}
+
+void PbHexahedronMesh3D::mesh3DVec(PoMesh3DVec* node) const
+{
+  if (node)
+    node->hexahedronMesh3DVec(this);
 }

@@ -11,6 +11,7 @@
 class PbHexahedronMesh3D : public PbIndexedMesh3D {
 public:
   void meshCrossSection(PoMeshCrossSection* node) const override;
+  void mesh3DVec(PoMesh3DVec* node) const override;
   void meshCrossContour(PoMeshCrossContour* node) const override;
   /** Asks @p node for the level surface of this mesh, cut by the cell kind's own cases. */
   void meshLevelSurfShapeIndices(PoMesh3D* node, int orientation, const float* perCellValues) const override;

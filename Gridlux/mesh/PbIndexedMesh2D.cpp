@@ -1,6 +1,7 @@
 // Unstructured surface mesh: checked geometry, owner lists, orientation flags and exhaustive location.
 #include <Gridlux/mesh/PbIndexedMesh2D.h>
 
+#include <Gridlux/representations/PoMesh2DVec.h>
 #include <Gridlux/representations/PoMeshFilled.h>
 
 #include <Gridlux/base/PoDebugError.h>
@@ -252,4 +253,10 @@ void PbIndexedMesh2D::meshFilled(PoMeshFilled* node) const
 {
   if (node)
     node->indexedMeshFilled(this);
+}
+
+void PbIndexedMesh2D::mesh2DVec(PoMesh2DVec* node) const
+{
+  if (node)
+    node->indexedMesh2DVec(this);
 }

@@ -26,6 +26,7 @@
 class PbIndexedMesh2D : public PbMesh2D {
 public:
   void meshFilled(PoMeshFilled* node) const override;
+  void mesh2DVec(PoMesh2DVec* node) const override;
   /** Whether one orientation flag per cell is kept (see getOrientFlags()). */
   enum ElemOrientation {
     NO_ORIENTATION = 0,   ///< no flags

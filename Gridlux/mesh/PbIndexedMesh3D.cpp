@@ -2,6 +2,7 @@
 #include <Gridlux/mesh/PbIndexedMesh3D.h>
 
 #include <Gridlux/representations/PoMesh3D.h>
+#include <Gridlux/representations/PoMesh3DVec.h>
 #include <Gridlux/representations/PoMeshCrossContour.h>
 #include <Gridlux/representations/PoMeshCrossSection.h>
 
@@ -309,4 +310,10 @@ void PbIndexedMesh3D::updateSkin() const
   }
   skin.startGettingFace3p();
   skin.startGettingFace4p();
+}
+
+void PbIndexedMesh3D::mesh3DVec(PoMesh3DVec* node) const
+{
+  if (node)
+    node->indexedMesh3DVec(this);
 }

@@ -30,6 +30,7 @@
 class PbIndexedMesh3D : public PbMesh3D {
 public:
   void meshCrossSection(PoMeshCrossSection* node) const override;
+  void mesh3DVec(PoMesh3DVec* node) const override;
   void meshCrossContour(PoMeshCrossContour* node) const override;
 
   /**

@@ -7,6 +7,7 @@
 #include <Inventor/SbVec2f.h>
 
 class PbFaultLine;
+class PoMesh2DVec;
 class PoMeshFilled;
 class PbTriangleMesh2D;
 
@@ -43,6 +44,8 @@ public:
   virtual int hasSidesNormals() const { return 0; }
   /** Asks @p node to draw this mesh with the filled builder of its kind (none for an unknown kind). */
   virtual void meshFilled(PoMeshFilled* node) const { (void)node; }
+  /** Calls back @p node's vector operation of this mesh kind; a kind without one draws nothing. */
+  virtual void mesh2DVec(PoMesh2DVec* node) const { (void)node; }
   /**
    * A new triangle mesh of this surface cut along the clean edges of @p fault (the caller owns
    * it), or null with a posted message. @p splitSegments refines the fault edges until each piece

@@ -8,6 +8,7 @@ class PiCellOctree;
 class PoMesh3D;
 class PoMeshCrossContour;
 class PoMeshCrossSection;
+class PoMesh3DVec;
 
 /**
  * @brief Base of volume meshes (3D grids and unstructured 3D meshes).
@@ -40,6 +41,8 @@ public:
   virtual void meshCrossSection(PoMeshCrossSection* node) const { (void)node; }
   /** Calls back @p node's outline operation of this mesh kind; a kind without one draws nothing. */
   virtual void meshCrossContour(PoMeshCrossContour* node) const { (void)node; }
+  /** Calls back @p node's vector operation of this mesh kind; a kind without one draws nothing. */
+  virtual void mesh3DVec(PoMesh3DVec* node) const { (void)node; }
 
 protected:
   explicit PbMesh3D(int isDataDuplicate);

@@ -1,6 +1,7 @@
 // Rectilinear 2D grid: per-axis coordinates and location by bisection.
 #include <Gridlux/mesh/PbParalCartesianGrid2D.h>
 
+#include <Gridlux/representations/PoMesh2DVec.h>
 #include <Gridlux/representations/PoMeshFilled.h>
 
 #include <Gridlux/base/PoDebugError.h>
@@ -185,4 +186,10 @@ void PbParalCartesianGrid2D::meshFilled(PoMeshFilled* node) const
 {
   if (node)
     node->paralCartGridFilled(this);
+}
+
+void PbParalCartesianGrid2D::mesh2DVec(PoMesh2DVec* node) const
+{
+  if (node)
+    node->paralCartGrid2DVec(this);
 }

@@ -16,6 +16,7 @@
 class PbParalCartesianGrid2D : public PbCartesianGrid2D {
 public:
   void meshFilled(PoMeshFilled* node) const override;
+  void mesh2DVec(PoMesh2DVec* node) const override;
   explicit PbParalCartesianGrid2D(int isDataDuplicate = 1);
   PbParalCartesianGrid2D(int numX, int numY, const float* x, const float* y, int isDataDuplicate = 1);
   PbParalCartesianGrid2D(const PbParalCartesianGrid2D& other);

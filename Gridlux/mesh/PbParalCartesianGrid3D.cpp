@@ -2,6 +2,7 @@
 #include <Gridlux/mesh/PbParalCartesianGrid3D.h>
 
 #include <Gridlux/base/PoDebugError.h>
+#include <Gridlux/representations/PoMesh3DVec.h>
 #include <Gridlux/representations/PoMeshCrossContour.h>
 #include <Gridlux/representations/PoMeshCrossSection.h>
 
@@ -197,4 +198,10 @@ void PbParalCartesianGrid3D::meshCrossContour(PoMeshCrossContour* node) const
 {
   if (node)
     node->paralCartGrid3DCrossContour(this);
+}
+
+void PbParalCartesianGrid3D::mesh3DVec(PoMesh3DVec* node) const
+{
+  if (node)
+    node->paralCartGrid3DVec(this);
 }

@@ -14,6 +14,7 @@
 class PbParalCartesianGrid3D : public PbCartesianGrid3D {
 public:
   void meshCrossSection(PoMeshCrossSection* node) const override;
+  void mesh3DVec(PoMesh3DVec* node) const override;
   void meshCrossContour(PoMeshCrossContour* node) const override;
   explicit PbParalCartesianGrid3D(int isDataDuplicate = 1);
   PbParalCartesianGrid3D(int numX, int numY, int numZ, const float* x, const float* y, const float* z,

@@ -1,6 +1,7 @@
 // Polar 2D grid: nodes from radii and angles, quadrangle cells between them.
 #include <Gridlux/mesh/PbPolarGrid2D.h>
 
+#include <Gridlux/representations/PoMesh2DVec.h>
 #include <Gridlux/representations/PoMeshFilled.h>
 
 #include <Gridlux/base/PoDebugError.h>
@@ -129,4 +130,10 @@ void PbPolarGrid2D::meshFilled(PoMeshFilled* node) const
 {
   if (node)
     node->polarGridFilled(this);
+}
+
+void PbPolarGrid2D::mesh2DVec(PoMesh2DVec* node) const
+{
+  if (node)
+    node->polarGrid2DVec(this);
 }

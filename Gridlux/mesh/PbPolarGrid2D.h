@@ -15,6 +15,7 @@
 class PbPolarGrid2D : public PbGrid2D {
 public:
   void meshFilled(PoMeshFilled* node) const override;
+  void mesh2DVec(PoMesh2DVec* node) const override;
   explicit PbPolarGrid2D(int isDataDuplicate = 1);
   PbPolarGrid2D(int numR, int numT, const float* radii, const float* angles, int isDataDuplicate = 1);
   PbPolarGrid2D(const PbPolarGrid2D& other);

@@ -1,6 +1,7 @@
 // Regular 2D grid: nodes from a box and steps, direct cell location.
 #include <Gridlux/mesh/PbRegularCartesianGrid2D.h>
 
+#include <Gridlux/representations/PoMesh2DVec.h>
 #include <Gridlux/representations/PoMeshFilled.h>
 
 #include <Gridlux/base/PoDebugError.h>
@@ -203,4 +204,10 @@ void PbRegularCartesianGrid2D::meshFilled(PoMeshFilled* node) const
 {
   if (node)
     node->regularCartGridFilled(this);
+}
+
+void PbRegularCartesianGrid2D::mesh2DVec(PoMesh2DVec* node) const
+{
+  if (node)
+    node->regularCartGrid2DVec(this);
 }

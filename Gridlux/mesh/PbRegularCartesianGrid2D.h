@@ -18,6 +18,7 @@
 class PbRegularCartesianGrid2D : public PbGrid2D {
 public:
   void meshFilled(PoMeshFilled* node) const override;
+  void mesh2DVec(PoMesh2DVec* node) const override;
   explicit PbRegularCartesianGrid2D(int isDataDuplicate = 1);
   PbRegularCartesianGrid2D(int numX, int numY, float xmin, float ymin, float xmax, float ymax,
                            int isDataDuplicate = 1);

@@ -2,6 +2,7 @@
 #include <Gridlux/mesh/PbRegularCartesianGrid3D.h>
 
 #include <Gridlux/base/PoDebugError.h>
+#include <Gridlux/representations/PoMesh3DVec.h>
 #include <Gridlux/representations/PoMeshCrossContour.h>
 #include <Gridlux/representations/PoMeshCrossSection.h>
 
@@ -203,4 +204,10 @@ void PbRegularCartesianGrid3D::meshCrossContour(PoMeshCrossContour* node) const
 {
   if (node)
     node->regularGrid3DCrossContour(this);
+}
+
+void PbRegularCartesianGrid3D::mesh3DVec(PoMesh3DVec* node) const
+{
+  if (node)
+    node->regularGrid3DVec(this);
 }

@@ -16,6 +16,7 @@
 class PbRegularCartesianGrid3D : public PbGrid3D {
 public:
   void meshCrossSection(PoMeshCrossSection* node) const override;
+  void mesh3DVec(PoMesh3DVec* node) const override;
   void meshCrossContour(PoMeshCrossContour* node) const override;
   explicit PbRegularCartesianGrid3D(int isDataDuplicate = 1);
   PbRegularCartesianGrid3D(int numX, int numY, int numZ, float xmin, float ymin, float zmin, float xmax, float ymax,

@@ -2,6 +2,7 @@
 #include <Gridlux/mesh/PbTetrahedronMesh3D.h>
 
 #include <Gridlux/representations/PoMesh3D.h>
+#include <Gridlux/representations/PoMesh3DVec.h>
 #include <Gridlux/representations/PoMeshCrossContour.h>
 #include <Gridlux/representations/PoMeshCrossSection.h>
 
@@ -101,4 +102,10 @@ void PbTetrahedronMesh3D::meshCrossContour(PoMeshCrossContour* node) const
 {
   if (node)
     node->tetrahedronMeshCrossContour(this);
+}
+
+void PbTetrahedronMesh3D::mesh3DVec(PoMesh3DVec* node) const
+{
+  if (node)
+    node->tetrahedronMesh3DVec(this);
 }

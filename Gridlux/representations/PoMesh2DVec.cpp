@@ -20,17 +20,9 @@ GRIDLUX_VECTOR_FIELD_NODE_SOURCE(PoMesh2DVec, m_mesh2DInForce, m_mesh2DInForce ?
 
 void PoMesh2DVec::offerVectors()
 {
-  const PbMesh2D* mesh = m_mesh2DInForce;
-  if (const auto* regular = dynamic_cast<const PbRegularCartesianGrid2D*>(mesh))
-    regularCartGrid2DVec(regular);
-  else if (const auto* paral = dynamic_cast<const PbParalCartesianGrid2D*>(mesh))
-    paralCartGrid2DVec(paral);
-  else if (const auto* cart = dynamic_cast<const PbCartesianGrid2D*>(mesh))
-    cartGrid2DVec(cart);
-  else if (const auto* polar = dynamic_cast<const PbPolarGrid2D*>(mesh))
-    polarGrid2DVec(polar);
-  else if (const auto* indexed = dynamic_cast<const PbIndexedMesh2D*>(mesh))
-    indexedMesh2DVec(indexed);
+  // The mesh calls back the entry point of its kind.
+  if (m_mesh2DInForce)
+    m_mesh2DInForce->mesh2DVec(this);
 }
 
 void PoMesh2DVec::offerNodes(const PbMesh2D* mesh)

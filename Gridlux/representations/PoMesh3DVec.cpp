@@ -29,20 +29,9 @@ int PoMesh3DVec::expectedVectors() const
 
 void PoMesh3DVec::offerVectors()
 {
-  // The mesh kinds are told apart here: the most derived first.
-  const PbMesh3D* mesh = m_mesh3DInForce;
-  if (const auto* regular = dynamic_cast<const PbRegularCartesianGrid3D*>(mesh))
-    regularGrid3DVec(regular);
-  else if (const auto* paral = dynamic_cast<const PbParalCartesianGrid3D*>(mesh))
-    paralCartGrid3DVec(paral);
-  else if (const auto* cart = dynamic_cast<const PbCartesianGrid3D*>(mesh))
-    cartGrid3DVec(cart);
-  else if (const auto* hexes = dynamic_cast<const PbHexahedronMesh3D*>(mesh))
-    hexahedronMesh3DVec(hexes);
-  else if (const auto* tets = dynamic_cast<const PbTetrahedronMesh3D*>(mesh))
-    tetrahedronMesh3DVec(tets);
-  else if (const auto* indexed = dynamic_cast<const PbIndexedMesh3D*>(mesh))
-    indexedMesh3DVec(indexed);
+  // The mesh calls back the entry point of its kind.
+  if (m_mesh3DInForce)
+    m_mesh3DInForce->mesh3DVec(this);
 }
 
 void PoMesh3DVec::regularGrid3DVec(const PbRegularCartesianGrid3D* mesh)

@@ -35,8 +35,8 @@ class PbRegularCartesianGrid3D;
  * Parts: bodySep (SoSeparator) with bodyApp (SoAppearanceKit) and bodyGroup (SoGroup), and
  * likewise startArrowSep, startArrowApp, startArrowGroup, endArrowSep, endArrowApp, endArrowGroup.
  *
- * The node tells the mesh kinds apart itself (most derived first) and calls the entry point of
- * the kind; a kind it does not know draws nothing. The quick path's colour variants gather the
+ * The mesh calls back the entry point of its kind (PbMesh3D::mesh3DVec()); a kind without one
+ * draws nothing. The quick path's colour variants gather the
  * module and/or the value of each vector; a mapping's transparency is applied when the
  * per-vector materials are made, so the transparent variants need no gathering of their own.
  *
