@@ -135,6 +135,7 @@
 #include <Gridlux/mesh/PiVoronoi2D.h>
 
 // Mesh representations
+#include <Gridlux/representations/PoBaseStreamLine.h>
 #include <Gridlux/representations/PoMesh.h>
 #include <Gridlux/representations/PoMesh2D.h>
 #include <Gridlux/representations/PoMesh2DVec.h>
@@ -147,12 +148,20 @@
 #include <Gridlux/representations/PoMeshCrossSection.h>
 #include <Gridlux/representations/PoMeshFilled.h>
 #include <Gridlux/representations/PoMeshLevelSurf.h>
+#include <Gridlux/representations/PoStreamLine.h>
+#include <Gridlux/representations/PoStreamLineMotion.h>
+#include <Gridlux/representations/PoStreamParticleMotion.h>
+#include <Gridlux/representations/PoStreamPointMotion.h>
+#include <Gridlux/representations/PoStreamSphereMotion.h>
+#include <Gridlux/representations/PoStreamSurface.h>
+#include <Gridlux/representations/PoStreamTadpoleMotion.h>
 #include <Gridlux/representations/algorithms/PiArrow.h>
 #include <Gridlux/representations/algorithms/PiContouring.h>
 #include <Gridlux/representations/algorithms/PiContouringAnnot.h>
 #include <Gridlux/representations/algorithms/PiContouringLines.h>
 #include <Gridlux/representations/algorithms/PiFieldwork.h>
 #include <Gridlux/representations/algorithms/PiPlaneCut.h>
+#include <Gridlux/representations/algorithms/PiStreamPath.h>
 #include <Gridlux/representations/algorithms/PiVectorField.h>
 
 // Axes

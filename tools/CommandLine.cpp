@@ -48,14 +48,16 @@ const char *
 CommandLine::usage()
 {
   return
-    "usage: gridlux render SCENE.iv -o OUT.png [--size WxH]\n"
+    "usage: gridlux render SCENE.iv -o OUT.png [--size WxH] [--frames]\n"
     "       gridlux expand SCENE.iv -o OUT.iv\n"
     "       gridlux info\n"
     "       gridlux help | --help | --version\n"
     "\n"
     "  render   draws the scene offscreen (adding a camera and a light when it\n"
     "           has none) and writes a PNG, edges smoothed over four jittered\n"
-    "           drawings; the size defaults to 400x400\n"
+    "           drawings; the size defaults to 400x400. With --frames, every\n"
+    "           frame of the scene's blinkers (stream animations) is written,\n"
+    "           OUT_000.png, OUT_001.png, ..., as many as the longest blinker has\n"
     "  expand   writes the scene with the geometry the library's nodes build,\n"
     "           readable by any Inventor reader\n"
     "  info     prints the version and every class the library registers,\n"
@@ -104,6 +106,11 @@ CommandLine::parse(int argc, const char * const * argv)
       option = arg.substr(0, eq);
       value = arg.substr(eq + 1);
       hasValue = true;
+    }
+    if (line.command == RENDER && arg == "--frames") {
+      if (line.frames) return failed(line, 2, "--frames given more than once");
+      line.frames = true;
+      continue;
     }
     const bool isOutput = takesScene && (option == "-o" || option == "--output");
     const bool isSize = line.command == RENDER && option == "--size";

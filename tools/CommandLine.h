@@ -32,6 +32,8 @@ public:
   std::string output;
   int width = 400;
   int height = 400;
+  /** render --frames: one numbered PNG per frame of the scene's blinkers. */
+  bool frames = false;
 
   int status = 0;
   std::string error;

@@ -13,8 +13,13 @@
 #include <Inventor/SbViewportRegion.h>
 #include <Inventor/SoOutput.h>
 #include <Inventor/SoType.h>
+#include <Inventor/SoPath.h>
 #include <Inventor/actions/SoGetBoundingBoxAction.h>
+#include <Inventor/actions/SoSearchAction.h>
 #include <Inventor/actions/SoWriteAction.h>
+#include <Inventor/lists/SoPathList.h>
+#include <Inventor/nodekits/SoBaseKit.h>
+#include <Inventor/nodes/SoBlinker.h>
 #include <Inventor/nodes/SoSeparator.h>
 
 #include <cerrno>
@@ -49,6 +54,42 @@ readScene(const std::string & path, std::string & error)
   return root;
 }
 
+// OUT.png with "_" and the three-digit frame number before its extension.
+std::string
+frameFileName(const std::string & output, int frame)
+{
+  char number[16];
+  std::snprintf(number, sizeof number, "_%03d", frame);
+  const size_t dot = output.rfind('.');
+  const size_t slash = output.find_last_of("/\\");
+  const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+  return hasExtension ? output.substr(0, dot) + number + output.substr(dot) : output + number;
+}
+
+// The scene's blinkers, found after the library's nodes have built their parts.
+std::vector<SoBlinker *>
+findBlinkers(SoSeparator * root, int width, int height)
+{
+  SoGetBoundingBoxAction boxes(SbViewportRegion(width, height));
+  boxes.apply(root);
+  SoSearchAction search;
+  search.setType(SoBlinker::getClassTypeId());
+  search.setInterest(SoSearchAction::ALL);
+  search.setSearchingAll(TRUE);
+  // The blinkers sit in the parts of node kits, which a search skips unless told.
+  const SbBool kitChildren = SoBaseKit::isSearchingChildren();
+  SoBaseKit::setSearchingChildren(TRUE);
+  search.apply(root);
+  SoBaseKit::setSearchingChildren(kitChildren);
+  std::vector<SoBlinker *> blinkers;
+  const SoPathList & paths = search.getPaths();
+  for (int i = 0; i < paths.getLength(); ++i) {
+    // The full path: a kit's parts are hidden from the ordinary one.
+    blinkers.push_back(static_cast<SoBlinker *>(static_cast<SoFullPath *>(paths[i])->getTail()));
+  }
+  return blinkers;
+}
+
 int
 render(const CommandLine & line)
 {
@@ -62,11 +103,37 @@ render(const CommandLine & line)
   // text kept.
   renderer.setPasses(4);
   gridlux::offscreen::RgbaImage image;
-  const bool drawn = renderer.render(root, image, &error);
+  if (!line.frames) {
+    const bool drawn = renderer.render(root, image, &error);
+    root->unref();
+    if (!drawn) return fail(line.input + ": " + error);
+    if (!gridlux::offscreen::PngFile::write(line.output, image, &error)) return fail(error);
+    return 0;
+  }
+
+  // Each blinker is stopped and shows frame f (modulo its own count) in picture f.
+  std::vector<SoBlinker *> blinkers = findBlinkers(root, line.width, line.height);
+  int numFrames = 1;
+  for (SoBlinker * blinker : blinkers) {
+    blinker->ref();
+    blinker->on = FALSE;
+    blinker->whichChild.disconnect();
+    if (blinker->getNumChildren() > numFrames) numFrames = blinker->getNumChildren();
+  }
+  if (blinkers.empty()) std::cerr << "gridlux: warning: " << line.input << ": no blinker, one frame written" << std::endl;
+  int status = 0;
+  for (int f = 0; f < numFrames && status == 0; ++f) {
+    for (SoBlinker * blinker : blinkers) {
+      const int n = blinker->getNumChildren();
+      blinker->whichChild = n > 0 ? f % n : -1;
+    }
+    const std::string name = frameFileName(line.output, f);
+    if (!renderer.render(root, image, &error)) status = fail(line.input + ": " + error);
+    else if (!gridlux::offscreen::PngFile::write(name, image, &error)) status = fail(error);
+  }
+  for (SoBlinker * blinker : blinkers) blinker->unref();
   root->unref();
-  if (!drawn) return fail(line.input + ": " + error);
-  if (!gridlux::offscreen::PngFile::write(line.output, image, &error)) return fail(error);
-  return 0;
+  return status;
 }
 
 int

@@ -13,6 +13,12 @@
 #include <Gridlux/representations/PoMeshCrossContour.h>
 #include <Gridlux/representations/PoMeshCrossSection.h>
 #include <Gridlux/representations/PoMeshLevelSurf.h>
+#include <Gridlux/representations/PoStreamLine.h>
+#include <Gridlux/representations/PoStreamLineMotion.h>
+#include <Gridlux/representations/PoStreamPointMotion.h>
+#include <Gridlux/representations/PoStreamSphereMotion.h>
+#include <Gridlux/representations/PoStreamSurface.h>
+#include <Gridlux/representations/PoStreamTadpoleMotion.h>
 
 PO_KIT_ABSTRACT_SOURCE(PoFieldwork);
 
@@ -29,6 +35,14 @@ void PoFieldwork::initClasses()
 {
   PoFieldwork::initClass();
   PoMesh::initClass();
+  PoBaseStreamLine::initClass();
+  PoStreamLine::initClass();
+  PoStreamSurface::initClass();
+  PoStreamParticleMotion::initClass();
+  PoStreamPointMotion::initClass();
+  PoStreamSphereMotion::initClass();
+  PoStreamLineMotion::initClass();
+  PoStreamTadpoleMotion::initClass();
   PoMesh2D::initClass();
   PoMesh2DVec::initClass();
   PoMeshFilled::initClass();
