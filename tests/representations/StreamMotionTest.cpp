@@ -200,6 +200,23 @@ TEST_F(StreamMotion, RandomPhasesRepeatAndBlinkerChangesKeepTheFrames)
   EXPECT_NE(blinker(node, "groupStreamPointMotion"), kept);
 }
 
+TEST_F(StreamMotion, ChangedVectorsAreTracedAgain)
+{
+  PoStreamLineMotion* node = add<PoStreamLineMotion>();
+  node->startPoints = SbVec3f(0.5f, 1, 1);
+  node->timeStep = 0.25f;
+  auto spacing = [&]() {
+    SoBlinker* b = blinker(node, "groupStreamLineMotion");
+    SoCoordinate3* samples = b ? childOfType<SoCoordinate3>(static_cast<SoGroup*>(b->getChild(0))) : nullptr;
+    return samples && samples->point.getNum() > 1 ? samples->point[1][0] - samples->point[0][0] : -1.0f;
+  };
+  EXPECT_NEAR(spacing(), 0.5, 1e-4);
+  for (SbVec3f& v : flow.vectors)
+    v = SbVec3f(4, 0, 0);
+  flow.mesh->addVecsSet(0, flow.vectors.data());
+  EXPECT_NEAR(spacing(), 1.0, 1e-4);
+}
+
 TEST_F(StreamMotion, ParticlesOfEachNode)
 {
   PoStreamTadpoleMotion* tadpole = add<PoStreamTadpoleMotion>();

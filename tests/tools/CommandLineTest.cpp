@@ -205,6 +205,32 @@ TEST(CommandLine, InfoListsVersionAndClasses)
   EXPECT_EQ(run.out.find("PointSet"), std::string::npos) << run.out;
 }
 
+TEST(CommandLine, FramesWritesEveryBlinkerFrame)
+{
+  // The animation scene cycles six frames: six numbered pictures, and the particles move.
+  const std::string png = output("cli_motion.png");
+  for (int f = 0; f < 8; ++f) std::filesystem::remove(output("cli_motion_00" + std::to_string(f) + ".png"));
+  const ProgramRun run = runGridlux({"render", GRIDLUX_EXAMPLES "/scenes/stream_motion.iv", "-o", png,
+                              "--size", "120x90", "--frames"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  std::vector<RgbaImage> frames(6);
+  std::string error;
+  for (int f = 0; f < 6; ++f) {
+    ASSERT_TRUE(PngFile::read(output("cli_motion_00" + std::to_string(f) + ".png"), frames[f], &error)) << error;
+  }
+  EXPECT_FALSE(std::filesystem::exists(output("cli_motion_006.png")));
+  EXPECT_FALSE(std::filesystem::exists(png));
+  int differing = 0;
+  for (int y = 0; y < 90; ++y) {
+    for (int x = 0; x < 120; ++x) {
+      differing += frames[0].pixel(x, y)[0] != frames[1].pixel(x, y)[0];
+    }
+  }
+  EXPECT_GT(differing, 0);
+  expectOneErrorLine(runGridlux({"render", GRIDLUX_EXAMPLES "/scenes/cone.iv", "-o", png, "--frames", "--frames"}), 2,
+                     "--frames");
+}
+
 } // namespace
 
 #endif // GRIDLUX_PROGRAM
