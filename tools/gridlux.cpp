@@ -13,12 +13,9 @@
 #include <Inventor/SbViewportRegion.h>
 #include <Inventor/SoOutput.h>
 #include <Inventor/SoType.h>
-#include <Inventor/SoPath.h>
 #include <Inventor/actions/SoGetBoundingBoxAction.h>
-#include <Inventor/actions/SoSearchAction.h>
 #include <Inventor/actions/SoWriteAction.h>
-#include <Inventor/lists/SoPathList.h>
-#include <Inventor/nodekits/SoBaseKit.h>
+#include <Inventor/misc/SoChildList.h>
 #include <Inventor/nodes/SoBlinker.h>
 #include <Inventor/nodes/SoSeparator.h>
 
@@ -66,27 +63,27 @@ frameFileName(const std::string & output, int frame)
   return hasExtension ? output.substr(0, dot) + number + output.substr(dot) : output + number;
 }
 
+// Every blinker under @p node, depth first.
+void
+collectBlinkers(SoNode * node, std::vector<SoBlinker *> & out)
+{
+  if (node->isOfType(SoBlinker::getClassTypeId()))
+    out.push_back(static_cast<SoBlinker *>(node));
+  SoChildList * children = node->getChildren();
+  for (int i = 0; children && i < children->getLength(); ++i)
+    collectBlinkers((*children)[i], out);
+}
+
 // The scene's blinkers, found after the library's nodes have built their parts.
 std::vector<SoBlinker *>
 findBlinkers(SoSeparator * root, int width, int height)
 {
   SoGetBoundingBoxAction boxes(SbViewportRegion(width, height));
   boxes.apply(root);
-  SoSearchAction search;
-  search.setType(SoBlinker::getClassTypeId());
-  search.setInterest(SoSearchAction::ALL);
-  search.setSearchingAll(TRUE);
-  // The blinkers sit in the parts of node kits, which a search skips unless told.
-  const SbBool kitChildren = SoBaseKit::isSearchingChildren();
-  SoBaseKit::setSearchingChildren(TRUE);
-  search.apply(root);
-  SoBaseKit::setSearchingChildren(kitChildren);
+  // A walk of the children finds them in the parts of node kits too, which list their parts as
+  // their children; a search's paths would hide those parts behind their kits.
   std::vector<SoBlinker *> blinkers;
-  const SoPathList & paths = search.getPaths();
-  for (int i = 0; i < paths.getLength(); ++i) {
-    // The full path: a kit's parts are hidden from the ordinary one.
-    blinkers.push_back(static_cast<SoBlinker *>(static_cast<SoFullPath *>(paths[i])->getTail()));
-  }
+  collectBlinkers(root, blinkers);
   return blinkers;
 }
 

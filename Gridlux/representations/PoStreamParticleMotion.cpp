@@ -5,7 +5,7 @@
 #include <Gridlux/base/PoDebugError.h>
 #include <Gridlux/mesh/PbMesh.h>
 
-#include <Inventor/actions/SoSearchAction.h>
+#include <Inventor/misc/SoChildList.h>
 #include <Inventor/nodes/SoBlinker.h>
 #include <Inventor/nodes/SoCoordinate3.h>
 #include <Inventor/nodes/SoGroup.h>
@@ -15,6 +15,26 @@
 #include <cmath>
 
 PO_KIT_ABSTRACT_SOURCE(PoStreamParticleMotion);
+
+namespace {
+
+// The first blinker below @p node (not @p node itself), depth first, with the node holding it.
+SoBlinker* firstBlinker(SoNode* node, SoNode*& parent)
+{
+  SoChildList* children = node->getChildren();
+  for (int i = 0; children && i < children->getLength(); ++i) {
+    SoNode* child = (*children)[i];
+    if (child->isOfType(SoBlinker::getClassTypeId())) {
+      parent = node;
+      return static_cast<SoBlinker*>(child);
+    }
+    if (SoBlinker* below = firstBlinker(child, parent))
+      return below;
+  }
+  return nullptr;
+}
+
+} // namespace
 
 void PoStreamParticleMotion::initClass()
 {
@@ -236,21 +256,16 @@ int PoStreamParticleMotion::modifyBlinkerParams(const char* partName)
   SoNode* part = getPart(partName, FALSE);
   if (!part || pulseFrequency.getValue() < 1)
     return 0;
-  SoSearchAction search;
-  search.setType(SoBlinker::getClassTypeId());
-  search.setInterest(SoSearchAction::FIRST);
-  search.setSearchingAll(TRUE);
-  search.apply(part);
-  SoFullPath* path = static_cast<SoFullPath*>(search.getPath());
-  if (!path || path->getLength() < 2)
+  SoNode* holder = nullptr;
+  SoBlinker* blinker = firstBlinker(part, holder);
+  if (!blinker || !holder->isOfType(SoGroup::getClassTypeId()))
     return 0;
-  SoBlinker* blinker = static_cast<SoBlinker*>(path->getTail());
   if (isBlinking.getValue() && !blinker->whichChild.isConnected()) {
     // A blinker stopped before lost its counter: a fresh one takes over the same frames.
     SoBlinker* fresh = new SoBlinker;
     for (int i = 0; i < blinker->getNumChildren(); ++i)
       fresh->addChild(blinker->getChild(i));
-    static_cast<SoGroup*>(path->getNodeFromTail(1))->replaceChild(blinker, fresh);
+    static_cast<SoGroup*>(holder)->replaceChild(blinker, fresh);
     blinker = fresh;
   }
   setBlinker(blinker);
