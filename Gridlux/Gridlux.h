@@ -148,6 +148,7 @@
 #include <Gridlux/representations/PoMeshCrossSection.h>
 #include <Gridlux/representations/PoMeshFilled.h>
 #include <Gridlux/representations/PoMeshLevelSurf.h>
+#include <Gridlux/representations/PoMeshSkin.h>
 #include <Gridlux/representations/PoStreamLine.h>
 #include <Gridlux/representations/PoStreamLineMotion.h>
 #include <Gridlux/representations/PoStreamParticleMotion.h>
@@ -161,6 +162,7 @@
 #include <Gridlux/representations/algorithms/PiContouringLines.h>
 #include <Gridlux/representations/algorithms/PiFieldwork.h>
 #include <Gridlux/representations/algorithms/PiPlaneCut.h>
+#include <Gridlux/representations/algorithms/PiMeshSkin.h>
 #include <Gridlux/representations/algorithms/PiStreamPath.h>
 #include <Gridlux/representations/algorithms/PiVectorField.h>
 

@@ -13,6 +13,7 @@
 #include <Gridlux/representations/PoMeshCrossContour.h>
 #include <Gridlux/representations/PoMeshCrossSection.h>
 #include <Gridlux/representations/PoMeshLevelSurf.h>
+#include <Gridlux/representations/PoMeshSkin.h>
 #include <Gridlux/representations/PoStreamLine.h>
 #include <Gridlux/representations/PoStreamLineMotion.h>
 #include <Gridlux/representations/PoStreamPointMotion.h>
@@ -49,6 +50,7 @@ void PoFieldwork::initClasses()
   PoMeshContouring::initClass();
   PoMesh3D::initClass();
   PoMesh3DVec::initClass();
+  PoMeshSkin::initClass();
   PoMeshLevelSurf::initClass();
   PoMeshCrossSection::initClass();
   PoMeshCrossContour::initClass();

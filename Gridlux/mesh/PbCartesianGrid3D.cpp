@@ -4,6 +4,7 @@
 #include <Gridlux/base/PoDebugError.h>
 #include <Gridlux/representations/PoMesh3DVec.h>
 #include <Gridlux/representations/PoMeshCrossContour.h>
+#include <Gridlux/representations/PoMeshSkin.h>
 #include <Gridlux/representations/PoMeshCrossSection.h>
 
 #include <algorithm>
@@ -235,6 +236,12 @@ void PbCartesianGrid3D::meshCrossSection(PoMeshCrossSection* node) const
 {
   if (node)
     node->cartGrid3DCrossSection(this);
+}
+
+void PbCartesianGrid3D::meshSkin(PoMeshSkin* node) const
+{
+  if (node)
+    node->cartGrid3DSkin(this);
 }
 
 void PbCartesianGrid3D::meshCrossContour(PoMeshCrossContour* node) const

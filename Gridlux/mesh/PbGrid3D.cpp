@@ -3,6 +3,7 @@
 
 #include <Gridlux/base/PoDebugError.h>
 #include <Gridlux/representations/PoMesh3D.h>
+#include <Gridlux/representations/PoMeshSkin.h>
 
 PbGrid3D::PbGrid3D(int isDataDuplicate) : PbMesh3D(isDataDuplicate), m_numX(0), m_numY(0), m_numZ(0) {}
 
@@ -158,6 +159,12 @@ void PbGrid3D::print(FILE* file) const
 {
   PbMesh3D::print(file);
   fprintf(file, "PbGrid3D:: numX,numY,numZ %d %d %d\n", m_numX, m_numY, m_numZ);
+}
+
+void PbGrid3D::meshSkinFilter(PoMeshSkin* node, const PoCellFilter* filter) const
+{
+  if (node)
+    node->grid3DSkinFilter(this, filter);
 }
 
 void PbGrid3D::meshLevelSurfShapeIndices(PoMesh3D* node, int orientation, const float* perCellValues) const

@@ -33,6 +33,8 @@ public:
   void getAdjacentCellsIndByNode(int cellIndex, PbArrayOfInt& cells) const override;
   /** Level surfaces of every structured kind share the grid's index rule. */
   void meshLevelSurfShapeIndices(PoMesh3D* node, int orientation, const float* perCellValues) const override;
+  /** Every grid kind draws its filtered skin face by face between accepted and refused cells. */
+  void meshSkinFilter(PoMeshSkin* node, const PoCellFilter* filter) const override;
   /** Number of cell faces on the grid's outer skin. */
   virtual int evaluateSkinFacesNum() const;
   void print(FILE* file) const override;

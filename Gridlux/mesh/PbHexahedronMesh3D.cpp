@@ -4,6 +4,7 @@
 #include <Gridlux/representations/PoMesh3D.h>
 #include <Gridlux/representations/PoMesh3DVec.h>
 #include <Gridlux/representations/PoMeshCrossContour.h>
+#include <Gridlux/representations/PoMeshSkin.h>
 #include <Gridlux/representations/PoMeshCrossSection.h>
 
 PbHexahedronMesh3D::PbHexahedronMesh3D(int isDataDuplicate) : PbIndexedMesh3D(isDataDuplicate) {}
@@ -45,6 +46,12 @@ void PbHexahedronMesh3D::meshCrossSection(PoMeshCrossSection* node) const
 {
   if (node)
     node->hexahedronMeshCrossSection(this);
+}
+
+void PbHexahedronMesh3D::meshSkin(PoMeshSkin* node) const
+{
+  if (node)
+    node->hexahedronMeshSkin(this);
 }
 
 void PbHexahedronMesh3D::meshCrossContour(PoMeshCrossContour* node) const

@@ -13,6 +13,7 @@ public:
   void meshCrossSection(PoMeshCrossSection* node) const override;
   void mesh3DVec(PoMesh3DVec* node) const override;
   void meshCrossContour(PoMeshCrossContour* node) const override;
+  void meshSkin(PoMeshSkin* node) const override;
   /** Asks @p node for the level surface of this mesh, cut by the cell kind's own cases. */
   void meshLevelSurfShapeIndices(PoMesh3D* node, int orientation, const float* perCellValues) const override;
   explicit PbHexahedronMesh3D(int isDataDuplicate = 1);

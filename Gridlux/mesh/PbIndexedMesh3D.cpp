@@ -4,6 +4,7 @@
 #include <Gridlux/representations/PoMesh3D.h>
 #include <Gridlux/representations/PoMesh3DVec.h>
 #include <Gridlux/representations/PoMeshCrossContour.h>
+#include <Gridlux/representations/PoMeshSkin.h>
 #include <Gridlux/representations/PoMeshCrossSection.h>
 
 #include <Gridlux/base/PoDebugError.h>
@@ -246,6 +247,18 @@ void PbIndexedMesh3D::meshCrossSection(PoMeshCrossSection* node) const
     node->indexedMeshCrossSection(this);
 }
 
+void PbIndexedMesh3D::meshSkin(PoMeshSkin* node) const
+{
+  if (node)
+    node->indexedMeshSkin(this);
+}
+
+void PbIndexedMesh3D::meshSkinFilter(PoMeshSkin* node, const PoCellFilter* filter) const
+{
+  if (node)
+    node->indexed3DSkinFilter(this, filter);
+}
+
 void PbIndexedMesh3D::meshCrossContour(PoMeshCrossContour* node) const
 {
   if (node)
@@ -262,6 +275,32 @@ int PbIndexedMesh3D::evaluateSkinFacesNum() const
   return num;
 }
 
+const PbIndexedMesh3D::CellFaceTable* PbIndexedMesh3D::getCellFaceTable(int numNodes)
+{
+  // Each face turns towards the inside of a cell listed in its kind's reference order.
+  static const CellFaceTable tetrahedron = {4, {3, 3, 3, 3}, {{0, 1, 2}, {0, 3, 1}, {0, 2, 3}, {1, 3, 2}}};
+  static const CellFaceTable pyramid = {
+      5, {4, 3, 3, 3, 3}, {{0, 1, 2, 3}, {0, 4, 1}, {1, 4, 2}, {2, 4, 3}, {3, 4, 0}}};
+  static const CellFaceTable wedge = {
+      5, {3, 3, 4, 4, 4}, {{0, 1, 2}, {3, 5, 4}, {1, 4, 5, 2}, {0, 2, 5, 3}, {0, 3, 4, 1}}};
+  static const CellFaceTable hexahedron = {
+      6,
+      {4, 4, 4, 4, 4, 4},
+      {{0, 1, 2, 3}, {0, 3, 7, 4}, {0, 4, 5, 1}, {1, 5, 6, 2}, {2, 6, 7, 3}, {4, 7, 6, 5}}};
+  switch (numNodes) {
+  case 4:
+    return &tetrahedron;
+  case 5:
+    return &pyramid;
+  case 6:
+    return &wedge;
+  case 8:
+    return &hexahedron;
+  default:
+    return nullptr;
+  }
+}
+
 void PbIndexedMesh3D::updateSkin() const
 {
   if (!m_skin)
@@ -273,37 +312,15 @@ void PbIndexedMesh3D::updateSkin() const
     skin.init4pFaceList(expected);
     for (int c = 0; c < m_numMeshCells; ++c) {
       const int* n = m_cellIndex + m_offsets[c];
-      switch (m_offsets[c + 1] - m_offsets[c]) {
-      case 4:
-        skin.addFace3p(c, n[0], n[1], n[2]);
-        skin.addFace3p(c, n[0], n[3], n[1]);
-        skin.addFace3p(c, n[0], n[2], n[3]);
-        skin.addFace3p(c, n[1], n[3], n[2]);
-        break;
-      case 5:
-        skin.addFace4p(c, n[0], n[1], n[2], n[3]);
-        skin.addFace3p(c, n[0], n[4], n[1]);
-        skin.addFace3p(c, n[1], n[4], n[2]);
-        skin.addFace3p(c, n[2], n[4], n[3]);
-        skin.addFace3p(c, n[3], n[4], n[0]);
-        break;
-      case 6:
-        skin.addFace3p(c, n[0], n[1], n[2]);
-        skin.addFace3p(c, n[3], n[5], n[4]);
-        skin.addFace4p(c, n[1], n[4], n[5], n[2]);
-        skin.addFace4p(c, n[0], n[2], n[5], n[3]);
-        skin.addFace4p(c, n[0], n[3], n[4], n[1]);
-        break;
-      case 8:
-        skin.addFace4p(c, n[0], n[1], n[2], n[3]);
-        skin.addFace4p(c, n[0], n[3], n[7], n[4]);
-        skin.addFace4p(c, n[0], n[4], n[5], n[1]);
-        skin.addFace4p(c, n[1], n[5], n[6], n[2]);
-        skin.addFace4p(c, n[2], n[6], n[7], n[3]);
-        skin.addFace4p(c, n[4], n[7], n[6], n[5]);
-        break;
-      default:
-        break;
+      const CellFaceTable* table = getCellFaceTable(m_offsets[c + 1] - m_offsets[c]);
+      if (!table)
+        continue;
+      for (int f = 0; f < table->numFaces; ++f) {
+        const signed char* q = table->faces[f];
+        if (table->sizes[f] == 4)
+          skin.addFace4p(c, n[q[0]], n[q[1]], n[q[2]], n[q[3]]);
+        else
+          skin.addFace3p(c, n[q[0]], n[q[1]], n[q[2]]);
       }
     }
     m_skinCurrent = 1;

@@ -40,6 +40,15 @@ public:
    * the reference order.
    */
   virtual void updateSkin() const;
+  /** The faces of a cell of @p numNodes nodes, as positions in its node list (null for no kind). */
+  struct CellFaceTable {
+    int numFaces;
+    signed char sizes[6];
+    signed char faces[6][4];
+  };
+  static const CellFaceTable* getCellFaceTable(int numNodes);
+  void meshSkin(PoMeshSkin* node) const override;
+  void meshSkinFilter(PoMeshSkin* node, const PoCellFilter* filter) const override;
   /** The number of cell faces, that the skin tables are sized from. */
   virtual int evaluateSkinFacesNum() const;
   /** The skin's face tables as the last updateSkin() left them (null before). */

@@ -9,6 +9,8 @@ class PoMesh3D;
 class PoMeshCrossContour;
 class PoMeshCrossSection;
 class PoMesh3DVec;
+class PoMeshSkin;
+class PoCellFilter;
 
 /**
  * @brief Base of volume meshes (3D grids and unstructured 3D meshes).
@@ -43,6 +45,14 @@ public:
   virtual void meshCrossContour(PoMeshCrossContour* node) const { (void)node; }
   /** Calls back @p node's vector operation of this mesh kind; a kind without one draws nothing. */
   virtual void mesh3DVec(PoMesh3DVec* node) const { (void)node; }
+  /** Calls back @p node's skin operation of this mesh kind; a kind without one draws nothing. */
+  virtual void meshSkin(PoMeshSkin* node) const { (void)node; }
+  /** The same for the skin of the cells @p filter accepts. */
+  virtual void meshSkinFilter(PoMeshSkin* node, const PoCellFilter* filter) const
+  {
+    (void)node;
+    (void)filter;
+  }
 
 protected:
   explicit PbMesh3D(int isDataDuplicate);

@@ -4,6 +4,7 @@
 #include <Gridlux/base/PoDebugError.h>
 #include <Gridlux/representations/PoMesh3DVec.h>
 #include <Gridlux/representations/PoMeshCrossContour.h>
+#include <Gridlux/representations/PoMeshSkin.h>
 #include <Gridlux/representations/PoMeshCrossSection.h>
 
 #include <algorithm>
@@ -192,6 +193,12 @@ void PbParalCartesianGrid3D::meshCrossSection(PoMeshCrossSection* node) const
 {
   if (node)
     node->paralCartGrid3DCrossSection(this);
+}
+
+void PbParalCartesianGrid3D::meshSkin(PoMeshSkin* node) const
+{
+  if (node)
+    node->paralCartGrid3DSkin(this);
 }
 
 void PbParalCartesianGrid3D::meshCrossContour(PoMeshCrossContour* node) const

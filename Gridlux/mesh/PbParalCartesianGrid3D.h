@@ -16,6 +16,7 @@ public:
   void meshCrossSection(PoMeshCrossSection* node) const override;
   void mesh3DVec(PoMesh3DVec* node) const override;
   void meshCrossContour(PoMeshCrossContour* node) const override;
+  void meshSkin(PoMeshSkin* node) const override;
   explicit PbParalCartesianGrid3D(int isDataDuplicate = 1);
   PbParalCartesianGrid3D(int numX, int numY, int numZ, const float* x, const float* y, const float* z,
                          int isDataDuplicate = 1);

@@ -4,6 +4,7 @@
 #include <Gridlux/base/PoDebugError.h>
 #include <Gridlux/representations/PoMesh3DVec.h>
 #include <Gridlux/representations/PoMeshCrossContour.h>
+#include <Gridlux/representations/PoMeshSkin.h>
 #include <Gridlux/representations/PoMeshCrossSection.h>
 
 #include <algorithm>
@@ -198,6 +199,12 @@ void PbRegularCartesianGrid3D::meshCrossSection(PoMeshCrossSection* node) const
 {
   if (node)
     node->regularGrid3DCrossSection(this);
+}
+
+void PbRegularCartesianGrid3D::meshSkin(PoMeshSkin* node) const
+{
+  if (node)
+    node->regularGrid3DSkin(this);
 }
 
 void PbRegularCartesianGrid3D::meshCrossContour(PoMeshCrossContour* node) const

@@ -18,6 +18,7 @@ public:
   void meshCrossSection(PoMeshCrossSection* node) const override;
   void mesh3DVec(PoMesh3DVec* node) const override;
   void meshCrossContour(PoMeshCrossContour* node) const override;
+  void meshSkin(PoMeshSkin* node) const override;
   explicit PbRegularCartesianGrid3D(int isDataDuplicate = 1);
   PbRegularCartesianGrid3D(int numX, int numY, int numZ, float xmin, float ymin, float zmin, float xmax, float ymax,
                            float zmax, int isDataDuplicate = 1);

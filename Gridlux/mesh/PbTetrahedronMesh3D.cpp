@@ -4,6 +4,7 @@
 #include <Gridlux/representations/PoMesh3D.h>
 #include <Gridlux/representations/PoMesh3DVec.h>
 #include <Gridlux/representations/PoMeshCrossContour.h>
+#include <Gridlux/representations/PoMeshSkin.h>
 #include <Gridlux/representations/PoMeshCrossSection.h>
 
 #include <Gridlux/base/PoDebugError.h>
@@ -96,6 +97,12 @@ void PbTetrahedronMesh3D::meshCrossSection(PoMeshCrossSection* node) const
 {
   if (node)
     node->tetrahedronMeshCrossSection(this);
+}
+
+void PbTetrahedronMesh3D::meshSkin(PoMeshSkin* node) const
+{
+  if (node)
+    node->tetrahedronMeshSkin(this);
 }
 
 void PbTetrahedronMesh3D::meshCrossContour(PoMeshCrossContour* node) const

@@ -81,7 +81,7 @@ const ClassRow kClasses[] = {
   {"PoStreamLineMotion", "PoStreamParticleMotion"}, {"PoStreamTadpoleMotion", "PoStreamParticleMotion"},
   {"PoMesh2D", "PoMesh"},        {"PoMesh2DVec", "PoMesh2D"},
   {"PoMeshFilled", "PoMesh2D"},  {"PoMeshContouring", "PoMesh2D"},
-  {"PoMesh3D", "PoMesh"},        {"PoMesh3DVec", "PoMesh3D"},  {"PoMeshLevelSurf", "PoMesh3D"},
+  {"PoMesh3D", "PoMesh"},        {"PoMesh3DVec", "PoMesh3D"},  {"PoMeshSkin", "PoMesh3D"}, {"PoMeshLevelSurf", "PoMesh3D"},
   {"PoMeshCrossSection", "PoMesh3D"}, {"PoMeshCrossContour", "PoMesh3D"},
   {"PoMesh3DVecCrossSection", "PoMesh3DVec"}, {"PoMesh3DVecGridCrossSection", "PoMesh3DVecCrossSection"},
   {"PoDomainElement", "SoReplacedElement"},
