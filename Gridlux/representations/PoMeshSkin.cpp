@@ -271,12 +271,29 @@ void PoMeshSkin::drawFaces(const PbMesh3D* mesh)
 {
   if (m_coordIndexArray.getNum() == 0)
     return;
+  // Only the nodes the faces use, renumbered in order of use: a skin holds few of a volume's nodes.
   const int numNodes = mesh->getNumNodes();
+  m_nodeSlot.assign(numNodes, -1);
+  m_usedNodes.clear();
+  const int numIndices = m_coordIndexArray.getNum();
+  int* index = m_coordIndexArray.get();
+  for (int i = 0; i < numIndices; ++i) {
+    const int node = index[i];
+    if (node < 0)
+      continue;
+    int& slot = m_nodeSlot[node];
+    if (slot < 0) {
+      slot = static_cast<int>(m_usedNodes.size());
+      m_usedNodes.push_back(node);
+    }
+    index[i] = slot;
+  }
+  const int numUsed = static_cast<int>(m_usedNodes.size());
   SoCoordinate3* coords = new SoCoordinate3;
-  coords->point.setNum(numNodes);
+  coords->point.setNum(numUsed);
   SbVec3f* points = coords->point.startEditing();
-  for (int i = 0; i < numNodes; ++i)
-    points[i] = mesh->getNodeCoord(i);
+  for (int i = 0; i < numUsed; ++i)
+    points[i] = mesh->getNodeCoord(m_usedNodes[i]);
   coords->point.finishEditing();
   m_levelSurfGroup->addChild(coords);
 
@@ -284,16 +301,13 @@ void PoMeshSkin::drawFaces(const PbMesh3D* mesh)
   const float* values = set >= 0 ? mesh->getValuesSet(set) : nullptr;
   if (values && m_coloring != COLOR_INHERITED) {
     SoMaterialBinding* binding = new SoMaterialBinding;
-    if (mesh->getValuesBinding(set) == PbMesh::PER_CELL) {
-      std::vector<float> faceValues(m_faceCells.size());
-      for (size_t f = 0; f < m_faceCells.size(); ++f)
-        faceValues[f] = values[m_faceCells[f]];
-      mapColor(static_cast<int>(faceValues.size()), faceValues.data());
-      binding->value = SoMaterialBinding::PER_FACE;
-    } else {
-      mapColor(numNodes, values);
-      binding->value = SoMaterialBinding::PER_VERTEX_INDEXED;
-    }
+    const bool perCell = mesh->getValuesBinding(set) == PbMesh::PER_CELL;
+    const std::vector<int>& owners = perCell ? m_faceCells : m_usedNodes;
+    std::vector<float> picked(owners.size());
+    for (size_t f = 0; f < owners.size(); ++f)
+      picked[f] = values[owners[f]];
+    mapColor(static_cast<int>(picked.size()), picked.data());
+    binding->value = perCell ? SoMaterialBinding::PER_FACE : SoMaterialBinding::PER_VERTEX_INDEXED;
     m_levelSurfMaterialBinding = binding;
     m_levelSurfGroup->addChild(binding);
   }

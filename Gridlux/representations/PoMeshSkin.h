@@ -14,7 +14,7 @@ class PoCellFilter;
 
 /**
  * @brief Draws the faces that belong to one cell only (the skin) as one SoIndexedFaceSet over a
- * SoCoordinate3 of every mesh node; with a cell filter in the state, the boundary of the set of
+ * SoCoordinate3 of the mesh nodes those faces use (in order of first use); with a cell filter in the state, the boundary of the set of
  * accepted cells instead.
  *
  * Faces turn clockwise seen from outside (the shape hints say so): the order of the cells' face
@@ -75,6 +75,8 @@ private:
   float filterValue(const PbMesh3D* mesh, int cell, const int* nodes, int numNodes) const;
 
   std::vector<int> m_faceCells;
+  std::vector<int> m_nodeSlot;  ///< per mesh node its point in the skin, -1 when unused
+  std::vector<int> m_usedNodes; ///< the mesh node of each point
   PiMeshSkin m_filtered;
 };
 
