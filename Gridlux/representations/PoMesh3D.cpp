@@ -821,6 +821,25 @@ void PoMesh3D::buildMeshLevelSurfColoring(const float* levelValues, const float*
   }
 }
 
+bool PoMesh3D::beginLevelSurfParts(const char* groupPart)
+{
+  m_material = nullptr;
+  m_levelSurfMaterialBinding = nullptr;
+  m_levelSurfTexture = nullptr;
+  m_numValues = 0;
+  if (!m_mesh3DInForce || m_mesh3DInForce->isEmpty()) {
+    setAnyPart("appearance.texture2", nullptr);
+    if (m_ownsMaterialPart)
+      setAnyPart("appearance.material", nullptr);
+    m_ownsMaterialPart = 0;
+    setAnyPart(groupPart, nullptr);
+    return false;
+  }
+  m_levelSurfGroup = new SoGroup;
+  m_levelSurfGroup->ref();
+  return true;
+}
+
 void PoMesh3D::placeLevelSurfParts(const char* groupPart)
 {
   setAnyPart("appearance.texture2", m_levelSurfTexture);

@@ -173,6 +173,12 @@ protected:
    * with the transparency handling of the mapping; releases the group.
    */
   void placeLevelSurfParts(const char* groupPart);
+  /**
+   * Starts a build that placeLevelSurfParts() ends: forgets the generated material, binding and
+   * texture and the values; without a mesh (or an empty one) empties the parts and returns false,
+   * else makes m_levelSurfGroup (referenced) for the builders.
+   */
+  bool beginLevelSurfParts(const char* groupPart);
   /** The level the points are interpolated at, for builders that do not move it off the nodes. */
   void setLevelInForce(float level) { m_levelInForce = level; }
 

@@ -139,23 +139,11 @@ void PoMeshCrossSection::rebuild()
 {
   preRebuild();
   const PbMesh3D* mesh = m_mesh3DInForce;
-  m_material = nullptr;
-  m_levelSurfMaterialBinding = nullptr;
-  m_levelSurfTexture = nullptr;
-  m_numValues = 0;
   m_quadRows = m_quadColumns = 0;
-  if (!mesh || mesh->isEmpty()) {
-    setAnyPart("appearance.texture2", nullptr);
-    if (m_ownsMaterialPart)
-      setAnyPart("appearance.material", nullptr);
-    m_ownsMaterialPart = 0;
-    setAnyPart("groupCrossSection", nullptr);
+  if (!beginLevelSurfParts("groupCrossSection")) {
     postRebuild();
     return;
   }
-
-  m_levelSurfGroup = new SoGroup;
-  m_levelSurfGroup->ref();
   SoNormalBinding* normalBinding = new SoNormalBinding;
   normalBinding->value = SoNormalBinding::OVERALL;
   SoNormal* normal = new SoNormal;

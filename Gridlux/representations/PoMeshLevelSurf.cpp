@@ -81,22 +81,10 @@ void PoMeshLevelSurf::rebuild()
 {
   preRebuild();
   const PbMesh3D* mesh = m_mesh3DInForce;
-  m_material = nullptr;
-  m_levelSurfMaterialBinding = nullptr;
-  m_levelSurfTexture = nullptr;
-  m_numValues = 0;
-  if (!mesh || mesh->isEmpty()) {
-    setAnyPart("appearance.texture2", nullptr);
-    if (m_ownsMaterialPart)
-      setAnyPart("appearance.material", nullptr);
-    m_ownsMaterialPart = 0;
-    setAnyPart("groupLevelSurf", nullptr);
+  if (!beginLevelSurfParts("groupLevelSurf")) {
     postRebuild();
     return;
   }
-
-  m_levelSurfGroup = new SoGroup;
-  m_levelSurfGroup->ref();
   SoShapeHints* hints = new SoShapeHints;
   hints->vertexOrdering = SoShapeHints::CLOCKWISE;
   hints->creaseAngle = 0.8f;
