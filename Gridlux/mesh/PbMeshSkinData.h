@@ -35,14 +35,16 @@ public:
   int getNumFaces4p() const { return m_tables[1].numFaces; }
 
 private:
+  // The chain walk reads only the link and the key, so they come first, on one cache line.
   struct Record {
-    int sorted[4];
-    int given[4];
-    int cell;
     int next; ///< next record of the bucket, or of the free list; -1 at the end
+    int sorted[4];
+    int cell;
+    int given[4];
   };
   struct Table {
     std::vector<int> heads; ///< first record of each bucket, -1 when empty
+    unsigned long long modMagic = 0; ///< reciprocal of the bucket count, for remainders without division
     std::vector<Record> records;
     int freeList = -1;
     int numFaces = 0;
@@ -51,10 +53,12 @@ private:
   };
 
   static void init(Table& table, int expected);
-  static void add(Table& table, int numNodes, int cell, const int* nodes);
+  template <int N>
+  static void add(Table& table, int cell, const int* nodes);
   static void start(Table& table);
   static bool next(Table& table, int& cell, const int*& given);
-  static unsigned bucketOf(const Table& table, int numNodes, const int* sorted);
+  template <int N>
+  static unsigned bucketOf(const Table& table, const int* sorted);
 
   Table m_tables[2];
 };

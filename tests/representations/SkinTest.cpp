@@ -11,6 +11,7 @@
 #include <Gridlux/base/PbArrayOfInt.h>
 #include <Gridlux/base/PoGridlux.h>
 #include <Gridlux/mesh/PbHexahedronMesh3D.h>
+#include <Gridlux/mesh/PbMeshSkinData.h>
 #include <Gridlux/mesh/PbParalCartesianGrid3D.h>
 #include <Gridlux/mesh/PbRegularCartesianGrid3D.h>
 #include <Gridlux/mesh/PbTetrahedronMesh3D.h>
@@ -25,10 +26,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -359,6 +363,54 @@ TEST(SkinFaceSet, CancelsPairsAndKeepsKinds)
     EXPECT_EQ(set.getNumFaces(), 12000);
   }
   EXPECT_EQ(set.getReserve(), 40);
+}
+
+// The face tables hand their faces out bucket by bucket, each bucket from its newest face; the
+// bucket of a face is worked out here in 64-bit arithmetic, wrapped to 32 bits where the table
+// wraps, so that large node indices (products past 2^32) check the table's own remainders.
+TEST(SkinData, FacesComeOutInBucketOrderForLargeNodeIndices)
+{
+  const int expected = 3000070; // 300,007 buckets
+  const uint32_t m = 300007;
+  auto bucketOf = [m](std::vector<int64_t> s) {
+    std::sort(s.begin(), s.end());
+    uint32_t sum = 0;
+    for (int64_t v : s)
+      sum += uint32_t(v);
+    const uint32_t product = uint32_t(((s.back() + 1) % m) * ((s[1] + 1) % m));
+    return (product + sum) % m;
+  };
+  PbMeshSkinData skin;
+  skin.init4pFaceList(expected);
+  skin.init3pFaceList(expected);
+  std::vector<std::pair<uint32_t, int>> order4, order3; // (bucket, minus the order of adding)
+  uint64_t state = 12345;
+  auto nextNode = [&state]() {
+    state = state * 6364136223846793005ull + 1442695040888963407ull;
+    return int((state >> 33) % 2000000000ull);
+  };
+  for (int f = 0; f < 2000; ++f) {
+    const int n0 = nextNode(), n1 = nextNode(), n2 = nextNode(), n3 = nextNode();
+    skin.addFace4p(f, n0, n1, n2, n3);
+    order4.emplace_back(bucketOf({n0, n1, n2, n3}), -f);
+    skin.addFace3p(f, n2, n0, n1);
+    order3.emplace_back(bucketOf({n0, n1, n2}), -f);
+  }
+  std::sort(order4.begin(), order4.end());
+  std::sort(order3.begin(), order3.end());
+  skin.startGettingFace4p();
+  skin.startGettingFace3p();
+  int cell, n[4];
+  for (const auto& [bucket, f] : order4) {
+    ASSERT_EQ(skin.getFace4p(cell, n[0], n[1], n[2], n[3]), 1);
+    EXPECT_EQ(cell, -f) << "bucket " << bucket;
+  }
+  EXPECT_EQ(skin.getFace4p(cell, n[0], n[1], n[2], n[3]), 0);
+  for (const auto& [bucket, f] : order3) {
+    ASSERT_EQ(skin.getFace3p(cell, n[0], n[1], n[2]), 1);
+    EXPECT_EQ(cell, -f) << "bucket " << bucket;
+  }
+  EXPECT_EQ(skin.getFace3p(cell, n[0], n[1], n[2]), 0);
 }
 
 TEST_F(Skin, EmptyMeshDrawsNothingAndFileRoundTrip)
