@@ -193,6 +193,13 @@
 #include <Gridlux/axes/PoPolarLogAxis.h>
 #include <Gridlux/axes/PoTimeAxis.h>
 
+// Charts
+#include <Gridlux/charts/PiPieSlices.h>
+#include <Gridlux/charts/PoPieChart.h>
+#include <Gridlux/charts/PoPieChart2D.h>
+#include <Gridlux/charts/PoPieChart3D.h>
+#include <Gridlux/charts/PoPieChartRep.h>
+
 // Geometric figures
 #include <Gridlux/figures/PiArrow3.h>
 #include <Gridlux/figures/PiCircleArc.h>

@@ -18,6 +18,10 @@
 #include <Gridlux/axes/PoPolarLinAxis.h>
 #include <Gridlux/axes/PoPolarLogAxis.h>
 #include <Gridlux/axes/PoTimeAxis.h>
+#include <Gridlux/charts/PoPieChart.h>
+#include <Gridlux/charts/PoPieChart2D.h>
+#include <Gridlux/charts/PoPieChart3D.h>
+#include <Gridlux/charts/PoPieChartRep.h>
 #include <Gridlux/figures/PoArrow3.h>
 #include <Gridlux/figures/PoCircle.h>
 #include <Gridlux/figures/PoCircle3.h>
@@ -107,8 +111,12 @@ void PoChartwork::initClasses()
   PoNonLinearValueLegend1::initClass();
   PoNonLinearValueLegend2::initClass();
   PoNonLinearValueLegend3::initClass();
+  PoPieChart::initClass();
+  PoPieChart2D::initClass();
+  PoPieChart3D::initClass();
   PoChart::initClass();
   PoLabel::initClass();
+  PoPieChartRep::initClass();
 }
 
 PoChartwork::PoChartwork(CatchActionCB* catchActionCB) : PoBase(catchActionCB)
