@@ -602,3 +602,65 @@ TEST(PieChartRep, SlicesOfThePositiveNodesWithTheirNames)
   EXPECT_STREQ(first->string[1].getString(), "25%");
   root->unref();
 }
+
+TEST(PieChart2D, AtMost360Slices)
+{
+  PoGridlux::init();
+  std::vector<float> values(400, 1.0f);
+  std::vector<const char*> texts(400, "s");
+  PoPieChart2D* chart = new PoPieChart2D(SbVec2f(0, 0), 1.0f, 400, texts.data(), values.data(), 0, nullptr);
+  chart->sliceGroupActive = FALSE;
+  chart->extAnnotTextVisibility = FALSE;
+  chart->intAnnotValueVisibility = FALSE;
+  Scene scene(chart);
+  const auto slices = builtSlices(chart);
+  ASSERT_EQ(slices.size(), 360u);
+  EXPECT_EQ(slices.back().name, "Slice359");
+  // 360 equal shares of the polygon.
+  EXPECT_NEAR(shoelace(slices[0].points) / shoelace(slices[180].points), 1.0, 1e-4);
+}
+
+TEST(PieChartRep, MaterialColoursCycleAndEmptySeriesDrawNothing)
+{
+  PoGridlux::init();
+  ErrorCatcher errors;
+  SoSeparator* root = new SoSeparator;
+  root->ref();
+  PoIrregularMesh1D* mesh = new PoIrregularMesh1D;
+  const float x[3] = {0, 1, 2};
+  const float y[3] = {1, 1, 2};
+  mesh->mesh.setGeometry(3, x);
+  mesh->addValuesSet(0, y, "v");
+  PoPieChartRep* pie = new PoPieChartRep;
+  SoMaterial* material = new SoMaterial;
+  material->diffuseColor.set1Value(0, SbColor(1, 0, 0));
+  material->diffuseColor.set1Value(1, SbColor(0, 0, 1));
+  pie->material = material;
+  pie->colorBinding = PoChart::PER_PART;
+  pie->radiusMin = 0.5f;
+  root->addChild(mesh);
+  root->addChild(pie);
+  GeometryProbe probe(root);
+  const auto slices = builtSlices(pie);
+  ASSERT_EQ(slices.size(), 3u);
+  EXPECT_EQ(slices[0].color, SbColor(1, 0, 0));
+  EXPECT_EQ(slices[1].color, SbColor(0, 0, 1));
+  EXPECT_EQ(slices[2].color, SbColor(1, 0, 0));
+  // A closed ring of prisms: volume pi (1 - 0.25) * 0.3 within the tessellation.
+  GeometryProbe faces(pie->getPart("slice", FALSE));
+  double volume = 0;
+  for (const GeometryProbe::Triangle& t : faces.triangles())
+    volume += double(t.v[0].dot(t.v[1].cross(t.v[2]))) / 6.0;
+  EXPECT_NEAR(volume, 3.14159265 * 0.75 * 0.3, 2e-3);
+
+  const float none[3] = {0, -1, 0};
+  mesh->addValuesSet(0, none, "v");
+  probe.apply(root);
+  EXPECT_EQ(pie->getPart("slice", FALSE), nullptr);
+  EXPECT_EQ(pie->getPart("annotation", FALSE), nullptr);
+  pie->yValuesIndex = 7; // no such set
+  probe.apply(root);
+  EXPECT_EQ(pie->getPart("slice", FALSE), nullptr);
+  EXPECT_EQ(errors.count(), 0);
+  root->unref();
+}
