@@ -5,7 +5,11 @@
 #include <Gridlux/platform/SbThreadAutoWriteLock.h>
 #include <Gridlux/platform/SbThreadRWMutex.h>
 #include <Gridlux/platform/SoAnnoText3.h>
+#include <Gridlux/platform/SoLogicalViewportElement.h>
+#include <Gridlux/platform/SoModifyViewVolumeElement.h>
 #include <Gridlux/platform/SoPreferences.h>
+#include <Gridlux/platform/SoWinRenderArea.h>
+#include <Gridlux/platform/SoWinViewer.h>
 
 #include <Gridlux/base/PbArrayOfFloat.h>
 #include <Gridlux/base/PbArrayOfInt.h>
@@ -136,6 +140,10 @@
 
 // Mesh representations
 #include <Gridlux/representations/PoBaseStreamLine.h>
+#include <Gridlux/representations/PoCellEdges.h>
+#include <Gridlux/representations/PoCellFacets.h>
+#include <Gridlux/representations/PoCellIndices.h>
+#include <Gridlux/representations/PoCellShape.h>
 #include <Gridlux/representations/PoMesh.h>
 #include <Gridlux/representations/PoMesh2D.h>
 #include <Gridlux/representations/PoMesh2DVec.h>
@@ -148,6 +156,11 @@
 #include <Gridlux/representations/PoMeshCrossSection.h>
 #include <Gridlux/representations/PoMeshFilled.h>
 #include <Gridlux/representations/PoMeshLevelSurf.h>
+#include <Gridlux/representations/PoMeshLimit.h>
+#include <Gridlux/representations/PoMeshLines.h>
+#include <Gridlux/representations/PoMeshProbePoint.h>
+#include <Gridlux/representations/PoMeshSides.h>
+#include <Gridlux/representations/PoMeshSkeleton.h>
 #include <Gridlux/representations/PoMeshSkin.h>
 #include <Gridlux/representations/PoStreamLine.h>
 #include <Gridlux/representations/PoStreamLineMotion.h>
@@ -194,11 +207,23 @@
 #include <Gridlux/axes/PoTimeAxis.h>
 
 // Charts
+#include <Gridlux/charts/PiCubicSpline.h>
+#include <Gridlux/charts/PiCurveGeometry.h>
+#include <Gridlux/charts/PoBar.h>
+#include <Gridlux/charts/PoCurve.h>
+#include <Gridlux/charts/PoCurveFilling.h>
+#include <Gridlux/charts/PoCurveLine.h>
+#include <Gridlux/charts/PoLinearBar.h>
+#include <Gridlux/charts/PoScatter.h>
+#include <Gridlux/charts/PiHistogramBars.h>
+#include <Gridlux/charts/PoHistogram.h>
+#include <Gridlux/charts/PoMultipleHistogram.h>
 #include <Gridlux/charts/PiPieSlices.h>
 #include <Gridlux/charts/PoPieChart.h>
 #include <Gridlux/charts/PoPieChart2D.h>
 #include <Gridlux/charts/PoPieChart3D.h>
 #include <Gridlux/charts/PoPieChartRep.h>
+#include <Gridlux/charts/PoSingleHistogram.h>
 
 // Geometric figures
 #include <Gridlux/figures/PiArrow3.h>
@@ -233,6 +258,7 @@
 #include <Gridlux/text/PiTextTools.h>
 #include <Gridlux/text/PoAutoValueLegend.h>
 #include <Gridlux/text/PoLabel.h>
+#include <Gridlux/text/PoItemLegend.h>
 #include <Gridlux/text/PoLabelField.h>
 #include <Gridlux/text/PoLegend.h>
 #include <Gridlux/text/PoLinearValueLegend.h>
@@ -240,5 +266,12 @@
 #include <Gridlux/text/PoNonLinearValueLegend2.h>
 #include <Gridlux/text/PoNonLinearValueLegend3.h>
 #include <Gridlux/text/PoValueLegend.h>
+
+// Views and VRML 2 conversion
+#include <Gridlux/views/PoBaseView.h>
+#include <Gridlux/views/PoConvertGuts.h>
+#include <Gridlux/views/PoSceneView.h>
+#include <Gridlux/views/PoToVRML2Action.h>
+#include <Gridlux/views/PoView.h>
 
 #endif

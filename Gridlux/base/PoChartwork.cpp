@@ -18,6 +18,15 @@
 #include <Gridlux/axes/PoPolarLinAxis.h>
 #include <Gridlux/axes/PoPolarLogAxis.h>
 #include <Gridlux/axes/PoTimeAxis.h>
+#include <Gridlux/charts/PoBar.h>
+#include <Gridlux/charts/PoCurve.h>
+#include <Gridlux/charts/PoCurveFilling.h>
+#include <Gridlux/charts/PoCurveLine.h>
+#include <Gridlux/charts/PoHistogram.h>
+#include <Gridlux/charts/PoLinearBar.h>
+#include <Gridlux/charts/PoScatter.h>
+#include <Gridlux/charts/PoMultipleHistogram.h>
+#include <Gridlux/charts/PoSingleHistogram.h>
 #include <Gridlux/charts/PoPieChart.h>
 #include <Gridlux/charts/PoPieChart2D.h>
 #include <Gridlux/charts/PoPieChart3D.h>
@@ -45,6 +54,7 @@
 #include <Gridlux/text/PoLabel.h>
 #include <Gridlux/text/PoLabelField.h>
 #include <Gridlux/text/PoAutoValueLegend.h>
+#include <Gridlux/text/PoItemLegend.h>
 #include <Gridlux/text/PoLegend.h>
 #include <Gridlux/text/PoLinearValueLegend.h>
 #include <Gridlux/text/PoNonLinearValueLegend1.h>
@@ -78,6 +88,7 @@ void PoChartwork::initClasses()
   PoCircleArcThreePts::initClass();
   PoCircleArcCtrRadTwoAngle::initClass();
   PoLabelField::initClass();
+  PoCurve::initClass();
   PoParallelogram3::initClass();
   PoCircle3::initClass();
   PoCircle3CenterRadius::initClass();
@@ -105,16 +116,25 @@ void PoChartwork::initClasses()
   PoAngularAxis::initClass();
   PoTimeAxis::initClass();
   PoLegend::initClass();
+  PoItemLegend::initClass();
   PoValueLegend::initClass();
   PoAutoValueLegend::initClass();
   PoLinearValueLegend::initClass();
   PoNonLinearValueLegend1::initClass();
   PoNonLinearValueLegend2::initClass();
   PoNonLinearValueLegend3::initClass();
+  PoHistogram::initClass();
+  PoSingleHistogram::initClass();
+  PoMultipleHistogram::initClass();
   PoPieChart::initClass();
   PoPieChart2D::initClass();
   PoPieChart3D::initClass();
   PoChart::initClass();
+  PoCurveLine::initClass();
+  PoCurveFilling::initClass();
+  PoBar::initClass();
+  PoLinearBar::initClass();
+  PoScatter::initClass();
   PoLabel::initClass();
   PoPieChartRep::initClass();
 }

@@ -1,5 +1,7 @@
-// Series geometry: interpretations, cubic spline and cuts of a polyline along an axis.
+// Series geometry: interpretations (the smooth one through PiCubicSpline) and cuts of a polyline along an axis.
 #include <Gridlux/mesh/PiMesh1DGeometry.h>
+
+#include <Gridlux/charts/PiCubicSpline.h>
 
 #include <cstddef>
 
@@ -7,90 +9,7 @@ namespace {
 
 enum { AS_IS, SMOOTH, STAIRS_X, STAIRS_Y, HISTO_X, HISTO_Y, STAIRS_2X, STAIRS_2Y };
 
-// Slopes of the spline through @p v (one coordinate, uniform parameter) at every point.
-void splineSlopes(const std::vector<double>& v, bool closed, std::vector<double>& d)
-{
-  const int n = int(v.size());
-  d.assign(n, 0.0);
-  if (n < 2)
-    return;
-  if (!closed) {
-    // Natural end conditions: tridiagonal system 2 1 / 1 4 1 / 1 2, forward elimination then back.
-    std::vector<double> g(n), delta(n);
-    g[0] = 0.5;
-    delta[0] = 3 * (v[1] - v[0]) * g[0];
-    for (int i = 1; i < n - 1; i++) {
-      g[i] = 1 / (4 - g[i - 1]);
-      delta[i] = (3 * (v[i + 1] - v[i - 1]) - delta[i - 1]) * g[i];
-    }
-    g[n - 1] = 1 / (2 - g[n - 2]);
-    delta[n - 1] = (3 * (v[n - 1] - v[n - 2]) - delta[n - 2]) * g[n - 1];
-    d[n - 1] = delta[n - 1];
-    for (int i = n - 2; i >= 0; i--)
-      d[i] = delta[i] - g[i] * d[i + 1];
-    return;
-  }
-  // Closed curve: the last point repeats the first. Cyclic system over the m distinct points,
-  // rows D(i-1) + 4 D(i) + D(i+1) = 3 (v(i+1) - v(i-1)), solved by Sherman-Morrison.
-  const int m = n - 1;
-  if (m < 3) {
-    return; // two distinct points cannot bend a closed curve: straight segments
-  }
-  std::vector<double> rhs(m), diag(m, 4.0), u(m, 0.0), z(m), q(m);
-  for (int i = 0; i < m; i++)
-    rhs[i] = 3 * (v[(i + 1) % m] - v[(i + m - 1) % m]);
-  const double gamma = -diag[0];
-  diag[0] -= gamma;
-  diag[m - 1] -= 1.0 / gamma;
-  u[0] = gamma;
-  u[m - 1] = 1.0;
-  auto solve = [&](const std::vector<double>& r, std::vector<double>& out) {
-    std::vector<double> c(m), dd(m);
-    c[0] = 1.0 / diag[0];
-    dd[0] = r[0] / diag[0];
-    for (int i = 1; i < m; i++) {
-      const double den = diag[i] - c[i - 1];
-      c[i] = 1.0 / den;
-      dd[i] = (r[i] - dd[i - 1]) / den;
-    }
-    out.assign(m, 0.0);
-    out[m - 1] = dd[m - 1];
-    for (int i = m - 2; i >= 0; i--)
-      out[i] = dd[i] - c[i] * out[i + 1];
-  };
-  solve(rhs, z);
-  solve(u, q);
-  const double factor = (z[0] + z[m - 1] / gamma) / (1.0 + q[0] + q[m - 1] / gamma);
-  for (int i = 0; i < m; i++)
-    d[i] = z[i] - factor * q[i];
-  d[m] = d[0];
-}
-
 } // namespace
-
-void PiMesh1DGeometry::spline(int n, const float* x, const float* y, int subdivisions, std::vector<float>& sx,
-                              std::vector<float>& sy)
-{
-  sx.clear();
-  sy.clear();
-  if (n <= 0 || subdivisions < 1)
-    return;
-  const bool closed = n > 1 && x[0] == x[n - 1] && y[0] == y[n - 1];
-  std::vector<double> vx(x, x + n), vy(y, y + n), dx, dy;
-  splineSlopes(vx, closed, dx);
-  splineSlopes(vy, closed, dy);
-  auto cubic = [](double a, double b, double da, double db, double u) {
-    return a + da * u + (3 * (b - a) - 2 * da - db) * u * u + (2 * (a - b) + da + db) * u * u * u;
-  };
-  for (int i = 0; i + 1 < n; i++)
-    for (int k = 0; k < subdivisions; k++) {
-      const double u = double(k) / subdivisions;
-      sx.push_back(float(cubic(vx[i], vx[i + 1], dx[i], dx[i + 1], u)));
-      sy.push_back(float(cubic(vy[i], vy[i + 1], dy[i], dy[i + 1], u)));
-    }
-  sx.push_back(x[n - 1]);
-  sy.push_back(y[n - 1]);
-}
 
 void PiMesh1DGeometry::interpret(int interpretation, int n, const float* x, const float* y,
                                  std::vector<Vertex>& vertices, std::vector<int>& nodeVertex)
@@ -101,13 +20,18 @@ void PiMesh1DGeometry::interpret(int interpretation, int n, const float* x, cons
     return;
   if (interpretation == SMOOTH && n > 1) {
     const int s = 10;
-    std::vector<float> sx, sy;
-    spline(n, x, y, s, sx, sy);
-    for (std::size_t v = 0; v < sx.size(); v++) {
-      const int i = int(v) / s;
-      const int k = int(v) % s;
+    std::vector<SbVec2f> points(n);
+    for (int i = 0; i < n; i++)
+      points[i].setValue(x[i], y[i]);
+    PiCubicSpline spline;
+    spline.setValues(n, points.data(), s);
+    int num = 0;
+    const SbVec3f* smooth = spline.getPoints(num);
+    for (int v = 0; v < num; v++) {
+      const int i = v / s;
+      const int k = v % s;
       const int b = i + 1 < n ? i + 1 : i;
-      vertices.push_back({sx[v], sy[v], i, b, float(k) / s});
+      vertices.push_back({smooth[v][0], smooth[v][1], i, b, float(k) / s});
     }
     for (int i = 0; i < n; i++)
       nodeVertex[i] = s * i;

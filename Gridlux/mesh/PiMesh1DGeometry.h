@@ -39,10 +39,6 @@ public:
    */
   static void cutAlongAxis(const std::vector<Vertex>& vertices, int axis, const std::vector<float>& coords,
                            std::vector<Cut>& cuts);
-
-  /** Cubic spline through @p n points with @p subdivisions per interval: (n - 1) subdivisions + 1 points. */
-  static void spline(int n, const float* x, const float* y, int subdivisions, std::vector<float>& sx,
-                     std::vector<float>& sy);
 };
 
 #endif

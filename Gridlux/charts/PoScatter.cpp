@@ -1,0 +1,101 @@
+// Scatter plots: the chart geometry's points, with optional z values, as one marker set.
+#include <Gridlux/charts/PoScatter.h>
+
+#include <Gridlux/mesh/PbMesh1D.h>
+#include <Gridlux/mesh/nodes/PoMeshElement.h>
+
+#include <Inventor/nodes/SoCoordinate3.h>
+#include <Inventor/nodes/SoGroup.h>
+#include <Inventor/nodes/SoMarkerSet.h>
+#include <Inventor/nodes/SoMaterial.h>
+#include <Inventor/nodes/SoMaterialBinding.h>
+
+PO_KIT_SOURCE(PoScatter);
+
+void PoScatter::initClass()
+{
+  PO_KIT_INIT_CLASS(PoScatter, PoChart, "PoChart");
+}
+
+PoScatter::PoScatter()
+{
+  SO_KIT_CONSTRUCTOR(PoScatter);
+  SO_KIT_ADD_CATALOG_ENTRY(scatter, SoGroup, TRUE, this, "", TRUE);
+  SO_KIT_ADD_FIELD(markerIndex, (0));
+  SO_KIT_ADD_FIELD(zValuesIndex, (-1));
+  SO_KIT_INIT_INSTANCE();
+  setUpConnections(TRUE, TRUE);
+}
+
+PoScatter::~PoScatter()
+{
+  deleteFieldSensorList(m_sensors);
+}
+
+SbBool PoScatter::setUpConnections(SbBool onOff, SbBool doItAlways)
+{
+  if (!doItAlways && connectionsSetUp == onOff)
+    return onOff;
+  SoFieldList fields;
+  fields.append(&markerIndex);
+  fields.append(&zValuesIndex);
+  watchFields(onOff, m_sensors, fields);
+  return inherited::setUpConnections(onOff, doItAlways);
+}
+
+void PoScatter::setDefaultOnNonWritingFields()
+{
+  scatter.setDefault(TRUE);
+  inherited::setDefaultOnNonWritingFields();
+}
+
+void PoScatter::rebuild()
+{
+  preRebuild();
+  SoState* state = isStateValid() ? getState() : nullptr;
+  const PbMesh1D* mesh = state ? PoMeshElement::getMesh1D(state) : nullptr;
+  if (!mesh || !mesh->getValuesSet(yValuesIndex.getValue())) {
+    setAnyPart("scatter", nullptr);
+    setAnyPart("appearance.material", nullptr);
+    postRebuild();
+    return;
+  }
+  const float* zIn = zValuesIndex.getValue() >= 0 ? mesh->getValuesSet(zValuesIndex.getValue()) : nullptr;
+  float* z = const_cast<float*>(zIn); // read only: replaced by a new per-point array
+  int num = 0;
+  float *x = nullptr, *y = nullptr;
+  SoMaterial* material = nullptr;
+  if (z)
+    mesh->getFilteredXYGeometry(this, state, num, x, y, material, z);
+  else
+    mesh->getFilteredXYGeometry(this, state, num, x, y, material);
+  if (material)
+    material->ref();
+  SoGroup* group = nullptr;
+  if (num > 0) {
+    group = new SoGroup;
+    if (getColorSource() != INHERITED_COLOR && material) {
+      SoMaterialBinding* binding = new SoMaterialBinding;
+      binding->value = SoMaterialBinding::PER_VERTEX;
+      group->addChild(binding);
+    }
+    SoCoordinate3* coords = new SoCoordinate3;
+    coords->point.setNum(num);
+    SbVec3f* out = coords->point.startEditing();
+    for (int i = 0; i < num; i++)
+      out[i].setValue(x[i], y[i], z ? z[i] : 0.0f);
+    coords->point.finishEditing();
+    group->addChild(coords);
+    SoMarkerSet* set = new SoMarkerSet;
+    set->markerIndex = markerIndex;
+    group->addChild(set);
+  }
+  delete[] x;
+  delete[] y;
+  delete[] z;
+  setAnyPart("appearance.material", material);
+  setAnyPart("scatter", group);
+  if (material)
+    material->unref();
+  postRebuild();
+}
