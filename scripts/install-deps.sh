@@ -15,6 +15,7 @@ packages=(
   libfreetype-dev libfontconfig-dev fonts-dejavu-core  # text through Coin, same font everywhere
   googletest libgtest-dev libbenchmark-dev
   libcgal-dev          # re-meshing along fault lines (GRIDLUX_WITH_CGAL)
+  python3-matplotlib   # sample tables that scripts/make-histogram-scenes.py turns into scenes
 )
 
 for argument in "$@"; do

@@ -42,7 +42,7 @@ bool PiLegendLayout::computeBoxes(const BoxesInput& in, BoxesLayout& out)
     return in.columnByColumn ? column * rows + row : row * columns + column;
   };
   const float ratio = usable(in.boxRatio) ? in.boxRatio : 1.0f;
-  const float boxWidth = kBox * ratio;
+  const float boxWidth = in.sampleWidth >= 0.0f && std::isfinite(in.sampleWidth) ? in.sampleWidth : kBox * ratio;
   const bool beside = in.textSide == TEXT_RIGHT || in.textSide == TEXT_LEFT;
   const bool hasText = in.textSide != TEXT_NONE;
 

@@ -44,6 +44,8 @@ public:
     int numColumns = 1;
     int columnByColumn = 1;
     float boxRatio = 1.0f;
+    /** Width of each box's place at font size 1; negative: 0.975 x boxRatio. */
+    float sampleWidth = -1.0f;
     TextSide textSide = TEXT_RIGHT;
     std::vector<float> textWidths; ///< one per box, at font size 1
     int orientation = 0;           ///< 0: wider than high, 1: higher than wide
