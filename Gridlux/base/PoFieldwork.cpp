@@ -1,6 +1,10 @@
 // Mesh-representation family base and the registration of its family.
 #include <Gridlux/base/PoFieldwork.h>
 
+#include <Gridlux/representations/PoCellEdges.h>
+#include <Gridlux/representations/PoCellFacets.h>
+#include <Gridlux/representations/PoCellIndices.h>
+#include <Gridlux/representations/PoCellShape.h>
 #include <Gridlux/representations/PoMesh.h>
 #include <Gridlux/representations/PoMesh2D.h>
 #include <Gridlux/representations/PoMesh2DVec.h>
@@ -13,6 +17,11 @@
 #include <Gridlux/representations/PoMeshCrossContour.h>
 #include <Gridlux/representations/PoMeshCrossSection.h>
 #include <Gridlux/representations/PoMeshLevelSurf.h>
+#include <Gridlux/representations/PoMeshLimit.h>
+#include <Gridlux/representations/PoMeshLines.h>
+#include <Gridlux/representations/PoMeshProbePoint.h>
+#include <Gridlux/representations/PoMeshSides.h>
+#include <Gridlux/representations/PoMeshSkeleton.h>
 #include <Gridlux/representations/PoMeshSkin.h>
 #include <Gridlux/representations/PoStreamLine.h>
 #include <Gridlux/representations/PoStreamLineMotion.h>
@@ -36,6 +45,11 @@ void PoFieldwork::initClasses()
 {
   PoFieldwork::initClass();
   PoMesh::initClass();
+  PoMeshProbePoint::initClass();
+  PoCellShape::initClass();
+  PoCellEdges::initClass();
+  PoCellFacets::initClass();
+  PoCellIndices::initClass();
   PoBaseStreamLine::initClass();
   PoStreamLine::initClass();
   PoStreamSurface::initClass();
@@ -46,7 +60,10 @@ void PoFieldwork::initClasses()
   PoStreamTadpoleMotion::initClass();
   PoMesh2D::initClass();
   PoMesh2DVec::initClass();
+  PoMeshLines::initClass();
   PoMeshFilled::initClass();
+  PoMeshSides::initClass();
+  PoMeshLimit::initClass();
   PoMeshContouring::initClass();
   PoMesh3D::initClass();
   PoMesh3DVec::initClass();
@@ -54,6 +71,7 @@ void PoFieldwork::initClasses()
   PoMeshLevelSurf::initClass();
   PoMeshCrossSection::initClass();
   PoMeshCrossContour::initClass();
+  PoMeshSkeleton::initClass();
   PoMesh3DVecCrossSection::initClass();
   PoMesh3DVecGridCrossSection::initClass();
 }

@@ -3,6 +3,7 @@
 
 #include <Gridlux/representations/PoMesh2DVec.h>
 #include <Gridlux/representations/PoMeshFilled.h>
+#include <Gridlux/representations/PoMeshLines.h>
 
 #include <Gridlux/base/PoDebugError.h>
 
@@ -191,6 +192,12 @@ void PbCartesianGrid2D::print(FILE* file) const
     fprintf(file, "PbCartesianGrid2D:: y, y[0] = %p %p ...\n", (const void*)m_yRows, (const void*)m_yRows[0]);
   else
     fprintf(file, "PbCartesianGrid2D:: y = NULL\n");
+}
+
+void PbCartesianGrid2D::meshLines(PoMeshLines* node) const
+{
+  if (node)
+    node->cartGridLines(this);
 }
 
 void PbCartesianGrid2D::meshFilled(PoMeshFilled* node) const

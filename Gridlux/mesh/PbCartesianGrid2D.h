@@ -14,6 +14,7 @@
  */
 class PbCartesianGrid2D : public PbGrid2D {
 public:
+  void meshLines(PoMeshLines* node) const override;
   void meshFilled(PoMeshFilled* node) const override;
   void mesh2DVec(PoMesh2DVec* node) const override;
   explicit PbCartesianGrid2D(int isDataDuplicate = 1);

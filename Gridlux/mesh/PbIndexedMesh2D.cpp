@@ -3,6 +3,7 @@
 
 #include <Gridlux/representations/PoMesh2DVec.h>
 #include <Gridlux/representations/PoMeshFilled.h>
+#include <Gridlux/representations/PoMeshLines.h>
 
 #include <Gridlux/base/PoDebugError.h>
 #include <Gridlux/mesh/IndexedMeshXP.h>
@@ -247,6 +248,12 @@ void PbIndexedMesh2D::print(FILE* file) const
   for (int n = 0; n < m_numMeshNodes; n++)
     fprintf(file, "PbIndexedMesh2D:: node %d : %f %f\n", n, m_x[n], m_y[n]);
   GridluxIndexed::printCells(file, "PbIndexedMesh2D::", m_numMeshCells, m_cellType, m_offsets, m_cellIndex);
+}
+
+void PbIndexedMesh2D::meshLines(PoMeshLines* node) const
+{
+  if (node)
+    node->indexedLines(this);
 }
 
 void PbIndexedMesh2D::meshFilled(PoMeshFilled* node) const

@@ -25,6 +25,7 @@
  */
 class PbIndexedMesh2D : public PbMesh2D {
 public:
+  void meshLines(PoMeshLines* node) const override;
   void meshFilled(PoMeshFilled* node) const override;
   void mesh2DVec(PoMesh2DVec* node) const override;
   /** Whether one orientation flag per cell is kept (see getOrientFlags()). */

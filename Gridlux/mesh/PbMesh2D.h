@@ -8,6 +8,7 @@
 
 class PbFaultLine;
 class PoMesh2DVec;
+class PoMeshLines;
 class PoMeshFilled;
 class PbTriangleMesh2D;
 
@@ -42,6 +43,8 @@ public:
    */
   virtual void getLimitIndices(PbArrayOfInt& limitNodes, PbArrayOfInt& limitSizes) const;
   virtual int hasSidesNormals() const { return 0; }
+  /** Asks @p node to draw this mesh's cell edges with the builder of its kind (none for an unknown kind). */
+  virtual void meshLines(PoMeshLines* node) const { (void)node; }
   /** Asks @p node to draw this mesh with the filled builder of its kind (none for an unknown kind). */
   virtual void meshFilled(PoMeshFilled* node) const { (void)node; }
   /** Calls back @p node's vector operation of this mesh kind; a kind without one draws nothing. */

@@ -3,6 +3,7 @@
 
 #include <Gridlux/representations/PoMesh2DVec.h>
 #include <Gridlux/representations/PoMeshFilled.h>
+#include <Gridlux/representations/PoMeshLines.h>
 
 #include <Gridlux/base/PoDebugError.h>
 
@@ -180,6 +181,12 @@ const PbCell* PbParalCartesianGrid2D::findContainingCellProtected(const SbVec3f&
   const PbCell* cell = fillCell(i, j);
   cell->locatePoint(point, tolerance, pcoord);
   return cell;
+}
+
+void PbParalCartesianGrid2D::meshLines(PoMeshLines* node) const
+{
+  if (node)
+    node->paralCartGridLines(this);
 }
 
 void PbParalCartesianGrid2D::meshFilled(PoMeshFilled* node) const

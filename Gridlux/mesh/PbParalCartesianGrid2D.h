@@ -15,6 +15,7 @@
  */
 class PbParalCartesianGrid2D : public PbCartesianGrid2D {
 public:
+  void meshLines(PoMeshLines* node) const override;
   void meshFilled(PoMeshFilled* node) const override;
   void mesh2DVec(PoMesh2DVec* node) const override;
   explicit PbParalCartesianGrid2D(int isDataDuplicate = 1);

@@ -3,6 +3,7 @@
 
 #include <Gridlux/representations/PoMesh2DVec.h>
 #include <Gridlux/representations/PoMeshFilled.h>
+#include <Gridlux/representations/PoMeshLines.h>
 
 #include <Gridlux/base/PoDebugError.h>
 
@@ -124,6 +125,12 @@ void PbPolarGrid2D::updateBoundingBox()
   m_boundingBox.makeEmpty();
   for (int n = 0; n < m_numMeshNodes; n++)
     m_boundingBox.extendBy(SbVec3f(m_px[n], m_py[n], m_zCoord ? m_zCoord[n] : 0.0f));
+}
+
+void PbPolarGrid2D::meshLines(PoMeshLines* node) const
+{
+  if (node)
+    node->polarGridLines(this);
 }
 
 void PbPolarGrid2D::meshFilled(PoMeshFilled* node) const

@@ -14,6 +14,7 @@
  */
 class PbPolarGrid2D : public PbGrid2D {
 public:
+  void meshLines(PoMeshLines* node) const override;
   void meshFilled(PoMeshFilled* node) const override;
   void mesh2DVec(PoMesh2DVec* node) const override;
   explicit PbPolarGrid2D(int isDataDuplicate = 1);

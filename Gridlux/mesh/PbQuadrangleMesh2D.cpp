@@ -2,6 +2,7 @@
 #include <Gridlux/mesh/PbQuadrangleMesh2D.h>
 
 #include <Gridlux/representations/PoMeshFilled.h>
+#include <Gridlux/representations/PoMeshLines.h>
 
 #include <Gridlux/base/PoDebugError.h>
 
@@ -42,6 +43,12 @@ const PbCell* PbQuadrangleMesh2D::getCell(int cellIndex) const
   if (cellIndex < 0 || cellIndex >= m_numMeshCells)
     return nullptr;
   return setQuadrangle(cellIndex, 4 * cellIndex);
+}
+
+void PbQuadrangleMesh2D::meshLines(PoMeshLines* node) const
+{
+  if (node)
+    node->quadrangleLines(this);
 }
 
 void PbQuadrangleMesh2D::meshFilled(PoMeshFilled* node) const

@@ -9,6 +9,7 @@
  */
 class PbQuadrangleMesh2D : public PbIndexedMesh2D {
 public:
+  void meshLines(PoMeshLines* node) const override;
   void meshFilled(PoMeshFilled* node) const override;
   explicit PbQuadrangleMesh2D(int isDataDuplicate = 1);
   PbQuadrangleMesh2D(int numNodes, const float* x, const float* y, int numCells, const int* cellIndex,

@@ -3,6 +3,7 @@
 
 #include <Gridlux/representations/PoMesh2DVec.h>
 #include <Gridlux/representations/PoMeshFilled.h>
+#include <Gridlux/representations/PoMeshLines.h>
 
 #include <Gridlux/base/PoDebugError.h>
 
@@ -198,6 +199,12 @@ const PbCell* PbRegularCartesianGrid2D::findContainingCellProtected(const SbVec3
   const PbCell* cell = fillCell(i, j);
   cell->locatePoint(point, tolerance, pcoord);
   return cell;
+}
+
+void PbRegularCartesianGrid2D::meshLines(PoMeshLines* node) const
+{
+  if (node)
+    node->regularCartGridLines(this);
 }
 
 void PbRegularCartesianGrid2D::meshFilled(PoMeshFilled* node) const

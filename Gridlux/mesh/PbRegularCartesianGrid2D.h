@@ -17,6 +17,7 @@
  */
 class PbRegularCartesianGrid2D : public PbGrid2D {
 public:
+  void meshLines(PoMeshLines* node) const override;
   void meshFilled(PoMeshFilled* node) const override;
   void mesh2DVec(PoMesh2DVec* node) const override;
   explicit PbRegularCartesianGrid2D(int isDataDuplicate = 1);

@@ -2,6 +2,7 @@
 #include <Gridlux/mesh/PbTriangleMesh2D.h>
 
 #include <Gridlux/representations/PoMeshFilled.h>
+#include <Gridlux/representations/PoMeshLines.h>
 
 #include <Gridlux/base/PoDebugError.h>
 #include <Gridlux/mesh/PiVoronoi2D.h>
@@ -92,6 +93,12 @@ const PbCell* PbTriangleMesh2D::findContainingCellProtected(const SbVec3f& point
       return &m_triangleCell;
   }
   return nullptr;
+}
+
+void PbTriangleMesh2D::meshLines(PoMeshLines* node) const
+{
+  if (node)
+    node->triangleLines(this);
 }
 
 void PbTriangleMesh2D::meshFilled(PoMeshFilled* node) const

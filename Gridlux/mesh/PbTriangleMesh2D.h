@@ -14,6 +14,7 @@
  */
 class PbTriangleMesh2D : public PbIndexedMesh2D {
 public:
+  void meshLines(PoMeshLines* node) const override;
   void meshFilled(PoMeshFilled* node) const override;
   explicit PbTriangleMesh2D(int isDataDuplicate = 1);
   PbTriangleMesh2D(int numNodes, const float* x, const float* y, int numCells, const int* cellIndex,

@@ -98,6 +98,7 @@ const ClassRow kClasses[] = {
   {"PoMeshCrossSection", "PoMesh3D"}, {"PoMeshCrossContour", "PoMesh3D"},
   {"PoMeshSkeleton", "PoMesh3D"},
   {"PoMesh3DVecCrossSection", "PoMesh3DVec"}, {"PoMesh3DVecGridCrossSection", "PoMesh3DVecCrossSection"},
+  {"PoBaseView", "BaseKit"}, {"PoView", "PoBaseView"}, {"PoSceneView", "PoBaseView"},
   {"PoDomainElement", "SoReplacedElement"},
   {"PoNumericDisplayFormatElement", "SoReplacedElement"},
   {"PoIsovaluesListElement", "SoReplacedElement"},
@@ -133,6 +134,7 @@ const ClassRow kClasses[] = {
   {"PoSFParalCartesianGrid2D", "PoSFMesh"}, {"PoSFRegularCartesianGrid2D", "PoSFMesh"},
   {"PoSFIndexedMesh2D", "PoSFMesh"}, {"PoSFTriangleMesh2D", "PoSFMesh"}, {"PoSFQuadrangleMesh2D", "PoSFMesh"},
   {"PoSFIrregularMesh1D", "PoSFMesh"}, {"PoSFRegularMesh1D", "PoSFMesh"},
+  {"PoToVRML2Action", "SoToVRML2Action"},
 };
 
 TEST(Registration, EveryClassOnceWithItsParentAndInitIsIdempotent)
