@@ -247,7 +247,7 @@ void PoItemLegend::rebuild()
     }
     if (markerVisibility.getValue()) {
       const int c = indexIn(markerColor, i), z = indexIn(markerSize, i), m = indexIn(markerString, i);
-      float size = kMarker * s;
+      float size = (sampleHeight > 0.0f ? sampleHeight : kMarker) * s;
       if (z >= 0 && markerSize[z] > 0.0f && std::isfinite(markerSize[z]))
         size = markerSize[z] * h;
       if (c >= 0) {
@@ -295,6 +295,5 @@ void PoItemLegend::rebuild()
   setGroupPart("line", lines);
   setGroupPart("marker", markers);
   setDrawStyleAK("boxBorderApp", SoDrawStyle::LINES);
-  (void)sampleHeight;
   postRebuild();
 }

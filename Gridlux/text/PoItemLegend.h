@@ -17,8 +17,8 @@
  * Fields (after PoLegend's): start (0 0) and end (1 1), opposite corners of the legend in domain
  * coordinates; item (one ""); boxVisibility (TRUE), boxColor (black); lineVisibility (FALSE),
  * lineColor (black), lineSize (0: the default line width), linePattern (0xFFFF);
- * markerVisibility (FALSE), markerColor (black), markerSize (0: 0.65 of the font size; else a
- * fraction of the legend's height), markerString ("."). Per-item fields are read at the item's
+ * markerVisibility (FALSE), markerColor (black), markerSize (0: the sample's height, 0.65 font sizes without
+ * boxes; else a fraction of the legend's height), markerString ("."). Per-item fields are read at the item's
  * index, a field shorter than `item` repeating its last value; an empty colour field leaves the
  * inherited material. A single empty item counts as no item.
  *

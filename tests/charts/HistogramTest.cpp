@@ -60,6 +60,7 @@ protected:
     domain->min.setValue(0, 0, 0);
     domain->max.setValue(xmax, ymax, 1);
     m_root->addChild(domain);
+    m_domain = domain;
     return domain;
   }
 
@@ -135,6 +136,7 @@ protected:
   }
 
   SoSeparator* m_root = nullptr;
+  PoDomain* m_domain = nullptr;
 };
 
 TEST_F(Histogram, BarsUnderADomainEndAtTheirValuesInEqualSlots)
@@ -162,6 +164,13 @@ TEST_F(Histogram, BarsUnderADomainEndAtTheirValuesInEqualSlots)
   transform->matrix.getValue().multDirMatrix(SbVec3f(0, 1, 0), unit);
   EXPECT_NEAR(unit[1], 100.0f, 1e-3f);
   EXPECT_NEAR(h->getHistogAttr().valueFontSize, 0.04f * 10, 1e-6f);
+
+  // A changed domain rebuilds the frame: ends stay on the values, sizes follow dx.
+  m_domain->max.setValue(20, 2000, 1);
+  const std::vector<Rect> again = bars(h);
+  ASSERT_EQ(again.size(), values.size());
+  EXPECT_NEAR(again[2].y1, 900.0f, tol);
+  EXPECT_NEAR(h->getHistogAttr().valueFontSize, 0.04f * 20, 1e-6f);
 }
 
 TEST_F(Histogram, SpacingRulesAndDirection)
