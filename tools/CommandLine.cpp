@@ -50,6 +50,7 @@ CommandLine::usage()
   return
     "usage: gridlux render SCENE.iv -o OUT.png [--size WxH] [--frames]\n"
     "       gridlux expand SCENE.iv -o OUT.iv\n"
+    "       gridlux vrml SCENE.iv -o OUT.wrl\n"
     "       gridlux info\n"
     "       gridlux help | --help | --version\n"
     "\n"
@@ -60,6 +61,8 @@ CommandLine::usage()
     "           OUT_000.png, OUT_001.png, ..., as many as the longest blinker has\n"
     "  expand   writes the scene with the geometry the library's nodes build,\n"
     "           readable by any Inventor reader\n"
+    "  vrml     converts the scene to VRML 2, each view kept in front of the\n"
+    "           viewer\n"
     "  info     prints the version and every class the library registers,\n"
     "           with its parent\n";
 }
@@ -74,12 +77,13 @@ CommandLine::parse(int argc, const char * const * argv)
   const std::string & name = args[0];
   if (name == "render") line.command = RENDER;
   else if (name == "expand") line.command = EXPAND;
+  else if (name == "vrml") line.command = VRML;
   else if (name == "info") line.command = INFO;
   else if (name == "help" || name == "--help" || name == "-h") line.command = HELP;
   else if (name == "--version") line.command = VERSION;
   else return failed(line, 2, "unknown command '" + name + "' (try 'gridlux help')");
 
-  const bool takesScene = line.command == RENDER || line.command == EXPAND;
+  const bool takesScene = line.command == RENDER || line.command == EXPAND || line.command == VRML;
   bool optionsEnded = false;
   bool sizeSeen = false;
   bool outputSeen = false;

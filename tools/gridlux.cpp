@@ -1,5 +1,5 @@
 // The `gridlux` program: renders scene files to PNG, writes them with the
-// library's geometry expanded, and lists the library's classes.
+// library's geometry expanded or converted to VRML 2, and lists the library's classes.
 #include "CommandLine.h"
 #include "SceneReader.h"
 
@@ -9,10 +9,12 @@
 #include <Gridlux/base/PoBase.h>
 #include <Gridlux/base/PoDebugError.h>
 #include <Gridlux/base/PoGridlux.h>
+#include <Gridlux/views/PoToVRML2Action.h>
 
 #include <Inventor/SbViewportRegion.h>
 #include <Inventor/SoOutput.h>
 #include <Inventor/SoType.h>
+#include <Inventor/VRMLnodes/SoVRMLGroup.h>
 #include <Inventor/actions/SoGetBoundingBoxAction.h>
 #include <Inventor/actions/SoWriteAction.h>
 #include <Inventor/misc/SoChildList.h>
@@ -171,6 +173,42 @@ expand(const CommandLine & line)
   return 0;
 }
 
+// Converts the scene to VRML 2 and writes it.
+int
+vrml(const CommandLine & line)
+{
+  std::string error;
+  SoSeparator * root = readScene(line.input, error);
+  if (!root) return fail(error);
+
+  FILE * file = std::fopen(line.output.c_str(), "w");
+  if (!file) {
+    const std::string reason = std::strerror(errno);
+    root->unref();
+    return fail("cannot write " + line.output + ": " + reason);
+  }
+
+  PoToVRML2Action convert;
+  convert.apply(root);
+  SoVRMLGroup * result = convert.getVRML2SceneGraph();
+  if (result) {
+    SoOutput output;
+    output.setFilePointer(file);
+    output.setHeaderString("#VRML V2.0 utf8");
+    SoWriteAction writer(&output);
+    writer.apply(result);
+  }
+  root->unref();
+
+  const bool written = result && !std::ferror(file);
+  const int closed = std::fclose(file);
+  if (!result) return fail(line.input + ": the scene could not be converted");
+  if (!written || closed != 0) {
+    return fail("cannot write " + line.output + ": " + std::strerror(errno));
+  }
+  return 0;
+}
+
 // Library classes are recognised by name ("Po" and a capital, which no Coin
 // class name has) plus the error class, whose type name is Coin's
 // "DebugError". Type keys follow registration order.
@@ -226,6 +264,7 @@ main(int argc, char ** argv)
     return 0;
   case CommandLine::RENDER: return render(line);
   case CommandLine::EXPAND: return expand(line);
+  case CommandLine::VRML: return vrml(line);
   case CommandLine::INFO: return info();
   default: return 2;
   }

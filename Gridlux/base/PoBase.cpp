@@ -24,6 +24,10 @@
 #include <Gridlux/mesh/nodes/PoMeshElement.h>
 #include <Gridlux/mesh/nodes/PoSFMesh.h>
 #include <Gridlux/platform/SoAnnoText3.h>
+#include <Gridlux/platform/SoLogicalViewportElement.h>
+#include <Gridlux/platform/SoModifyViewVolumeElement.h>
+#include <Gridlux/views/PoBaseView.h>
+#include <Gridlux/views/PoToVRML2Action.h>
 
 #include <Inventor/SoPath.h>
 #include <Inventor/C/threads/thread.h>
@@ -174,13 +178,17 @@ void PoBase::init()
 
   SoDB::init();
   SoNodeKit::init();
-  // The toolkit-side text node that the library's texts use, before the library's own classes.
+  // The toolkit-side stand-ins (the library's text node, the elements views read), before the
+  // library's own classes.
   SoAnnoText3::initClass();
+  SoModifyViewVolumeElement::initClass();
+  SoLogicalViewportElement::initClass();
 
   PoDebugError::initClass();
   PoBase::initClass();
   PoChartwork::initClasses();
   PoFieldwork::initClasses();
+  PoBaseView::initClasses();
   PoDomainElement::initClass();
   PoNumericDisplayFormatElement::initClass();
   PoIsovaluesListElement::initClass();
@@ -195,6 +203,7 @@ void PoBase::init()
   PoLabelHintsElement::initClass();
   PoNode::initClasses();
   PoSFMesh::initClasses();
+  PoToVRML2Action::initClass();
 
   // Coin has the element but no action enables it; without this, setting it is a silent no-op.
   SoGLRenderAction::enableElement(SoTextOutlineEnabledElement::getClassTypeId(),
