@@ -4,6 +4,7 @@
 #include <Gridlux/base/PoDebugError.h>
 #include <Gridlux/representations/PoMesh3DVec.h>
 #include <Gridlux/representations/PoMeshCrossContour.h>
+#include <Gridlux/representations/PoMeshSkeleton.h>
 #include <Gridlux/representations/PoMeshSkin.h>
 #include <Gridlux/representations/PoMeshCrossSection.h>
 
@@ -242,6 +243,13 @@ void PbCartesianGrid3D::meshSkin(PoMeshSkin* node) const
 {
   if (node)
     node->cartGrid3DSkin(this);
+}
+
+void PbCartesianGrid3D::meshSkeleton(PoMeshSkeleton* node, const float* values, float* xPlanes, float* yPlanes,
+                               float* zPlanes) const
+{
+  if (node)
+    node->cartGrid3DSkeleton(this, values, xPlanes, yPlanes, zPlanes);
 }
 
 void PbCartesianGrid3D::meshCrossContour(PoMeshCrossContour* node) const

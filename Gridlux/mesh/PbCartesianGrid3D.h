@@ -18,6 +18,8 @@ public:
   void mesh3DVec(PoMesh3DVec* node) const override;
   void meshCrossContour(PoMeshCrossContour* node) const override;
   void meshSkin(PoMeshSkin* node) const override;
+  void meshSkeleton(PoMeshSkeleton* node, const float* values, float* xPlanes, float* yPlanes,
+                    float* zPlanes) const override;
   explicit PbCartesianGrid3D(int isDataDuplicate = 1);
   PbCartesianGrid3D(int numX, int numY, int numZ, const float* x, const float* y, const float* z,
                     int isDataDuplicate = 1);

@@ -4,6 +4,7 @@
 #include <Gridlux/representations/PoMesh3D.h>
 #include <Gridlux/representations/PoMesh3DVec.h>
 #include <Gridlux/representations/PoMeshCrossContour.h>
+#include <Gridlux/representations/PoMeshSkeleton.h>
 #include <Gridlux/representations/PoMeshSkin.h>
 #include <Gridlux/representations/PoMeshCrossSection.h>
 
@@ -52,6 +53,13 @@ void PbHexahedronMesh3D::meshSkin(PoMeshSkin* node) const
 {
   if (node)
     node->hexahedronMeshSkin(this);
+}
+
+void PbHexahedronMesh3D::meshSkeleton(PoMeshSkeleton* node, const float* values, float* xPlanes, float* yPlanes,
+                                float* zPlanes) const
+{
+  if (node)
+    node->hexahedronMeshSkeleton(this, values, xPlanes, yPlanes, zPlanes);
 }
 
 void PbHexahedronMesh3D::meshCrossContour(PoMeshCrossContour* node) const

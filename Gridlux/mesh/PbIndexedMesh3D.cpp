@@ -4,6 +4,7 @@
 #include <Gridlux/representations/PoMesh3D.h>
 #include <Gridlux/representations/PoMesh3DVec.h>
 #include <Gridlux/representations/PoMeshCrossContour.h>
+#include <Gridlux/representations/PoMeshSkeleton.h>
 #include <Gridlux/representations/PoMeshSkin.h>
 #include <Gridlux/representations/PoMeshCrossSection.h>
 
@@ -251,6 +252,13 @@ void PbIndexedMesh3D::meshSkin(PoMeshSkin* node) const
 {
   if (node)
     node->indexedMeshSkin(this);
+}
+
+void PbIndexedMesh3D::meshSkeleton(PoMeshSkeleton* node, const float* values, float* xPlanes, float* yPlanes,
+                             float* zPlanes) const
+{
+  if (node)
+    node->indexedMeshSkeleton(this, values, xPlanes, yPlanes, zPlanes);
 }
 
 void PbIndexedMesh3D::meshSkinFilter(PoMeshSkin* node, const PoCellFilter* filter) const

@@ -48,6 +48,8 @@ public:
   };
   static const CellFaceTable* getCellFaceTable(int numNodes);
   void meshSkin(PoMeshSkin* node) const override;
+  void meshSkeleton(PoMeshSkeleton* node, const float* values, float* xPlanes, float* yPlanes,
+                    float* zPlanes) const override;
   void meshSkinFilter(PoMeshSkin* node, const PoCellFilter* filter) const override;
   /** The number of cell faces, that the skin tables are sized from. */
   virtual int evaluateSkinFacesNum() const;

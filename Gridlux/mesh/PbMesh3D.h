@@ -10,6 +10,7 @@ class PoMeshCrossContour;
 class PoMeshCrossSection;
 class PoMesh3DVec;
 class PoMeshSkin;
+class PoMeshSkeleton;
 class PoCellFilter;
 
 /**
@@ -52,6 +53,20 @@ public:
   {
     (void)node;
     (void)filter;
+  }
+
+  /**
+   * Calls back @p node's skeleton operation of this mesh kind with the colour @p values (or null)
+   * and the plane positions along each axis; a kind without one draws nothing.
+   */
+  virtual void meshSkeleton(PoMeshSkeleton* node, const float* values, float* xPlanes, float* yPlanes,
+                            float* zPlanes) const
+  {
+    (void)node;
+    (void)values;
+    (void)xPlanes;
+    (void)yPlanes;
+    (void)zPlanes;
   }
 
 protected:

@@ -4,6 +4,7 @@
 #include <Gridlux/base/PoDebugError.h>
 #include <Gridlux/representations/PoMesh3DVec.h>
 #include <Gridlux/representations/PoMeshCrossContour.h>
+#include <Gridlux/representations/PoMeshSkeleton.h>
 #include <Gridlux/representations/PoMeshSkin.h>
 #include <Gridlux/representations/PoMeshCrossSection.h>
 
@@ -199,6 +200,13 @@ void PbParalCartesianGrid3D::meshSkin(PoMeshSkin* node) const
 {
   if (node)
     node->paralCartGrid3DSkin(this);
+}
+
+void PbParalCartesianGrid3D::meshSkeleton(PoMeshSkeleton* node, const float* values, float* xPlanes, float* yPlanes,
+                                    float* zPlanes) const
+{
+  if (node)
+    node->paralCartGrid3DSkeleton(this, values, xPlanes, yPlanes, zPlanes);
 }
 
 void PbParalCartesianGrid3D::meshCrossContour(PoMeshCrossContour* node) const

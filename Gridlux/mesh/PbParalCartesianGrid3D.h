@@ -17,6 +17,8 @@ public:
   void mesh3DVec(PoMesh3DVec* node) const override;
   void meshCrossContour(PoMeshCrossContour* node) const override;
   void meshSkin(PoMeshSkin* node) const override;
+  void meshSkeleton(PoMeshSkeleton* node, const float* values, float* xPlanes, float* yPlanes,
+                    float* zPlanes) const override;
   explicit PbParalCartesianGrid3D(int isDataDuplicate = 1);
   PbParalCartesianGrid3D(int numX, int numY, int numZ, const float* x, const float* y, const float* z,
                          int isDataDuplicate = 1);

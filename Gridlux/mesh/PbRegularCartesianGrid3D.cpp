@@ -4,6 +4,7 @@
 #include <Gridlux/base/PoDebugError.h>
 #include <Gridlux/representations/PoMesh3DVec.h>
 #include <Gridlux/representations/PoMeshCrossContour.h>
+#include <Gridlux/representations/PoMeshSkeleton.h>
 #include <Gridlux/representations/PoMeshSkin.h>
 #include <Gridlux/representations/PoMeshCrossSection.h>
 
@@ -205,6 +206,13 @@ void PbRegularCartesianGrid3D::meshSkin(PoMeshSkin* node) const
 {
   if (node)
     node->regularGrid3DSkin(this);
+}
+
+void PbRegularCartesianGrid3D::meshSkeleton(PoMeshSkeleton* node, const float* values, float* xPlanes, float* yPlanes,
+                                      float* zPlanes) const
+{
+  if (node)
+    node->regularGrid3DSkeleton(this, values, xPlanes, yPlanes, zPlanes);
 }
 
 void PbRegularCartesianGrid3D::meshCrossContour(PoMeshCrossContour* node) const

@@ -19,6 +19,8 @@ public:
   void mesh3DVec(PoMesh3DVec* node) const override;
   void meshCrossContour(PoMeshCrossContour* node) const override;
   void meshSkin(PoMeshSkin* node) const override;
+  void meshSkeleton(PoMeshSkeleton* node, const float* values, float* xPlanes, float* yPlanes,
+                    float* zPlanes) const override;
   explicit PbRegularCartesianGrid3D(int isDataDuplicate = 1);
   PbRegularCartesianGrid3D(int numX, int numY, int numZ, float xmin, float ymin, float zmin, float xmax, float ymax,
                            float zmax, int isDataDuplicate = 1);

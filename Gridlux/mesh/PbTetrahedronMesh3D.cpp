@@ -4,6 +4,7 @@
 #include <Gridlux/representations/PoMesh3D.h>
 #include <Gridlux/representations/PoMesh3DVec.h>
 #include <Gridlux/representations/PoMeshCrossContour.h>
+#include <Gridlux/representations/PoMeshSkeleton.h>
 #include <Gridlux/representations/PoMeshSkin.h>
 #include <Gridlux/representations/PoMeshCrossSection.h>
 
@@ -103,6 +104,13 @@ void PbTetrahedronMesh3D::meshSkin(PoMeshSkin* node) const
 {
   if (node)
     node->tetrahedronMeshSkin(this);
+}
+
+void PbTetrahedronMesh3D::meshSkeleton(PoMeshSkeleton* node, const float* values, float* xPlanes, float* yPlanes,
+                                 float* zPlanes) const
+{
+  if (node)
+    node->tetrahedronMeshSkeleton(this, values, xPlanes, yPlanes, zPlanes);
 }
 
 void PbTetrahedronMesh3D::meshCrossContour(PoMeshCrossContour* node) const

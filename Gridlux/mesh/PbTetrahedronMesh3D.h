@@ -16,6 +16,8 @@ public:
   void mesh3DVec(PoMesh3DVec* node) const override;
   void meshCrossContour(PoMeshCrossContour* node) const override;
   void meshSkin(PoMeshSkin* node) const override;
+  void meshSkeleton(PoMeshSkeleton* node, const float* values, float* xPlanes, float* yPlanes,
+                    float* zPlanes) const override;
   /** Asks @p node for the level surface of this mesh, cut by the cell kind's own cases. */
   void meshLevelSurfShapeIndices(PoMesh3D* node, int orientation, const float* perCellValues) const override;
   explicit PbTetrahedronMesh3D(int isDataDuplicate = 1);

@@ -5,7 +5,9 @@
 
 #include <Gridlux/representations/PoMesh.h>
 
+#include <cstdint>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 class PbMesh3D;
@@ -127,6 +129,25 @@ public:
   /** Lower and higher node of each surface point, two ints per point. */
   const int* getSurfPointPairs() const { return m_surfPairs.data(); }
 
+  /**
+   * Outlines on the outer faces (sections' contours, skeletons): a plane is given by each mesh
+   * node's distance along its normal, @p distances, and its own, @p level (both kept by the
+   * caller for the cuts that follow). Also forgets the edges found lying in the plane.
+   */
+  void beginFaceCuts(const float* distances, float level);
+  /**
+   * The segment where the plane crosses a face of three or four nodes, if any, as two surface
+   * points and -1 in m_coordIndexArray: nodes on the plane, then crossings of edges whose ends
+   * lie strictly on both sides. A face lying in the plane gives nothing (the faces around it draw
+   * its outline), and an edge lying in the plane is drawn by the first of its two faces only.
+   */
+  void crossPlaneAndTriangle(const int* nodes) { crossPlaneAndFace(nodes, 3); }
+  void crossPlaneAndQuadrangle(const int* nodes) { crossPlaneAndFace(nodes, 4); }
+  /** Cuts the six sides of a grid with the plane of beginFaceCuts(). */
+  void getGrid3DCrossContour(const PbGrid3D* mesh);
+  /** Cuts the skin faces of an unstructured mesh (brought up to date first), quadrangles first. */
+  void getSkinCrossContour(const PbIndexedMesh3D* mesh);
+
   /** The surface points interpolated at @p level between their nodes, into @p coords. */
   void computeLevelSurfPointCoord(const PbMesh3D* mesh, const float* levelValues, float level, SoMFVec3f& coords);
   /** The same, and a material with the colour of the interpolated @p colorValues per point. */
@@ -212,8 +233,14 @@ private:
   /** Point coordinates and, per point, the interpolation parameter from the lower node. */
   void interpolatePoints(const PbMesh3D* mesh, const float* levelValues, float level, SoMFVec3f& coords);
 
+  void crossPlaneAndFace(const int* nodes, int num);
+
   PbMesh3D* m_mesh3D = nullptr;
   float m_levelInForce = 0.0f;
+
+  const float* m_cutDistances = nullptr; ///< node distances of the face cuts' plane
+  float m_cutLevel = 0.0f;
+  std::unordered_set<uint64_t> m_edgesInPlane;
 
   unsigned char* m_nodeFlags = nullptr;
   int m_allocNodeFlags = 0;

@@ -5,7 +5,6 @@
 #include <Gridlux/mesh/PbCartesianGrid3D.h>
 #include <Gridlux/mesh/PbHexahedronMesh3D.h>
 #include <Gridlux/mesh/PbIndexedMesh3D.h>
-#include <Gridlux/mesh/PbMeshSkinData.h>
 #include <Gridlux/mesh/PbParalCartesianGrid3D.h>
 #include <Gridlux/mesh/PbRegularCartesianGrid3D.h>
 #include <Gridlux/mesh/PbTetrahedronMesh3D.h>
@@ -78,7 +77,7 @@ void PoMeshCrossContour::rebuild()
     m_distances[i] = normal.dot(mesh->getNodeCoord(i));
 
   m_coordIndexArray.empty();
-  m_edgesInPlane.clear();
+  beginFaceCuts(m_distances.data(), m_level);
   initSurfPointList();
   mesh->meshCrossContour(this);
 
@@ -111,104 +110,32 @@ void PoMeshCrossContour::rebuild()
   postRebuild();
 }
 
-void PoMeshCrossContour::crossPlaneAndFace(const int* nodes, int num)
-{
-  const float* dist = m_distances.data();
-  const float d = m_level;
-  int points[2], onPlane[2];
-  int count = 0, numOnPlane = 0;
-  for (int i = 0; i < num; ++i) {
-    if (dist[nodes[i]] - d != 0.0f)
-      continue;
-    // A face with a third node on the plane lies in it.
-    if (count == 2)
-      return;
-    addSurfPoint(nodes[i], nodes[i], points[count++]);
-    onPlane[numOnPlane++] = nodes[i];
-  }
-  for (int i = 0; i < num && count < 3; ++i) {
-    const int a = nodes[i], b = nodes[(i + 1) % num];
-    const float sa = dist[a] - d, sb = dist[b] - d;
-    if ((sa < 0.0f && sb > 0.0f) || (sa > 0.0f && sb < 0.0f)) {
-      if (count == 2)
-        return; // a degenerate face crossed more than twice
-      addSurfPoint(a, b, points[count++]);
-    }
-  }
-  if (count != 2)
-    return;
-  if (numOnPlane == 2) {
-    // An edge lying in the plane belongs to two faces: the first one draws it.
-    const uint32_t lo = uint32_t(std::min(onPlane[0], onPlane[1]));
-    const uint32_t hi = uint32_t(std::max(onPlane[0], onPlane[1]));
-    if (!m_edgesInPlane.insert(uint64_t(lo) << 32 | hi).second)
-      return;
-  }
-  appendIndices(points, 2);
-  pushIndex(-1);
-}
-
 void PoMeshCrossContour::indexedMeshCrossContour(const PbIndexedMesh3D* mesh)
 {
-  mesh->updateSkin();
-  PbMeshSkinData* skin = mesh->getSkinData();
-  if (!skin)
-    return;
-  int cell, n[4];
-  while (skin->getFace4p(cell, n[0], n[1], n[2], n[3]))
-    crossPlaneAndQuadrangle(n);
-  while (skin->getFace3p(cell, n[0], n[1], n[2]))
-    crossPlaneAndTriangle(n);
+  getSkinCrossContour(mesh);
 }
 
 void PoMeshCrossContour::hexahedronMeshCrossContour(const PbHexahedronMesh3D* mesh)
 {
-  indexedMeshCrossContour(mesh);
+  getSkinCrossContour(mesh);
 }
 
 void PoMeshCrossContour::tetrahedronMeshCrossContour(const PbTetrahedronMesh3D* mesh)
 {
-  indexedMeshCrossContour(mesh);
-}
-
-void PoMeshCrossContour::gridSides(const PbGrid3D* mesh)
-{
-  const int dims[3] = {mesh->getNumX(), mesh->getNumY(), mesh->getNumZ()};
-  if (dims[0] < 2 || dims[1] < 2 || dims[2] < 2)
-    return;
-  // The two sides across each axis, as the quadrangles of the lattice of the other two.
-  for (int axis = 0; axis < 3; ++axis) {
-    const int u = (axis + 1) % 3, v = (axis + 2) % 3;
-    for (int side : {0, dims[axis] - 1}) {
-      int index[3];
-      index[axis] = side;
-      for (int i = 0; i + 1 < dims[u]; ++i) {
-        for (int j = 0; j + 1 < dims[v]; ++j) {
-          const int corner[4][2] = {{i, j}, {i + 1, j}, {i + 1, j + 1}, {i, j + 1}};
-          int quad[4];
-          for (int q = 0; q < 4; ++q) {
-            index[u] = corner[q][0];
-            index[v] = corner[q][1];
-            quad[q] = mesh->getNodeIndex(index[0], index[1], index[2]);
-          }
-          crossPlaneAndQuadrangle(quad);
-        }
-      }
-    }
-  }
+  getSkinCrossContour(mesh);
 }
 
 void PoMeshCrossContour::cartGrid3DCrossContour(const PbCartesianGrid3D* mesh)
 {
-  gridSides(mesh);
+  getGrid3DCrossContour(mesh);
 }
 
 void PoMeshCrossContour::paralCartGrid3DCrossContour(const PbParalCartesianGrid3D* mesh)
 {
-  gridSides(mesh);
+  getGrid3DCrossContour(mesh);
 }
 
 void PoMeshCrossContour::regularGrid3DCrossContour(const PbRegularCartesianGrid3D* mesh)
 {
-  gridSides(mesh);
+  getGrid3DCrossContour(mesh);
 }

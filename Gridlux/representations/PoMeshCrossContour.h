@@ -6,8 +6,6 @@
 
 #include <Inventor/fields/SoSFPlane.h>
 
-#include <cstdint>
-#include <unordered_set>
 #include <vector>
 
 class PbCartesianGrid3D;
@@ -59,16 +57,8 @@ protected:
   void preRebuild() override;
 
 private:
-  /** The segments of the six sides of a grid. */
-  void gridSides(const PbGrid3D* mesh);
-  /** The segment where the plane crosses a face of @p num (3 or 4) nodes, if any. */
-  void crossPlaneAndFace(const int* nodes, int num);
-  void crossPlaneAndTriangle(const int* nodes) { crossPlaneAndFace(nodes, 3); }
-  void crossPlaneAndQuadrangle(const int* nodes) { crossPlaneAndFace(nodes, 4); }
-
   std::vector<float> m_distances;
   float m_level = 0.0f;
-  std::unordered_set<uint64_t> m_edgesInPlane;
 
   FieldSensorList m_sensors;
 };
