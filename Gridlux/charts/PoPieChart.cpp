@@ -14,7 +14,6 @@
 
 #include <Inventor/SoPath.h>
 #include <Inventor/nodekits/SoAppearanceKit.h>
-#include <Inventor/nodekits/SoNodekitCatalog.h>
 #include <Inventor/nodes/SoAnnotation.h>
 #include <Inventor/nodes/SoCoordinate3.h>
 #include <Inventor/nodes/SoFaceSet.h>
@@ -339,18 +338,12 @@ SbBool PoPieChart::setUpConnections(SbBool onOff, SbBool doItAlways)
 void PoPieChart::setDefaultOnNonWritingFields()
 {
   inherited::setDefaultOnNonWritingFields();
+  // Expanded files hold the built geometry instead of the fields. (Compact files hold no part:
+  // the node base keeps every part out of them for the time of the write.)
   if (getNodeWriteFormat() == WRITE_FORMAT_EXPANDED) {
     SoFieldList fields;
     getOwnFields(this, fields);
     setListFieldsDefault(fields);
-  }
-  else {
-    const SoNodekitCatalog* catalog = getNodekitCatalog();
-    for (int i = 1; i < catalog->getNumEntries(); ++i) {
-      SoField* part = getField(catalog->getName(i));
-      if (part)
-        part->setDefault(TRUE);
-    }
   }
 }
 
