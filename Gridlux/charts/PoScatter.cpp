@@ -86,8 +86,16 @@ void PoScatter::rebuild()
       out[i].setValue(x[i], y[i], z ? z[i] : 0.0f);
     coords->point.finishEditing();
     group->addChild(coords);
+    // The toolkit repeats the last index past the list's end: cycle the list over the points instead.
     SoMarkerSet* set = new SoMarkerSet;
-    set->markerIndex = markerIndex;
+    const int numIndices = markerIndex.getNum();
+    if (numIndices > 0) {
+      set->markerIndex.setNum(num);
+      int32_t* index = set->markerIndex.startEditing();
+      for (int i = 0; i < num; i++)
+        index[i] = markerIndex[i % numIndices];
+      set->markerIndex.finishEditing();
+    }
     group->addChild(set);
   }
   delete[] x;

@@ -9,7 +9,7 @@
 
 /**
  * @brief Puts a toolkit marker at each point of the filtered chart geometry, in the part
- * `scatter`. Fields (after PoChart's): markerIndex (one value 0: the marker set's indices,
+ * `scatter`. Fields (after PoChart's): markerIndex (one value 0: the toolkit's marker indices,
  * cycled over the points), zValuesIndex (-1: with the index of a value set of the mesh, the
  * points' z coordinates; z = 0 otherwise or when the set is missing). Colours per vertex.
  * Read and written under the name PoScatter.

@@ -152,8 +152,10 @@ TEST_F(SeriesChart, ScatterMarkersCycleAndTakeZValues)
   EXPECT_EQ(probe.points(), expected);
   SoMarkerSet* set = findIn<SoMarkerSet>(scatter->getPart("scatter", FALSE));
   ASSERT_NE(set, nullptr);
-  ASSERT_EQ(set->markerIndex.getNum(), 2);
+  ASSERT_EQ(set->markerIndex.getNum(), 3);
+  EXPECT_EQ(set->markerIndex[0], 0);
   EXPECT_EQ(set->markerIndex[1], 5);
+  EXPECT_EQ(set->markerIndex[2], 0);
 
   scatter->zValuesIndex = 9; // missing: z = 0
   probe.apply(s.root);
