@@ -200,7 +200,8 @@ void PoCurve::rebuild()
 
   SoGroup* filling = nullptr;
   if (isCurveFilled.getValue()) {
-    const std::vector<SbVec2f> outline = curveRep.getValue() == CURVE_NONE ? std::vector<SbVec2f>(points, points + n) : line;
+    const std::vector<SbVec2f> outline =
+        curveRep.getValue() == CURVE_NONE ? std::vector<SbVec2f>(points, points + n) : line;
     std::vector<SbVec2f> coords;
     std::vector<int> counts;
     PiCurveGeometry::fillingPolygons(outline, fillingThreshold.getValue(), coords, counts);

@@ -211,11 +211,13 @@ TEST_F(Curve, StairsTurnAtTheCorners)
   const SbVec2f points[] = {{0, 0}, {1, 2}, {3, -1}, {4, 1}};
   PoCurve* curve = new PoCurve(4, points, PoCurve::CURVE_STAIRS_X);
   const std::vector<SbVec3f> x = builtPoints(curve, "curvePoint");
-  const std::vector<SbVec3f> expectedX = {{0, 0, 0}, {1, 0, 0}, {1, 2, 0}, {3, 2, 0}, {3, -1, 0}, {4, -1, 0}, {4, 1, 0}};
+  const std::vector<SbVec3f> expectedX = {{0, 0, 0},  {1, 0, 0},  {1, 2, 0}, {3, 2, 0},
+                                          {3, -1, 0}, {4, -1, 0}, {4, 1, 0}};
   EXPECT_EQ(x, expectedX);
   curve = new PoCurve(4, points, PoCurve::CURVE_STAIRS_Y);
   const std::vector<SbVec3f> y = builtPoints(curve, "curvePoint");
-  const std::vector<SbVec3f> expectedY = {{0, 0, 0}, {0, 2, 0}, {1, 2, 0}, {1, -1, 0}, {3, -1, 0}, {3, 1, 0}, {4, 1, 0}};
+  const std::vector<SbVec3f> expectedY = {{0, 0, 0},  {0, 2, 0}, {1, 2, 0}, {1, -1, 0},
+                                          {3, -1, 0}, {3, 1, 0}, {4, 1, 0}};
   EXPECT_EQ(y, expectedY);
   // Half-way stairs change level at the middle abscissa.
   curve = new PoCurve(2, points, PoCurve::CURVE_STAIRS_2X);
