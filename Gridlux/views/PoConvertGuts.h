@@ -18,7 +18,8 @@ class SoNode;
  * separator over its built parts (it keeps its appearance and transform to itself, as the kit
  * does), any other node kit a group over its parts; the kits' callback parts are left out; an
  * annotation text becomes the 3D text it measures and picks as; a blinker becomes a switch
- * showing its current child; a transform separator that holds only transforms and shapes
+ * showing its current child, and each choice of a switch is put under a separator (the toolkit's
+ * conversion would spread a plain group's children over the choices); a transform separator that holds only transforms and shapes
  * becomes a separator, which has a VRML counterpart. A view is not copied: it is recorded with
  * its viewport in window fractions (a view nested in another takes its fractions of the outer
  * one), and the caller converts its scene apart.
@@ -40,6 +41,13 @@ public:
   SoNode* convert(SoNode* root) { return convertSoBaseKit(root); }
   /** The plain copy of a view's `scene` part; views inside it are recorded as nested. */
   SoNode* convertViewScene(const SceneViewInfo& info);
+
+  /**
+   * In a plain copy made by convert(), replaces each face shape drawn under a line draw style by
+   * the line set of its faces' outlines (what a line drawing of the faces shows; the toolkit's
+   * conversion would draw every triangle's edges).
+   */
+  static void outlineLineStyledFaces(SoNode* plain);
 
   int getSceneViewInfoNum() const { return int(m_views.size()); }
   const SceneViewInfo* getSceneViewInfo(int i) const;

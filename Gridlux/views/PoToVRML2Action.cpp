@@ -145,6 +145,7 @@ void PoToVRML2Action::apply(SoNode* root)
   top->ref();
   if (plain) {
     plain->ref();
+    PoConvertGuts::outlineLineStyledFaces(plain);
     SoToVRML2Action converter;
     copyOptionsTo(converter);
     converter.apply(plain);
@@ -161,6 +162,7 @@ void PoToVRML2Action::apply(SoNode* root)
     if (!scene || !camera)
       continue;
     scene->ref();
+    PoConvertGuts::outlineLineStyledFaces(scene);
     SoToVRML2Action converter;
     copyOptionsTo(converter);
     converter.apply(scene);

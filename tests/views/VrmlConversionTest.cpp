@@ -19,11 +19,13 @@
 #include <Inventor/VRMLnodes/SoVRMLTransform.h>
 #include <Inventor/VRMLnodes/SoVRMLViewpoint.h>
 #include <Inventor/actions/SoCallbackAction.h>
+#include <Inventor/actions/SoGetBoundingBoxAction.h>
 #include <Inventor/actions/SoSearchAction.h>
 #include <Inventor/actions/SoWriteAction.h>
 #include <Inventor/details/SoFaceDetail.h>
 #include <Inventor/elements/SoDrawStyleElement.h>
-#include <Inventor/nodes/SoBlinker.h>
+#include <Inventor/fields/SoSFBool.h>
+#include <Inventor/fields/SoSFInt32.h>
 #include <Inventor/nodes/SoCoordinate3.h>
 #include <Inventor/nodes/SoFaceSet.h>
 #include <Inventor/nodes/SoOrthographicCamera.h>
@@ -216,18 +218,16 @@ Measure measureInSceneCoordinates(SoSeparator* root)
   return total;
 }
 
-// Stops every blinker on the frame it shows, so that both measures see the same frame.
-void stopBlinkers(SoNode* root)
+// Stops every stream animation on its first frame, so that both measures see the same frame.
+void stopAnimations(SoNode* root)
 {
-  SoBaseKit::setSearchingChildren(TRUE);
-  for (SoNode* node : findAll(root, SoBlinker::getClassTypeId())) {
-    SoBlinker* blinker = static_cast<SoBlinker*>(node);
-    blinker->on = FALSE;
-    const int child = blinker->whichChild.getValue();
-    blinker->whichChild.disconnect();
-    blinker->whichChild = child;
+  const SoType motion = SoType::fromName("PoStreamParticleMotion");
+  if (motion.isBad())
+    return;
+  for (SoNode* node : findAll(root, motion)) {
+    static_cast<SoSFBool*>(node->getField("isBlinking"))->setValue(FALSE);
+    static_cast<SoSFInt32*>(node->getField("viewFrame"))->setValue(0);
   }
-  SoBaseKit::setSearchingChildren(FALSE);
 }
 
 // The window decoration of scene views (background, border) is not part of their scene.
@@ -269,7 +269,7 @@ TEST_F(VrmlConversion, EveryGallerySceneReadsBackWithTheSameGeometry)
     SoSeparator* root = SoDB::readAll(&in);
     ASSERT_NE(root, nullptr);
     root->ref();
-    stopBlinkers(root);
+    stopAnimations(root);
     hideDecoration(root);
 
     PoToVRML2Action convert;
