@@ -355,6 +355,15 @@ TEST(PieChart2D, PulledOutSliceMovesAlongItsBisector)
   EXPECT_NEAR(shift[1], 0.2 * std::sin(mid), 1e-5);
   for (int i : {0, 2, 3})
     EXPECT_NEAR((s0[i].points.back() - s1[i].points.back()).length(), 0, 1e-6) << i;
+  // The inner annotation's box follows the slice along the same bisector.
+  auto boxCentre = [](PoPieChart2D* chart, int slice) {
+    SoGroup* boxes = static_cast<SoGroup*>(chart->getPart("intAnnotBox", FALSE));
+    return GeometryProbe(boxes->getChild(slice)).bbox().getCenter();
+  };
+  const SbVec3f moveBox = boxCentre(moved, 1) - boxCentre(still, 1);
+  EXPECT_NEAR(moveBox[0], 0.2 * std::cos(mid), 1e-5);
+  EXPECT_NEAR(moveBox[1], 0.2 * std::sin(mid), 1e-5);
+  EXPECT_NEAR((boxCentre(moved, 0) - boxCentre(still, 0)).length(), 0, 1e-6);
 
   // A negative number pulls the grouped slice out.
   moved->sliceToTranslateNumber.setValue(-1);
