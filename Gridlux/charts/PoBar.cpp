@@ -38,9 +38,3 @@ SbBool PoBar::setUpConnections(SbBool onOff, SbBool doItAlways)
   return inherited::setUpConnections(onOff, doItAlways);
 }
 
-void PoBar::setDefaultOnNonWritingFields()
-{
-  // The bars are rebuilt from the series when the file is read.
-  bar.setDefault(TRUE);
-  inherited::setDefaultOnNonWritingFields();
-}

@@ -32,7 +32,6 @@ protected:
   PoBar();
   ~PoBar() override;
   SbBool setUpConnections(SbBool onOff, SbBool doItAlways = FALSE) override;
-  void setDefaultOnNonWritingFields() override;
 
 private:
   FieldSensorList m_sensors;

@@ -148,16 +148,6 @@ SbBool PoCurve::setUpConnections(SbBool onOff, SbBool doItAlways)
   return inherited::setUpConnections(onOff, doItAlways);
 }
 
-void PoCurve::setDefaultOnNonWritingFields()
-{
-  // The built groups are derived from the fields; the appearance kits are the user's.
-  curveFilling.setDefault(TRUE);
-  curvePoint.setDefault(TRUE);
-  raisePoint.setDefault(TRUE);
-  marker.setDefault(TRUE);
-  inherited::setDefaultOnNonWritingFields();
-}
-
 void PoCurve::calculateInterpolation(const SbVec2f& p1, const SbVec2f& p2, float x, float& y)
 {
   y = PiCurveGeometry::ordinateAt(p1, p2, x);

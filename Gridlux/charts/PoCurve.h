@@ -99,7 +99,6 @@ public:
 protected:
   ~PoCurve() override;
   SbBool setUpConnections(SbBool onOff, SbBool doItAlways = FALSE) override;
-  void setDefaultOnNonWritingFields() override;
 
 private:
   void init(int numPoints, const SbVec2f* points, CurveRep curveRep);

@@ -43,12 +43,6 @@ SbBool PoScatter::setUpConnections(SbBool onOff, SbBool doItAlways)
   return inherited::setUpConnections(onOff, doItAlways);
 }
 
-void PoScatter::setDefaultOnNonWritingFields()
-{
-  scatter.setDefault(TRUE);
-  inherited::setDefaultOnNonWritingFields();
-}
-
 void PoScatter::rebuild()
 {
   preRebuild();

@@ -32,7 +32,6 @@ public:
 protected:
   ~PoScatter() override;
   SbBool setUpConnections(SbBool onOff, SbBool doItAlways = FALSE) override;
-  void setDefaultOnNonWritingFields() override;
 
 private:
   FieldSensorList m_sensors;
