@@ -52,3 +52,7 @@ if(TARGET gridlux)
   set_target_properties(gridlux PROPERTIES INSTALL_RPATH "$ORIGIN/${GRIDLUX_BIN_TO_LIB}")
   install(TARGETS gridlux RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
+if(TARGET gridlux-viewer)
+  # Beside `gridlux`, which starts it from its own folder.
+  set_target_properties(gridlux-viewer PROPERTIES INSTALL_RPATH "$ORIGIN/${GRIDLUX_BIN_TO_LIB}")
+endif()

@@ -16,6 +16,9 @@ packages=(
   googletest libgtest-dev libbenchmark-dev
   libcgal-dev          # re-meshing along fault lines (GRIDLUX_WITH_CGAL)
   python3-matplotlib   # sample tables that scripts/make-histogram-scenes.py turns into scenes
+  libsoqt520-dev libx11-dev  # the window of `gridlux view` (optional in the build)
+  xvfb xauth xdotool   # the viewer's test: a virtual X display and keys typed into it
+  doxygen python3      # scripts/make-docs.sh
 )
 
 for argument in "$@"; do

@@ -30,6 +30,57 @@ failed(CommandLine line, int status, const std::string & error)
   return line;
 }
 
+// view SCENE.iv [-o SHOT.png] [--size WxH]: the window's size, and where the
+// 's' key writes its pictures (SHOT_000.png, ...; default: the scene's name
+// with "-view.png" in the current folder).
+CommandLine
+parseView(CommandLine line, const std::vector<std::string> & args)
+{
+  line.width = 640;
+  line.height = 480;
+  bool optionsEnded = false, sizeSeen = false, outputSeen = false;
+  for (size_t i = 1; i < args.size(); ++i) {
+    const std::string & arg = args[i];
+    if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
+      if (!line.input.empty()) return failed(line, 2, "more than one scene file given ('" + line.input + "' and '" + arg + "')");
+      line.input = arg;
+      continue;
+    }
+    if (arg == "--") {
+      optionsEnded = true;
+      continue;
+    }
+    const size_t eq = arg.find('=');
+    const bool hasValue = arg.compare(0, 2, "--") == 0 && eq != std::string::npos;
+    const std::string option = hasValue ? arg.substr(0, eq) : arg;
+    const bool isOutput = option == "-o" || option == "--output";
+    if (!isOutput && option != "--size") return failed(line, 1, "unknown option '" + arg + "' for 'view' (try 'gridlux help')");
+    if (!hasValue && i + 1 >= args.size()) return failed(line, 2, "option '" + option + "' needs a value");
+    const std::string value = hasValue ? arg.substr(eq + 1) : args[++i];
+    if (isOutput) {
+      if (outputSeen) return failed(line, 2, "output file given more than once");
+      if (value.empty()) return failed(line, 2, "option '" + option + "' needs a file name");
+      line.output = value;
+      outputSeen = true;
+    }
+    else {
+      if (sizeSeen) return failed(line, 2, "--size given more than once");
+      if (!CommandLine::parseSize(value, line.width, line.height)) {
+        return failed(line, 2, "bad --size '" + value + "': expected WxH, each side 1 to " + std::to_string(kMaxSide));
+      }
+      sizeSeen = true;
+    }
+  }
+  if (line.input.empty()) return failed(line, 2, "'view' needs a scene file");
+  if (line.output.empty()) {
+    std::string name = line.input.substr(line.input.find_last_of('/') + 1);
+    const size_t dot = name.rfind('.');
+    if (dot != std::string::npos && dot > 0) name.resize(dot);
+    line.output = name + "-view.png";
+  }
+  return line;
+}
+
 } // namespace
 
 bool
@@ -52,6 +103,7 @@ CommandLine::usage()
     "       gridlux expand SCENE.iv -o OUT.iv\n"
     "       gridlux vrml SCENE.iv -o OUT.wrl\n"
     "       gridlux info\n"
+    "       gridlux view SCENE.iv [-o SHOT.png] [--size WxH]\n"
     "       gridlux help | --help | --version\n"
     "\n"
     "  render   draws the scene offscreen (adding a camera and a light when it\n"
@@ -64,7 +116,11 @@ CommandLine::usage()
     "  vrml     converts the scene to VRML 2, each view kept in front of the\n"
     "           viewer\n"
     "  info     prints the version and every class the library registers,\n"
-    "           with its parent\n";
+    "           with its parent\n"
+    "  view     opens the scene in an examiner viewer window (640x480 unless\n"
+    "           --size); key s writes the view as SHOT_000.png, SHOT_001.png, ...\n"
+    "           (SHOT defaults to the scene's name with -view.png), q quits;\n"
+    "           the scene is read again whenever its file changes\n";
 }
 
 CommandLine
@@ -79,9 +135,11 @@ CommandLine::parse(int argc, const char * const * argv)
   else if (name == "expand") line.command = EXPAND;
   else if (name == "vrml") line.command = VRML;
   else if (name == "info") line.command = INFO;
+  else if (name == "view") line.command = VIEW;
   else if (name == "help" || name == "--help" || name == "-h") line.command = HELP;
   else if (name == "--version") line.command = VERSION;
   else return failed(line, 2, "unknown command '" + name + "' (try 'gridlux help')");
+  if (line.command == VIEW) return parseView(line, args);
 
   const bool takesScene = line.command == RENDER || line.command == EXPAND || line.command == VRML;
   bool optionsEnded = false;

@@ -15,7 +15,7 @@ namespace cli {
  */
 class CommandLine {
 public:
-  enum Command { NONE, RENDER, EXPAND, VRML, INFO, HELP, VERSION };
+  enum Command { NONE, RENDER, EXPAND, VRML, INFO, HELP, VERSION, VIEW };
 
   static CommandLine parse(int argc, const char * const * argv);
 

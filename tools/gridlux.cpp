@@ -2,6 +2,7 @@
 // library's geometry expanded or converted to VRML 2, and lists the library's classes.
 #include "CommandLine.h"
 #include "SceneReader.h"
+#include "ViewCommand.h"
 
 #include "offscreen/PngFile.h"
 #include "offscreen/SceneRenderer.h"
@@ -257,6 +258,8 @@ main(int argc, char ** argv)
     return 0;
   }
 
+  // The viewer is another program (see ViewCommand.h), started before the library is.
+  if (line.command == CommandLine::VIEW) return gridlux::cli::runViewer(argv);
   PoGridlux::init();
   switch (line.command) {
   case CommandLine::VERSION:
