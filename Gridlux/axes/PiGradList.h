@@ -21,6 +21,7 @@ class PiGradList {
 public:
   enum TickSubDef { NUM_SUB_TICK = 0, PERIOD_MAIN_TICK = 1 };
 
+  /** The main graduations of an axis and the rule for its sub ticks. */
   struct Input {
     float start = 0.0f;  ///< the graduated interval, either order
     float end = 1.0f;

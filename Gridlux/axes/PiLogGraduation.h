@@ -38,6 +38,7 @@ public:
     SbString base, power;
   };
 
+  /** The decades of a logarithmic axis and how their labels are written. */
   struct Input {
     float lo = 0.0f, hi = 1.0f;  ///< the graduated interval, either order
     bool autoDigits = true;      ///< digits from the decade count, else the ones below

@@ -57,17 +57,20 @@ public:
     ELEM_YEAR = 7
   };
 
+  /** One date element of a label and the text that follows it. */
   struct Element {
     ElemForm form = ELEM_DAY;
     SbString text;  ///< put after the element
   };
 
+  /** One graduation level: its calendar step and the elements of its labels. */
   struct Level {
     int step = 0;          ///< a PiDate::Step, 0 when not given
     float numStep = 0.0f;  ///< units per step, 0 for automatic
     std::vector<Element> elements;
   };
 
+  /** A parsed representation string: one entry per graduation level. */
   struct Rep {
     std::vector<Level> levels;
     int getNumLevels() const { return int(levels.size()); }

@@ -22,6 +22,7 @@ public:
   enum SpaceType { REL_SPACE = 0, FIXED_SPACE = 1 };
   enum Representation { JUXTAPOSED = 0, ACCUMULATED = 1, PERCENTAGE = 2 };
 
+  /** One bar: its extent along the axis and across it. */
   struct Bar {
     float alongMin = 0.0f, alongMax = 0.0f; ///< extent along the axis, alongMin <= alongMax
     float from = 0.0f, to = 0.0f;           ///< across: the bar's foot and its end (value side)

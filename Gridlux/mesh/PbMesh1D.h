@@ -4,6 +4,10 @@
 
 #include <Gridlux/mesh/PbMesh.h>
 
+class PoChart;
+class SoMaterial;
+class SoState;
+
 /**
  * @brief Base of the one-dimensional meshes: node i stands at (x_i, 0, 0); there are no cells.
  *
@@ -18,10 +22,6 @@
  * takes the inherited material. A missing ordinate set, non-finite ordinates and meaningless
  * filter values are reported and give no point.
  */
-class PoChart;
-class SoMaterial;
-class SoState;
-
 class PbMesh1D : public PbMesh {
 public:
   ~PbMesh1D() override;

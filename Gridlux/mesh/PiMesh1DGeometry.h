@@ -13,6 +13,7 @@
  */
 class PiMesh1DGeometry {
 public:
+  /** A vertex of a series polyline and the nodes whose attributes it blends. */
   struct Vertex {
     float x, y;
     int a, b; ///< nodes whose attributes the vertex takes

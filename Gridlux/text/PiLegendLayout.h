@@ -38,6 +38,7 @@ class PiLegendLayout {
 public:
   enum TextSide { TEXT_NONE = 0, TEXT_RIGHT = 1, TEXT_LEFT = 2, TEXT_ABOVE = 3, TEXT_BELOW = 4 };
 
+  /** What a legend of boxes holds: its rectangle, the boxes, their columns and texts. */
   struct BoxesInput {
     SbBox2f inner;
     int numBoxes = 0;
@@ -52,11 +53,13 @@ public:
     float factorWidth = 0.0f;      ///< 0: no factor
   };
 
+  /** One box placed in the legend, with the anchor of its text. */
   struct Placed {
     SbBox2f box;
     SbVec2f textAt; ///< anchor of the box's text
   };
 
+  /** The boxes of a legend placed: font size, columns and rows, each box, the factor. */
   struct BoxesLayout {
     float size = 0.0f;
     int numColumns = 0, numRows = 0;
@@ -64,6 +67,7 @@ public:
     SbVec2f factorAt;          ///< left end of the factor's base line
   };
 
+  /** What a colour bar holds: its rectangle, direction, box lengths, labels and undefined boxes. */
   struct BarInput {
     SbBox2f inner;
     int vertical = 1;
@@ -78,6 +82,7 @@ public:
     float factorWidth = 0.0f;
   };
 
+  /** A colour bar placed: font size, its boxes, label anchors, undefined boxes, the factor. */
   struct BarLayout {
     float size = 0.0f;
     std::vector<SbBox2f> boxes;    ///< the bar's boxes in order

@@ -17,6 +17,7 @@ class PbArrayOfInt;
  */
 class PiMeshSkin {
 public:
+  /** A face of a cell: its cell, its nodes in turn and the same nodes sorted as the key. */
   struct Pface {
     int cell;
     int nodes[4];
