@@ -114,6 +114,7 @@ version=$(sed -n 's/^project(Gridlux VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
   echo "INPUT += $work/pages.dox"
   echo "XML_OUTPUT = $work/xml"
   echo "WARN_LOGFILE = $work/warnings.log"
+  if [ -d gallery ]; then echo "IMAGE_PATH = gallery"; fi
 } | doxygen - >/dev/null
 
 status=0
