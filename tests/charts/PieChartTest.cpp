@@ -398,6 +398,7 @@ TEST(PieChart2D, SetSliceToTranslateComparesOnlyThePairedEntries)
 
 TEST(PieChart2D, BadAndDegenerateListsDrawWhatIsLeftQuietly)
 {
+  PoGridlux::init(); // before the catcher: start-up puts the default error handler back
   ErrorCatcher errors;
   PoPieChart2D* chart = fiveSlices();
   Scene scene(chart);
