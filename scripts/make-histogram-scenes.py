@@ -106,7 +106,7 @@ Separator {
 %s
 %s
 }
-""" % ((comment, TABLE) + camera(top) + (XMIN, YMIN, XMAX, top, axis(top * 0.95, "women (%)" if top < 150 else "women, stacked (%)"), body))
+""" % ((comment, TABLE) + camera(top) + (XMIN, YMIN, XMAX, top, axis(top * 0.95, "women (%)" if top < 150 else "stacked (%)"), body))
 
 
 def main():
