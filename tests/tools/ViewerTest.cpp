@@ -107,7 +107,8 @@ xdotool(const std::vector<std::string> & args, const std::string & display)
 {
   std::vector<std::string> argv{"xdotool"};
   argv.insert(argv.end(), args.begin(), args.end());
-  const std::string out = output("view_xdotool.out");
+  // Named after this process: ctest runs the tests of this file side by side.
+  const std::string out = output("view_xdotool_" + std::to_string(getpid()) + ".out");
   const pid_t pid = spawn(argv, display, out);
   waitExit(pid, 10);
   return slurp(out);
@@ -160,7 +161,7 @@ protected:
       const std::string name = ":" + std::to_string(number);
       const pid_t server = fork();
       if (server == 0) {
-        const int log = open(output("view_xvfb.log").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int log = open(output("view_xvfb_" + name.substr(1) + ".log").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         dup2(log, 1);
         dup2(log, 2);
         execlp("Xvfb", "Xvfb", name.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
