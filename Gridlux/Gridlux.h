@@ -37,6 +37,7 @@
 #include <Gridlux/attributes/PiColorConverter.h>
 #include <Gridlux/attributes/PoBevelEdge.h>
 #include <Gridlux/attributes/PoBevelEdgeElement.h>
+#include <Gridlux/attributes/PoCircularProfile.h>
 #include <Gridlux/attributes/PoCellFilter.h>
 #include <Gridlux/attributes/PoCellFilterElement.h>
 #include <Gridlux/attributes/PoDataMapping.h>
@@ -45,6 +46,7 @@
 #include <Gridlux/attributes/PoDateFormatMappingElement.h>
 #include <Gridlux/attributes/PoDomain.h>
 #include <Gridlux/attributes/PoDomainElement.h>
+#include <Gridlux/attributes/PoEllipticProfile.h>
 #include <Gridlux/attributes/PoIntervalCellFilter.h>
 #include <Gridlux/attributes/PoIsovaluesList.h>
 #include <Gridlux/attributes/PoIsovaluesListElement.h>
@@ -57,6 +59,11 @@
 #include <Gridlux/attributes/PoNonLinearDataMapping2.h>
 #include <Gridlux/attributes/PoNumericDisplayFormat.h>
 #include <Gridlux/attributes/PoNumericDisplayFormatElement.h>
+#include <Gridlux/attributes/PiProfilePolygon.h>
+#include <Gridlux/attributes/PoProfile.h>
+#include <Gridlux/attributes/PoProfileCoordinate2.h>
+#include <Gridlux/attributes/PoProfileElement.h>
+#include <Gridlux/attributes/PoSquareProfile.h>
 
 // Mesh data model
 #include <Gridlux/mesh/PbCartesianGrid2D.h>

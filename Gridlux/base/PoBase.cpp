@@ -14,6 +14,7 @@
 #include <Gridlux/attributes/PoLabelHintsElement.h>
 #include <Gridlux/attributes/PoMiscTextAttrElement.h>
 #include <Gridlux/attributes/PoNumericDisplayFormatElement.h>
+#include <Gridlux/attributes/PoProfileElement.h>
 #include <Gridlux/base/PiTransparencyDeletion.h>
 #include <Gridlux/base/PoChartwork.h>
 #include <Gridlux/base/PoDebugError.h>
@@ -200,6 +201,7 @@ void PoBase::init()
   PoBevelEdgeElement::initClass();
   PoMesh1DFilterElement::initClass();
   PoMesh1DHintsElement::initClass();
+  PoProfileElement::initClass();
   PoLabelHintsElement::initClass();
   PoNode::initClasses();
   PoSFMesh::initClasses();

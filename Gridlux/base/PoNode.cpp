@@ -4,10 +4,12 @@
 #include <Gridlux/base/FieldDataXP.h>
 
 #include <Gridlux/attributes/PoBevelEdge.h>
+#include <Gridlux/attributes/PoCircularProfile.h>
 #include <Gridlux/attributes/PoCellFilter.h>
 #include <Gridlux/attributes/PoDataMapping.h>
 #include <Gridlux/attributes/PoDateFormatMapping.h>
 #include <Gridlux/attributes/PoDomain.h>
+#include <Gridlux/attributes/PoEllipticProfile.h>
 #include <Gridlux/attributes/PoIntervalCellFilter.h>
 #include <Gridlux/attributes/PoIsovaluesList.h>
 #include <Gridlux/attributes/PoLabelHints.h>
@@ -16,6 +18,9 @@
 #include <Gridlux/attributes/PoNonLinearDataMapping.h>
 #include <Gridlux/attributes/PoNonLinearDataMapping2.h>
 #include <Gridlux/attributes/PoNumericDisplayFormat.h>
+#include <Gridlux/attributes/PoProfile.h>
+#include <Gridlux/attributes/PoProfileCoordinate2.h>
+#include <Gridlux/attributes/PoSquareProfile.h>
 #include <Gridlux/base/PoBase.h>
 #include <Gridlux/base/PoDebugError.h>
 #include <Gridlux/mesh/nodes/PoCartesianGrid2D.h>
@@ -94,6 +99,11 @@ void PoNode::initClasses()
   PoPeriodFilter::initClass();
   PoCoordinateListFilter::initClass();
   PoMesh1DHints::initClass();
+  PoProfile::initClass();
+  PoCircularProfile::initClass();
+  PoEllipticProfile::initClass();
+  PoSquareProfile::initClass();
+  PoProfileCoordinate2::initClass();
   PoLabelHints::initClass();
   PoCellFilter::initClass();
   PoIntervalCellFilter::initClass();
