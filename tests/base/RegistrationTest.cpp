@@ -10,6 +10,7 @@
 #include <Gridlux/attributes/PoLabelHintsElement.h>
 #include <Gridlux/attributes/PoMiscTextAttrElement.h>
 #include <Gridlux/attributes/PoNumericDisplayFormatElement.h>
+#include <Gridlux/attributes/PoProfileElement.h>
 #include <Gridlux/base/PoBase.h>
 #include <Gridlux/base/PoChartwork.h>
 #include <Gridlux/base/PoDebugError.h>
@@ -109,6 +110,7 @@ const ClassRow kClasses[] = {
   {"PoMeshElement", "SoReplacedElement"},
   {"PoBevelEdgeElement", "SoReplacedElement"},
   {"PoMesh1DFilterElement", "SoReplacedElement"}, {"PoMesh1DHintsElement", "SoReplacedElement"},
+  {"PoProfileElement", "SoReplacedElement"},
   {"PoLabelHintsElement", "SoReplacedElement"}, {"PoNode", "Node"},
   {"PoDomain", "PoNode"}, {"PoNumericDisplayFormat", "PoNode"},
   {"PoIsovaluesList", "PoNode"}, {"PoDateFormatMapping", "PoNode"}, {"PoMiscTextAttr", "PoNode"},
@@ -125,7 +127,9 @@ const ClassRow kClasses[] = {
   {"PoIrregularMesh1D", "PoMeshProperty"}, {"PoRegularMesh1D", "PoMeshProperty"},
   {"PoBevelEdge", "PoNode"}, {"PoMesh1DFilter", "PoNode"}, {"PoPeriodIndexFilter", "PoMesh1DFilter"},
   {"PoIndexListFilter", "PoMesh1DFilter"}, {"PoPeriodFilter", "PoMesh1DFilter"},
-  {"PoCoordinateListFilter", "PoMesh1DFilter"}, {"PoMesh1DHints", "PoNode"}, {"PoLabelHints", "PoNode"}, {"PoCellFilter", "PoNode"},
+  {"PoCoordinateListFilter", "PoMesh1DFilter"}, {"PoMesh1DHints", "PoNode"},
+  {"PoProfile", "PoNode"}, {"PoCircularProfile", "PoProfile"}, {"PoEllipticProfile", "PoProfile"},
+  {"PoSquareProfile", "PoProfile"}, {"PoProfileCoordinate2", "PoProfile"}, {"PoLabelHints", "PoNode"}, {"PoCellFilter", "PoNode"},
   {"PoIntervalCellFilter", "PoCellFilter"},
   {"PoSFMesh", "SField"}, {"PoSFCartesianGrid3D", "PoSFMesh"}, {"PoSFParalCartesianGrid3D", "PoSFMesh"},
   {"PoSFRegularCartesianGrid3D", "PoSFMesh"}, {"PoSFIndexedMesh3D", "PoSFMesh"},
@@ -191,7 +195,8 @@ TEST(Registration, ElementsHaveOwnStacksAndAreEnabledInTheNineActions)
                         PoDateFormatMappingElement::getClassStackIndex(),
                         PoMeshElement::getClassStackIndex(),
                         PoMesh1DFilterElement::getClassStackIndex(),
-                        PoMesh1DHintsElement::getClassStackIndex()};
+                        PoMesh1DHintsElement::getClassStackIndex(),
+                        PoProfileElement::getClassStackIndex()};
   std::set<int> distinct(std::begin(stacks), std::end(stacks));
   EXPECT_EQ(distinct.size(), std::size(stacks));
 
