@@ -149,12 +149,14 @@ void PoMultipleHistogram::rebuild()
   setDefaultAttr();
   const int rows = numRows.getValue(), columns = numColumns.getValue();
   const int n = value.getNum();
-  if (n == 0 && rows * columns == 0) {
+  // No values yet is an empty chart, whatever table shape is set; only values that do not fill the
+  // table are worth a message.
+  if (n == 0) {
     clearParts();
     postRebuild();
     return;
   }
-  if (n != rows * columns || n == 0) {
+  if (n != rows * columns) {
     PoDebugError::post("PoMultipleHistogram::rebuild", "%d values for %d rows of %d columns; nothing drawn", n, rows,
                        columns);
     clearParts();
