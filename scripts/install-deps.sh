@@ -19,6 +19,7 @@ packages=(
   libsoqt520-dev libx11-dev  # the window of `gridlux view` (optional in the build)
   xvfb xauth xdotool   # the viewer's test: a virtual X display and keys typed into it
   doxygen python3      # scripts/make-docs.sh
+  clang libclang-rt-14-dev  # the fuzz targets (scripts/run-fuzz.sh): libFuzzer and the sanitizers' runtimes
 )
 
 for argument in "$@"; do
