@@ -216,8 +216,10 @@
 // Charts
 #include <Gridlux/charts/PiCubicSpline.h>
 #include <Gridlux/charts/PiCurveGeometry.h>
+#include <Gridlux/charts/PiSweep.h>
 #include <Gridlux/charts/PoBar.h>
 #include <Gridlux/charts/PoCurve.h>
+#include <Gridlux/charts/PoCurve3.h>
 #include <Gridlux/charts/PoCurveFilling.h>
 #include <Gridlux/charts/PoCurveLine.h>
 #include <Gridlux/charts/PoLinearBar.h>
@@ -230,7 +232,9 @@
 #include <Gridlux/charts/PoPieChart2D.h>
 #include <Gridlux/charts/PoPieChart3D.h>
 #include <Gridlux/charts/PoPieChartRep.h>
+#include <Gridlux/charts/PoRibbon.h>
 #include <Gridlux/charts/PoSingleHistogram.h>
+#include <Gridlux/charts/PoTube.h>
 
 // Geometric figures
 #include <Gridlux/figures/PiArrow3.h>

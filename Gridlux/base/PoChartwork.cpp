@@ -20,11 +20,14 @@
 #include <Gridlux/axes/PoTimeAxis.h>
 #include <Gridlux/charts/PoBar.h>
 #include <Gridlux/charts/PoCurve.h>
+#include <Gridlux/charts/PoCurve3.h>
 #include <Gridlux/charts/PoCurveFilling.h>
 #include <Gridlux/charts/PoCurveLine.h>
 #include <Gridlux/charts/PoHistogram.h>
 #include <Gridlux/charts/PoLinearBar.h>
+#include <Gridlux/charts/PoRibbon.h>
 #include <Gridlux/charts/PoScatter.h>
+#include <Gridlux/charts/PoTube.h>
 #include <Gridlux/charts/PoMultipleHistogram.h>
 #include <Gridlux/charts/PoSingleHistogram.h>
 #include <Gridlux/charts/PoPieChart.h>
@@ -98,6 +101,7 @@ void PoChartwork::initClasses()
   PoCircleArc3CtrTwoPts::initClass();
   PoArrow3::initClass();
   PoCoordinateSystemAxis::initClass();
+  PoCurve3::initClass();
   PoCircleArc3ThreePts::initClass();
   PoBaseAxis::initClass();
   PoAxis::initClass();
@@ -131,6 +135,8 @@ void PoChartwork::initClasses()
   PoPieChart3D::initClass();
   PoChart::initClass();
   PoCurveLine::initClass();
+  PoRibbon::initClass();
+  PoTube::initClass();
   PoCurveFilling::initClass();
   PoBar::initClass();
   PoLinearBar::initClass();
