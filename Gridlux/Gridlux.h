@@ -216,12 +216,17 @@
 // Charts
 #include <Gridlux/charts/PiCubicSpline.h>
 #include <Gridlux/charts/PiCurveGeometry.h>
+#include <Gridlux/charts/PiErrorBars.h>
 #include <Gridlux/charts/PiSweep.h>
 #include <Gridlux/charts/PoBar.h>
+#include <Gridlux/charts/PoBiErrorPointField.h>
 #include <Gridlux/charts/PoCurve.h>
 #include <Gridlux/charts/PoCurve3.h>
 #include <Gridlux/charts/PoCurveFilling.h>
 #include <Gridlux/charts/PoCurveLine.h>
+#include <Gridlux/charts/PoErrorCurve.h>
+#include <Gridlux/charts/PoErrorPointField.h>
+#include <Gridlux/charts/PoHighLowClose.h>
 #include <Gridlux/charts/PoLinearBar.h>
 #include <Gridlux/charts/PoScatter.h>
 #include <Gridlux/charts/PiHistogramBars.h>

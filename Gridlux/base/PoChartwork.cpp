@@ -18,11 +18,15 @@
 #include <Gridlux/axes/PoPolarLinAxis.h>
 #include <Gridlux/axes/PoPolarLogAxis.h>
 #include <Gridlux/axes/PoTimeAxis.h>
+#include <Gridlux/charts/PoBiErrorPointField.h>
 #include <Gridlux/charts/PoBar.h>
 #include <Gridlux/charts/PoCurve.h>
 #include <Gridlux/charts/PoCurve3.h>
 #include <Gridlux/charts/PoCurveFilling.h>
 #include <Gridlux/charts/PoCurveLine.h>
+#include <Gridlux/charts/PoErrorCurve.h>
+#include <Gridlux/charts/PoErrorPointField.h>
+#include <Gridlux/charts/PoHighLowClose.h>
 #include <Gridlux/charts/PoHistogram.h>
 #include <Gridlux/charts/PoLinearBar.h>
 #include <Gridlux/charts/PoRibbon.h>
@@ -90,6 +94,10 @@ void PoChartwork::initClasses()
   PoCircleArcCtrTwoPts::initClass();
   PoCircleArcThreePts::initClass();
   PoCircleArcCtrRadTwoAngle::initClass();
+  PoHighLowClose::initClass();
+  PoErrorCurve::initClass();
+  PoBiErrorPointField::initClass();
+  PoErrorPointField::initClass();
   PoLabelField::initClass();
   PoCurve::initClass();
   PoParallelogram3::initClass();
