@@ -220,12 +220,17 @@
 #include <Gridlux/charts/PiSweep.h>
 #include <Gridlux/charts/PoBar.h>
 #include <Gridlux/charts/PoBiErrorPointField.h>
+#include <Gridlux/charts/PiSolidGeometry.h>
+#include <Gridlux/charts/PoConicBar.h>
 #include <Gridlux/charts/PoCurve.h>
 #include <Gridlux/charts/PoCurve3.h>
 #include <Gridlux/charts/PoCurveFilling.h>
 #include <Gridlux/charts/PoCurveLine.h>
+#include <Gridlux/charts/PoCylindricalBar.h>
 #include <Gridlux/charts/PoErrorCurve.h>
 #include <Gridlux/charts/PoErrorPointField.h>
+#include <Gridlux/charts/PoGeneralizedBar.h>
+#include <Gridlux/charts/PoGeneralizedScatter.h>
 #include <Gridlux/charts/PoHighLowClose.h>
 #include <Gridlux/charts/PoLinearBar.h>
 #include <Gridlux/charts/PoScatter.h>
@@ -237,6 +242,7 @@
 #include <Gridlux/charts/PoPieChart2D.h>
 #include <Gridlux/charts/PoPieChart3D.h>
 #include <Gridlux/charts/PoPieChartRep.h>
+#include <Gridlux/charts/PoProfileBar.h>
 #include <Gridlux/charts/PoRibbon.h>
 #include <Gridlux/charts/PoSingleHistogram.h>
 #include <Gridlux/charts/PoTube.h>

@@ -20,13 +20,17 @@
 #include <Gridlux/axes/PoTimeAxis.h>
 #include <Gridlux/charts/PoBiErrorPointField.h>
 #include <Gridlux/charts/PoBar.h>
+#include <Gridlux/charts/PoConicBar.h>
 #include <Gridlux/charts/PoCurve.h>
 #include <Gridlux/charts/PoCurve3.h>
 #include <Gridlux/charts/PoCurveFilling.h>
 #include <Gridlux/charts/PoCurveLine.h>
+#include <Gridlux/charts/PoCylindricalBar.h>
 #include <Gridlux/charts/PoErrorCurve.h>
 #include <Gridlux/charts/PoErrorPointField.h>
 #include <Gridlux/charts/PoHighLowClose.h>
+#include <Gridlux/charts/PoGeneralizedBar.h>
+#include <Gridlux/charts/PoGeneralizedScatter.h>
 #include <Gridlux/charts/PoHistogram.h>
 #include <Gridlux/charts/PoLinearBar.h>
 #include <Gridlux/charts/PoRibbon.h>
@@ -38,6 +42,7 @@
 #include <Gridlux/charts/PoPieChart2D.h>
 #include <Gridlux/charts/PoPieChart3D.h>
 #include <Gridlux/charts/PoPieChartRep.h>
+#include <Gridlux/charts/PoProfileBar.h>
 #include <Gridlux/figures/PoArrow3.h>
 #include <Gridlux/figures/PoCircle.h>
 #include <Gridlux/figures/PoCircle3.h>
@@ -148,7 +153,12 @@ void PoChartwork::initClasses()
   PoCurveFilling::initClass();
   PoBar::initClass();
   PoLinearBar::initClass();
+  PoConicBar::initClass();
+  PoCylindricalBar::initClass();
+  PoProfileBar::initClass();
+  PoGeneralizedBar::initClass();
   PoScatter::initClass();
+  PoGeneralizedScatter::initClass();
   PoLabel::initClass();
   PoPieChartRep::initClass();
 }
