@@ -220,6 +220,7 @@
 #include <Gridlux/charts/PiSweep.h>
 #include <Gridlux/charts/PoBar.h>
 #include <Gridlux/charts/PoBiErrorPointField.h>
+#include <Gridlux/charts/PiPointField.h>
 #include <Gridlux/charts/PiSolidGeometry.h>
 #include <Gridlux/charts/PoConicBar.h>
 #include <Gridlux/charts/PoCurve.h>
@@ -242,10 +243,12 @@
 #include <Gridlux/charts/PoPieChart2D.h>
 #include <Gridlux/charts/PoPieChart3D.h>
 #include <Gridlux/charts/PoPieChartRep.h>
+#include <Gridlux/charts/PoPointsFieldBars.h>
 #include <Gridlux/charts/PoProfileBar.h>
 #include <Gridlux/charts/PoRibbon.h>
 #include <Gridlux/charts/PoSingleHistogram.h>
 #include <Gridlux/charts/PoTube.h>
+#include <Gridlux/charts/PoValuedMarkerField.h>
 
 // Geometric figures
 #include <Gridlux/figures/PiArrow3.h>
@@ -253,6 +256,7 @@
 #include <Gridlux/figures/PiCircleArc2.h>
 #include <Gridlux/figures/PiCircleArc3.h>
 #include <Gridlux/figures/PiCircularPolygon.h>
+#include <Gridlux/figures/PoArrow.h>
 #include <Gridlux/figures/PoArrow3.h>
 #include <Gridlux/figures/PoCircle.h>
 #include <Gridlux/figures/PoCircle3.h>

@@ -36,6 +36,7 @@
 #include <Gridlux/charts/PoRibbon.h>
 #include <Gridlux/charts/PoScatter.h>
 #include <Gridlux/charts/PoTube.h>
+#include <Gridlux/charts/PoValuedMarkerField.h>
 #include <Gridlux/charts/PoMultipleHistogram.h>
 #include <Gridlux/charts/PoSingleHistogram.h>
 #include <Gridlux/charts/PoPieChart.h>
@@ -43,6 +44,8 @@
 #include <Gridlux/charts/PoPieChart3D.h>
 #include <Gridlux/charts/PoPieChartRep.h>
 #include <Gridlux/charts/PoProfileBar.h>
+#include <Gridlux/charts/PoPointsFieldBars.h>
+#include <Gridlux/figures/PoArrow.h>
 #include <Gridlux/figures/PoArrow3.h>
 #include <Gridlux/figures/PoCircle.h>
 #include <Gridlux/figures/PoCircle3.h>
@@ -103,7 +106,9 @@ void PoChartwork::initClasses()
   PoErrorCurve::initClass();
   PoBiErrorPointField::initClass();
   PoErrorPointField::initClass();
+  PoArrow::initClass();
   PoLabelField::initClass();
+  PoValuedMarkerField::initClass();
   PoCurve::initClass();
   PoParallelogram3::initClass();
   PoCircle3::initClass();
@@ -115,6 +120,7 @@ void PoChartwork::initClasses()
   PoArrow3::initClass();
   PoCoordinateSystemAxis::initClass();
   PoCurve3::initClass();
+  PoPointsFieldBars::initClass();
   PoCircleArc3ThreePts::initClass();
   PoBaseAxis::initClass();
   PoAxis::initClass();

@@ -35,6 +35,7 @@ int PiArrow3::set(const SbVec3f& start, const SbVec3f& end, float headLength, fl
                   int startShape, int endShape, bool solid, const char* method)
 {
   m_valid = false;
+  m_planar = false;
   if (!finite(start) || !finite(end)) {
     PoDebugError::post(method, "the start or end point is not finite; nothing is drawn");
     return 0;
@@ -82,6 +83,19 @@ int PiArrow3::set(const SbVec3f& start, const SbVec3f& end, float headLength, fl
   }
   m_radius = 0.5f * headWidth * m_length;
   m_valid = true;
+  return 1;
+}
+
+int PiArrow3::setPlanar(const SbVec3f& start, const SbVec3f& end, float headLength,
+                        float headWidth, int startShape, int endShape, const char* method)
+{
+  const SbVec3f flatEnd(end[0], end[1], start[2]);
+  if (!set(start, flatEnd, headLength, headWidth, startShape, endShape, false, method))
+    return 0;
+  // Left of the arrow in the plane, then the plane's normal: p1 x p2 = direction still holds.
+  m_p1.setValue(-m_dir[1], m_dir[0], 0.0f);
+  m_p2.setValue(0.0f, 0.0f, 1.0f);
+  m_planar = true;
   return 1;
 }
 
@@ -133,6 +147,17 @@ void PiArrow3::getHead(bool atEnd, Mesh& mesh) const
   const float r = m_radius;
   if (!(r > 0.0f))
     return;
+  if (m_planar) {
+    // One head in the plane; the across vector's sign makes a triangle counter-clockwise.
+    const SbVec3f across = atEnd ? -m_p1 : m_p1;
+    if (shape == CHEVRON)
+      mesh.points = {base + across * r, tip, base - across * r};
+    else
+      mesh.points = {base - across * r, base + across * r, tip};
+    mesh.counts = {3};
+    mesh.lines = shape == CHEVRON;
+    return;
+  }
   if (m_solid) {
     for (int i = 0; i < NUM_SIDES; ++i) {
       mesh.points.push_back(ringPoint(base, a, b, r, i));

@@ -24,6 +24,10 @@
  *
  * set() refuses (with a message, leaving nothing to draw) points that are not finite or that
  * coincide, head fractions that are negative or not finite, and shapes out of range.
+ *
+ * setPlanar() places a flat arrow in the plane z = start z instead, for 2D figures: the head is
+ * drawn once, in that plane, a chevron as one V-shaped polyline and a triangle as one face,
+ * counter-clockwise seen from +z. Its first perpendicular is the in-plane left of the arrow.
  */
 class PiArrow3 {
 public:
@@ -41,6 +45,9 @@ public:
   /** Returns 1 when the arrow can be drawn, else 0 with a message posted from @p method. */
   int set(const SbVec3f& start, const SbVec3f& end, float headLength, float headWidth,
           int startShape, int endShape, bool solid, const char* method = "PiArrow3::set");
+  /** A flat arrow in the plane z = @p start z (the end's z is replaced by it); as set(). */
+  int setPlanar(const SbVec3f& start, const SbVec3f& end, float headLength, float headWidth,
+                int startShape, int endShape, const char* method = "PiArrow3::setPlanar");
 
   bool isValid() const { return m_valid; }
   float getLength() const { return m_length; }
@@ -65,7 +72,7 @@ private:
   SbVec3f m_start, m_end, m_dir, m_p1, m_p2;
   float m_length = 0.0f, m_startHead = 0.0f, m_endHead = 0.0f, m_radius = 0.0f;
   Shape m_startShape = NO_SHAPE, m_endShape = NO_SHAPE;
-  bool m_solid = false, m_valid = false;
+  bool m_solid = false, m_valid = false, m_planar = false;
 };
 
 #endif
