@@ -7,6 +7,8 @@
 #include <Inventor/actions/SoAction.h>
 #include <Inventor/misc/SoNotification.h>
 
+#include <cmath>
+
 PO_NODE_SOURCE(PoDomain);
 
 void PoDomain::initClass()
@@ -52,13 +54,16 @@ void PoDomain::updateDomain()
     const SbVec3f lo = min.getValue(), hi = max.getValue();
     const float zmin = lo[2] == hi[2] ? 0.0f : lo[2];
     const float zmax = lo[2] == hi[2] ? 1.0f : hi[2];
-    if (lo[0] < hi[0] && lo[1] < hi[1] && zmin < zmax)
+    // The extents divide the domain transform: each must be a finite positive number.
+    const bool finite = std::isfinite(hi[0] - lo[0]) && std::isfinite(hi[1] - lo[1]) &&
+                        std::isfinite(zmax - zmin);
+    if (finite && lo[0] < hi[0] && lo[1] < hi[1] && zmin < zmax)
       m_domain->setDomain(lo[0], lo[1], zmin, hi[0], hi[1], zmax, PbDomain::AS_IS_BOX);
     else
       PoDebugError::post("PoDomain::updateDomain",
-                         "empty or inverted domain (%g %g %g) to (%g %g %g); the previous one is "
+                         "empty or inverted domain (%g %g %g) to (%g %g %g)%s; the previous one is "
                          "kept", double(lo[0]), double(lo[1]), double(lo[2]), double(hi[0]),
-                         double(hi[1]), double(hi[2]));
+                         double(hi[1]), double(hi[2]), finite ? "" : ", not of finite size");
   }
   if (m_typeChanged) {
     m_typeChanged = FALSE;

@@ -1,6 +1,7 @@
 // Line bars: a coordinate node of bar ends and a line set of two-vertex lines, coloured per bar.
 #include <Gridlux/charts/PoLinearBar.h>
 
+#include <Gridlux/base/PoDebugError.h>
 #include <Gridlux/mesh/PbMesh1D.h>
 #include <Gridlux/mesh/nodes/PoMeshElement.h>
 
@@ -10,6 +11,7 @@
 #include <Inventor/nodes/SoMaterial.h>
 #include <Inventor/nodes/SoMaterialBinding.h>
 
+#include <cmath>
 #include <vector>
 
 PO_KIT_SOURCE(PoLinearBar);
@@ -33,7 +35,11 @@ void PoLinearBar::rebuild()
   preRebuild();
   SoState* state = isStateValid() ? getState() : nullptr;
   const PbMesh1D* mesh = state ? PoMeshElement::getMesh1D(state) : nullptr;
-  if (!mesh || !mesh->getValuesSet(yValuesIndex.getValue())) {
+  const bool finiteThreshold = std::isfinite(threshold.getValue());
+  if (!finiteThreshold)
+    PoDebugError::post("PoLinearBar::rebuild", "threshold %g is not a finite number; nothing drawn",
+                       threshold.getValue());
+  if (!finiteThreshold || !mesh || !mesh->getValuesSet(yValuesIndex.getValue())) {
     setAnyPart("bar", nullptr);
     setAnyPart("appearance.material", nullptr);
     postRebuild();

@@ -1,6 +1,7 @@
 // Scatter plots: the chart geometry's points, with optional z values, as one marker set.
 #include <Gridlux/charts/PoScatter.h>
 
+#include <Gridlux/base/PoDebugError.h>
 #include <Gridlux/mesh/PbMesh1D.h>
 #include <Gridlux/mesh/nodes/PoMeshElement.h>
 
@@ -86,9 +87,23 @@ void PoScatter::rebuild()
     if (numIndices > 0) {
       set->markerIndex.setNum(num);
       int32_t* index = set->markerIndex.startEditing();
-      for (int i = 0; i < num; i++)
+      // The toolkit reads its marker table at the index unchecked: an unknown marker draws nothing.
+      const int numMarkers = SoMarkerSet::getNumDefinedMarkers();
+      bool hasUnknown = false;
+      int unknown = 0;
+      for (int i = 0; i < num; i++) {
         index[i] = markerIndex[i % numIndices];
+        if (index[i] < SoMarkerSet::NONE || index[i] >= numMarkers) {
+          if (!hasUnknown)
+            unknown = index[i];
+          hasUnknown = true;
+          index[i] = SoMarkerSet::NONE;
+        }
+      }
       set->markerIndex.finishEditing();
+      if (hasUnknown)
+        PoDebugError::postWarning("PoScatter::rebuild", "marker index %d is not a defined marker (0 to %d); "
+                                  "no marker drawn there", unknown, numMarkers - 1);
     }
     group->addChild(set);
   }
