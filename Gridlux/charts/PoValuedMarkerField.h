@@ -30,7 +30,8 @@
  * Shapes: the default "." is a filled round disc (PiPointField::kDiscSides sides), round on the
  * screen under a domain transform that stretches y; any other string is a text centred on the
  * point whose font size is the marker's size, in the font of the text attributes in the state;
- * an empty string draws nothing.
+ * an empty string draws nothing. Texts are drawn in domain coordinates as they are, so a
+ * stretching domain transform stretches them.
  *
  * Lists of unequal length: the shortest wins, with one warning per rebuild; entries with a
  * non-finite point or value are dropped, with a warning.

@@ -43,6 +43,7 @@ struct Blob {
   double area = 0;
   SbBox3f box;
   SbColor color;
+  float transparency = 0;
   int triangles = 0;
 };
 
@@ -99,6 +100,7 @@ private:
     action->getMaterial(ambient, diffuse, specular, emission, shininess, transparency,
                         v1->getMaterialIndex());
     b.color = diffuse;
+    b.transparency = transparency;
     ++b.triangles;
   }
   int m_face = -1;
@@ -185,14 +187,14 @@ TEST(PiPointFieldTest, UsableEntriesKeepTheShortestListAndDropNonFiniteOnes)
 
 TEST(PiPointFieldTest, BarsRunFromTheThresholdOnEitherSide)
 {
-  const SbVec2f points[] = {{1, 5}, {2, -3}};
+  const SbVec2f points[] = {{1, 5}, {2, -2}};
   std::vector<SbVec3f> coords;
   PiPointField::appendBarLines(points, {0, 1}, 1, coords);
   ASSERT_EQ(coords.size(), 4u);
   EXPECT_EQ(coords[0], SbVec3f(1, 1, 0));
   EXPECT_EQ(coords[1], SbVec3f(1, 5, 0));
   EXPECT_EQ(coords[2], SbVec3f(2, 1, 0));
-  EXPECT_EQ(coords[3], SbVec3f(2, -3, 0));
+  EXPECT_EQ(coords[3], SbVec3f(2, -2, 0));
 
   coords.clear();
   PiPointField::appendBarRectangles(points, {0, 1}, 1, 0.5f, coords);
@@ -204,7 +206,7 @@ TEST(PiPointFieldTest, BarsRunFromTheThresholdOnEitherSide)
       const SbVec3f& b = coords[bar * 4 + (k + 1) % 4];
       twiceArea += a[0] * b[1] - b[0] * a[1];
     }
-    const double height = bar == 0 ? 4 : 4; // 1..5 and -3..1
+    const double height = bar == 0 ? 4 : 3; // 1..5 above the threshold, -2..1 below it
     EXPECT_NEAR(0.5 * twiceArea, 0.5 * height, 1e-6) << "bar " << bar; // counter-clockwise
   }
 }
@@ -240,6 +242,31 @@ TEST_F(PointField, MarkersCarryTheMappingsColourOfTheirValue)
   mapping->color1.setValue(0, 1, 0);
   ColourProbe again(root);
   EXPECT_TRUE(sameColour(again.at(points[1])->color, SbColor(0, 1, 0)));
+}
+
+TEST_F(PointField, TransparentMappingsCarryTheirTransparencyAndDropDeletedMarkers)
+{
+  PoLinearDataMapping* mapping = new PoLinearDataMapping;
+  mapping->value1 = 0;
+  mapping->value2 = 1;
+  mapping->transparency1 = 0;
+  mapping->transparency2 = 1; // values from 0.95 up reach the deleted-parts transparency
+  mapping->transparencyEnabled = TRUE;
+  root->addChild(mapping);
+  PoValuedMarkerField* markers = new PoValuedMarkerField;
+  const SbVec2f points[] = {{2, 2}, {5, 5}, {8, 8}};
+  const float values[] = {0, 0.5f, 1};
+  markers->point.setValues(0, 3, points);
+  markers->value.setValues(0, 3, values);
+  root->addChild(markers);
+  ColourProbe probe(root);
+  EXPECT_EQ(probe.blobs.size(), 2u);
+  EXPECT_EQ(probe.at(points[2]), nullptr);
+  ASSERT_NE(probe.at(points[1]), nullptr);
+  EXPECT_NEAR(probe.at(points[1])->transparency, 0.5, 1e-6);
+  EXPECT_NEAR(probe.at(points[0])->transparency, 0.0, 1e-6);
+  // The sizes still span the three values: the largest kept marker is not the largest size.
+  EXPECT_LT(probe.at(points[1])->area, polygonArea(PiPointField::kDiscSides, 0.15) - 1e-3);
 }
 
 TEST_F(PointField, MarkerSizesGoFromMinSizeAtTheLowestValueToMaxSizeAtTheHighest)
