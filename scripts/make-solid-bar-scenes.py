@@ -139,7 +139,8 @@ def colors(lo, hi):
 def write(name, comment, source, body):
     path = os.path.join(SCENES, name)
     with open(path, "w") as f:
-        f.write("#Inventor V2.1 ascii\n\n# %s\n# Written by scripts/make-solid-bar-scenes.py from matplotlib's sample data (%s).\n"
+        f.write("#Inventor V2.1 ascii\n\n# %s\n"
+                "# Written by scripts/make-solid-bar-scenes.py from matplotlib's sample data (%s).\n"
                 "# Render with:  gridlux render examples/scenes/%s -o %s --size 640x480\n\nSeparator {\n%s}\n"
                 % (comment, source, name, name.replace(".iv", ".png"), body))
 
@@ -198,7 +199,8 @@ def main():
             + axes(0, n, lo, hi, "trading days from %s" % start, "MSFT close (USD)", -0.03 * n)
             + mesh(range(len(closes)), [("close", closes), ("volume", volumes)], "trading days")
             + colors(20, 90)
-            + "  PoGeneralizedScatter { markerShape SPHERE  markerSize 4  sizeValuesIndex 1  colorBinding PER_VERTEX }\n")
+            + "  PoGeneralizedScatter {\n"
+              "    markerShape SPHERE  markerSize 4  sizeValuesIndex 1  colorBinding PER_VERTEX\n  }\n")
     write("generalized_scatter.iv",
           "Daily closes as spheres whose diameter and colour follow the day's volume (millions), the largest "
           "on the busiest day.", PRICES, body)

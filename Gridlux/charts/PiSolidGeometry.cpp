@@ -253,7 +253,8 @@ int PiSolidGeometry::ellipsoid(const SbVec3f& centre, const SbVec3f& radii, int 
     const double phi = M_PI * r / stacks;
     for (int s = 0; s < slices; s++) {
       const double theta = 2.0 * M_PI * s / slices;
-      const SbVec3f d(float(std::sin(phi) * std::cos(theta)), float(std::cos(phi)), float(std::sin(phi) * std::sin(theta)));
+      const SbVec3f d(float(std::sin(phi) * std::cos(theta)), float(std::cos(phi)),
+                      float(std::sin(phi) * std::sin(theta)));
       mesh.points.push_back(centre + times(d, radii));
       // The surface's normal is the gradient of |p / radii|^2.
       mesh.normals.push_back(unit(SbVec3f(d[0] / radii[0], d[1] / radii[1], d[2] / radii[2])));

@@ -47,8 +47,8 @@ void PoCylindricalBar::rebuild()
   int numOutline = 0;
   const SbVec2f* outline = PoProfile::getDefaultPolygon(numOutline);
   SoMaterial* material = nullptr;
-  SoGroup* group = SolidChartsXP::buildBars(this, state, outline, numOutline, barRadius.getValue(), "barRadius", 1.0f, method,
-                                            m_mesh, material);
+  SoGroup* group = SolidChartsXP::buildBars(this, state, outline, numOutline, barRadius.getValue(), "barRadius", 1.0f,
+                                            method, m_mesh, material);
   setAnyPart("appearance.material", material);
   setAnyPart("bar", group);
   if (material)

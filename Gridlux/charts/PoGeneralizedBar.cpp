@@ -65,15 +65,16 @@ void PoGeneralizedBar::rebuild()
   preRebuild();
   SoState* state = isStateValid() ? getState() : nullptr;
   int numOutline = 0;
-  const SbVec2f* outline = state ? PoProfileElement::getProfile(state, 1.0f, numOutline) : PoProfile::getDefaultPolygon(numOutline);
+  const SbVec2f* outline =
+      state ? PoProfileElement::getProfile(state, 1.0f, numOutline) : PoProfile::getDefaultPolygon(numOutline);
   float ratio = topRatio.getValue();
   if (!(ratio >= 0.0f) || !std::isfinite(ratio)) {
     PoDebugError::post(method, "topRatio %g is not a ratio of 0 or more; 1 is used", ratio);
     ratio = 1.0f;
   }
   SoMaterial* material = nullptr;
-  SoGroup* group = SolidChartsXP::buildBars(this, state, outline, numOutline, barSize.getValue(), "barSize", ratio, method,
-                                            m_mesh, material);
+  SoGroup* group = SolidChartsXP::buildBars(this, state, outline, numOutline, barSize.getValue(), "barSize", ratio,
+                                            method, m_mesh, material);
   setAnyPart("appearance.material", material);
   setAnyPart("bar", group);
   if (material)

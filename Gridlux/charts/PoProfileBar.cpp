@@ -60,10 +60,11 @@ void PoProfileBar::rebuild()
   preRebuild();
   SoState* state = isStateValid() ? getState() : nullptr;
   int numOutline = 0;
-  const SbVec2f* outline = state ? PoProfileElement::getProfile(state, 1.0f, numOutline) : PoProfile::getDefaultPolygon(numOutline);
+  const SbVec2f* outline =
+      state ? PoProfileElement::getProfile(state, 1.0f, numOutline) : PoProfile::getDefaultPolygon(numOutline);
   SoMaterial* material = nullptr;
-  SoGroup* group = SolidChartsXP::buildBars(this, state, outline, numOutline, barSize.getValue(), "barSize", 1.0f, method,
-                                            m_mesh, material);
+  SoGroup* group = SolidChartsXP::buildBars(this, state, outline, numOutline, barSize.getValue(), "barSize", 1.0f,
+                                            method, m_mesh, material);
   setAnyPart("appearance.material", material);
   setAnyPart("bar", group);
   if (material)

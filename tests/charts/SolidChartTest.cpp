@@ -2,6 +2,7 @@
 // volumes, colours per bar, profiles of the state, domain stretch, bad input and files.
 #include "support/ErrorCatcher.h"
 #include "support/GeometryProbe.h"
+#include "support/OffscreenFixture.h"
 #include "support/SceneText.h"
 #include "support/SolidCheck.h"
 
@@ -474,6 +475,47 @@ TEST_F(SolidChart, FilesKeepTheSolidChartsAndRebuildThem)
   EXPECT_EQ(after.triangles().size(), before.triangles().size());
   EXPECT_NEAR(checkSolid(after.triangles()).volume, checkSolid(before.triangles()).volume, 1e-5);
   back->unref();
+}
+
+} // namespace
+
+namespace {
+
+// On screen: the face set's per-bar binding gives the seen bar its own mapped colour, and the
+// solids' winding survives the back-face culling their shape hints allow.
+class SolidChartImage : public gridlux::test::OffscreenFixture {};
+
+TEST_F(SolidChartImage, CylinderShowsItsMappedColour)
+{
+  PoGridlux::init();
+  SoNode* scene = readScene("#Inventor V2.1 ascii\n"
+                            "Separator {\n"
+                            "  OrthographicCamera { position 0 1 10  height 3  nearDistance 1  farDistance 20 }\n"
+                            "  LightModel { model BASE_COLOR }\n"
+                            "  PoLinearDataMapping { value1 0 color1 1 0 0  value2 1 color2 0 0 1 }\n"
+                            "}\n");
+  ASSERT_NE(scene, nullptr);
+  scene->ref();
+  PoIrregularMesh1D* mesh = new PoIrregularMesh1D;
+  // The first bar is off screen, so a binding that gave the seen bar the first colour would fail.
+  const float x[] = {-10, 0};
+  const float y[] = {2, 2};
+  const float c[] = {1, 0.25f};
+  mesh->mesh.setGeometry(2, x);
+  mesh->addValuesSet(0, y, "y");
+  mesh->addValuesSet(1, c, "c");
+  PoCylindricalBar* bars = new PoCylindricalBar;
+  bars->barRadius = 0.3f;
+  bars->colorBinding = PoChart::PER_PART;
+  static_cast<SoSeparator*>(scene)->addChild(mesh);
+  static_cast<SoSeparator*>(scene)->addChild(bars);
+  const gridlux::offscreen::RgbaImage image = render(scene, 200, 200, SbColor(0, 0, 0));
+  const SbColor mapped(0.75f, 0, 0.25f);
+  for (int row : {60, 100, 120})
+    EXPECT_TRUE(gridlux::test::pixelIs(image, 100, row, mapped, 2)) << "row " << row;
+  EXPECT_TRUE(gridlux::test::pixelIs(image, 60, 100, SbColor(0, 0, 0), 2)); // beside the bar
+  EXPECT_TRUE(gridlux::test::pixelIs(image, 100, 20, SbColor(0, 0, 0), 2));  // above its top at y = 2
+  scene->unref();
 }
 
 } // namespace

@@ -35,7 +35,9 @@ int inwardNormals(const Mesh& mesh)
   int inward = 0;
   for (int t = 0; t < mesh.numTriangles(); t++) {
     const SbVec3f& a = mesh.points[mesh.coordIndex[4 * t]];
-    const SbVec3f face = (mesh.points[mesh.coordIndex[4 * t + 1]] - a).cross(mesh.points[mesh.coordIndex[4 * t + 2]] - a);
+    const SbVec3f& b = mesh.points[mesh.coordIndex[4 * t + 1]];
+    const SbVec3f& c = mesh.points[mesh.coordIndex[4 * t + 2]];
+    const SbVec3f face = (b - a).cross(c - a);
     if (face.length() < 1e-9f)
       continue;
     for (int k = 0; k < 3; k++)
@@ -74,7 +76,8 @@ std::vector<NamedOutline> outlines()
       {"triangle", {{0, 0}, {2, 0}, {0, 1}}},
       {"square with mid-edge points", {{-1, -1}, {0, -1}, {1, -1}, {1, 0}, {1, 1}, {-1, 1}}},
       {"L shape", {{0, 0}, {2, 0}, {2, 1}, {1, 1}, {1, 2}, {0, 2}}},
-      {"star", {{0, 3}, {-1, 1}, {-3, 1}, {-1.5f, -0.5f}, {-2, -3}, {0, -1.5f}, {2, -3}, {1.5f, -0.5f}, {3, 1}, {1, 1}}},
+      {"star",
+       {{0, 3}, {-1, 1}, {-3, 1}, {-1.5f, -0.5f}, {-2, -3}, {0, -1.5f}, {2, -3}, {1.5f, -0.5f}, {3, 1}, {1, 1}}},
   };
 }
 
