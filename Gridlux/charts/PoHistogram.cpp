@@ -254,6 +254,15 @@ void PoHistogram::setDefaultAttr()
     a.nameFontName = defaultFont;
 }
 
+bool PoHistogram::frameIsFinite(const char* where) const
+{
+  const HistogAttr& a = m_attr;
+  if (std::isfinite(a.start[0]) && std::isfinite(a.start[1]) && std::isfinite(a.end))
+    return true;
+  PoDebugError::post(where, "start (%g %g) or end %g is not finite; nothing drawn", a.start[0], a.start[1], a.end);
+  return false;
+}
+
 // ---------------------------------------------------------------------------------------------
 // Bar frame and bars
 

@@ -183,6 +183,8 @@ protected:
                const SbString& font) const;
   /** Sets @p group as the part, or null when it is null or empty. */
   void setGroupPart(const char* part, SoGroup* group);
+  /** Whether start and end (from setDefaultAttr()) are finite; posts the message naming @p where if not. */
+  bool frameIsFinite(const char* where) const;
   /** Replaces non-finite values by 0 (warning once, naming @p where). */
   static std::vector<float> finiteValues(const float* values, int num, const char* where);
   /** Empties every bar and text part. */

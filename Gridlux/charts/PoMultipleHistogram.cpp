@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -151,12 +152,12 @@ void PoMultipleHistogram::rebuild()
   const int n = value.getNum();
   // No values yet is an empty chart, whatever table shape is set; only values that do not fill the
   // table are worth a message.
-  if (n == 0) {
+  if (n == 0 || !frameIsFinite("PoMultipleHistogram::rebuild")) {
     clearParts();
     postRebuild();
     return;
   }
-  if (n != rows * columns) {
+  if (rows < 1 || columns < 1 || int64_t(n) != int64_t(rows) * columns) {
     PoDebugError::post("PoMultipleHistogram::rebuild", "%d values for %d rows of %d columns; nothing drawn", n, rows,
                        columns);
     clearParts();

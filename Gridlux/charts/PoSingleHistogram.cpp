@@ -60,7 +60,7 @@ void PoSingleHistogram::rebuild()
   preRebuild();
   setDefaultAttr();
   const int n = value.getNum();
-  if (n == 0) {
+  if (n == 0 || !frameIsFinite("PoSingleHistogram::rebuild")) {
     m_values.clear();
     clearParts();
     postRebuild();

@@ -217,7 +217,8 @@ void PoValueLegend::selectedIndices(int n, int& first, int& last, int& step) con
   first = int(firstValue.getValue()) - 1;
   last = int(lastValue.getValue()) - 1;
   step = periodValue.getValue();
-  last = std::min(last, n - 1);
+  // Clamped both ways: a last value below 1 would index before the list.
+  last = std::max(0, std::min(last, n - 1));
   if (first < 1)
     first = 0;
   if (first > last)

@@ -7,6 +7,7 @@
 #include "offscreen/OsMesaContext.h"
 
 #include <Gridlux/base/PoGridlux.h>
+#include <Gridlux/mesh/nodes/PoSFMesh.h>
 
 #include <Inventor/SbViewportRegion.h>
 #include <Inventor/SoDB.h>
@@ -154,27 +155,68 @@ bool isA(const SoType& type, const char* name)
   return !base.isBad() && type.isDerivedFrom(base);
 }
 
+// A colour mapping and levels, for the classes that colour by value.
+const char* const kColoring = R"(
+PoNonLinearDataMapping2 { value [ 0, 0.5, 1 ] color [ 0 0 1, 0 1 0, 1 0 0 ] }
+PoIsovaluesList { isovaluesList [ 0, 0.25, 0.5, 0.75, 1 ] }
+)";
+
 struct Context {
   std::string before;
   std::string after;
+  std::string fields; ///< set on the node before the sweep, where the defaults draw nothing
 };
 
+// Field values that give the class something to draw; each field's sweep returns to them.
+std::string startingFields(const SoType& type)
+{
+  const std::pair<const char*, const char*> rows[] = {
+    {"PoBaseStreamLine", "startPoints [ 0.5 0.5 0.5, 0.2 0.3 1.5 ]"},
+    {"PoCurve", "point [ 0 1, 1 3, 2 2, 3 4, 4 0.5 ]"},
+    {"PoLabelField", "point [ 0 0, 1 1, 2 0.5 ] string [ \"a\", \"b\", \"c\" ] value [ 1, 2, 3 ]"},
+    {"PoItemLegend", "item [ \"one\", \"two\", \"three\" ]"},
+    {"PoCellShape", "cellIndex 1"},
+    {"PoMeshProbePoint", "position 0.5 0.5 0.5"},
+    {"PoPieChart", "sliceValue [ 1, 2, 3 ] sliceText [ \"a\", \"b\", \"c\" ] "
+                   "sliceColor [ 1 0 0, 0 1 0, 0 0 1 ]"},
+    {"PoSingleHistogram", "value [ 1, 3, 2 ] name [ \"a\", \"b\", \"c\" ]"},
+    {"PoMultipleHistogram", "numRows 2 numColumns 3 value [ 1, 2, 3, 4, 5, 6 ] rowName [ \"r\", \"s\" ] "
+                            "columnName [ \"a\", \"b\", \"c\" ]"},
+  };
+  for (const auto& row : rows)
+    if (isA(type, row.first))
+      return row.second;
+  return "";
+}
+
+Context contextOfFamily(const SoType& type);
+
 Context contextFor(const SoType& type)
+{
+  Context context = contextOfFamily(type);
+  context.fields = startingFields(type);
+  return context;
+}
+
+Context contextOfFamily(const SoType& type)
 {
   const std::string name = type.getName().getString();
   if (isA(type, "PoMeshProperty")) {
     if (name.find("1D") != std::string::npos)
       return {"", "PoCurve {} PoLinearBar {} PoScatter {}"};
     if (name.find("2D") != std::string::npos)
-      return {"", "PoMeshFilled {} PoMeshLines {} PoMeshContouring {} PoMeshSides {}"};
-    return {"", "PoMeshSkin {} PoMeshLevelSurf {} PoMeshCrossSection {} PoMeshSkeleton {}"};
+      return {"", "PoMeshFilled {} PoMeshLines {} PoMeshContouring {} PoMeshSides {} PoMeshLimit {} PoMesh2DVec {}"};
+    return {"", "PoMeshSkin {} PoMeshLevelSurf {} PoMeshCrossSection {} PoMeshSkeleton {} PoMesh3DVec {} "
+                "PoMeshCrossContour {} PoStreamLine { startPoints [ 0.5 0.5 0.5 ] }"};
   }
   if (isA(type, "PoChart"))
-    return {kSeries1D, ""};
+    return {std::string(kSeries1D) + kColoring, ""};
   if (isA(type, "PoMesh2D"))
-    return {kGrid2D, ""};
+    return {std::string(kGrid2D) + kColoring, ""};
   if (isA(type, "PoMesh"))
-    return {kGrid3D, ""};
+    return {std::string(kGrid3D) + kColoring, ""};
+  if (isA(type, "PoValueLegend"))
+    return {kColoring, ""};
   if (isA(type, "PoMesh1DFilter") || isA(type, "PoMesh1DHints"))
     return {kSeries1D, "PoCurve {} PoLinearBar {}"};
   if (isA(type, "PoNode"))
@@ -314,6 +356,33 @@ std::vector<Case> meshCases(const std::string& sample)
       }
     }
   }
+  // Hostile values in a mesh that reads: NaN and huge scalars, NaN vectors.
+  auto withValues = [sample](const char* label, float a, float b, bool vectors) {
+    return Case{label, [sample, a, b, vectors](SoField* f) {
+                  f->set(sample.c_str());
+                  PoSFMesh* mesh = static_cast<PoSFMesh*>(f);
+                  const int numNodes = mesh->getMesh().getNumNodes();
+                  if (numNodes <= 0)
+                    return;
+                  std::vector<float> values(numNodes);
+                  std::vector<SbVec3f> vecs(numNodes);
+                  for (int i = 0; i < numNodes; i++) {
+                    values[i] = i % 2 ? a : b;
+                    vecs[i].setValue(values[i], values[i], values[i]);
+                  }
+                  if (vectors)
+                    mesh->addVecsSet(0, vecs.data(), "hostile");
+                  else
+                    mesh->addValuesSet(0, values.data(), "hostile");
+                }};
+  };
+  cases.push_back({"sample", [sample](SoField* f) { f->set(sample.c_str()); }});
+  cases.push_back(withValues("NaN scalars", kNaN, kNaN, false));
+  cases.push_back(withValues("NaN and 1 scalars", kNaN, 1.0f, false));
+  cases.push_back(withValues("huge scalars", 1e30f, -1e30f, false));
+  cases.push_back(withValues("infinite scalars", kInf, -kInf, false));
+  cases.push_back(withValues("NaN vectors", kNaN, 1.0f, true));
+  cases.push_back(withValues("huge vectors", 1e30f, -1e30f, true));
   for (int part = 1; part <= 3; part++) {
     const std::string cut = sample.substr(0, sample.size() * part / 4);
     cases.push_back({"cut at " + std::to_string(part) + "/4", [cut](SoField* f) { f->set(cut.c_str()); }});
@@ -588,6 +657,8 @@ protected:
     if (!context.before.empty())
       addText(root, context.before);
     node = static_cast<SoNode*>(type.createInstance());
+    if (!context.fields.empty())
+      EXPECT_TRUE(node->set(context.fields.c_str())) << context.fields;
     root->addChild(node);
     if (!context.after.empty())
       addText(root, context.after);
@@ -671,6 +742,9 @@ TEST_P(HostileValueSweep, EveryFieldTakesHostileValues)
 
   SoNode* pristine = static_cast<SoNode*>(type.createInstance());
   pristine->ref();
+  const std::string starting = contextFor(type).fields;
+  if (!starting.empty())
+    pristine->set(starting.c_str());
   SoNode* node = nullptr;
   SoSeparator* root = makeScene(type, node);
   ASSERT_NE(node, nullptr);
