@@ -12,7 +12,8 @@ void PiPointField::usableEntries(const char* method, int numPoints, const SbVec2
 {
   kept.clear();
   int num = std::max(numPoints, 0);
-  if (values) {
+  const bool hasValues = numValues >= 0;
+  if (hasValues) {
     if (numValues != numPoints)
       PoDebugError::postWarning(method, "%d points but %d values; the first %d are drawn", numPoints,
                                 numValues, std::min(numPoints, numValues));
@@ -21,7 +22,7 @@ void PiPointField::usableEntries(const char* method, int numPoints, const SbVec2
   kept.reserve(num);
   for (int i = 0; i < num; ++i) {
     const bool finite = std::isfinite(points[i][0]) && std::isfinite(points[i][1]) &&
-                        (!values || std::isfinite(values[i]));
+                        (!hasValues || std::isfinite(values[i]));
     if (finite)
       kept.push_back(i);
   }

@@ -22,8 +22,9 @@ public:
 
   /**
    * The indices of the entries to draw: the first min(@p numPoints, @p numValues) entries (all
-   * points when @p values is null) whose point and value are finite. Posts one warning from
-   * @p method when the lists differ in length and one when entries are dropped as not finite.
+   * points when @p numValues is negative: no value list) whose point and value are finite.
+   * Posts one warning from @p method when the lists differ in length and one when entries are
+   * dropped as not finite. @p values may be null when @p numValues is 0 or less.
    */
   static void usableEntries(const char* method, int numPoints, const SbVec2f* points, int numValues,
                             const float* values, std::vector<int>& kept);

@@ -56,13 +56,13 @@ void PoPointsFieldBars::rebuild()
     return;
   }
   float width = barWidth.getValue();
-  if (!std::isfinite(width) || width < 0.0f) {
+  if (!std::isfinite(width) || width < 0.0f || !std::isfinite(width * getDomain()->getDeltaX())) {
     PoDebugError::post(method, "bar width %g is not a width; bars drawn as lines", width);
     width = 0.0f;
   }
   width *= getDomain()->getDeltaX();
 
-  PiPointField::usableEntries(method, point.getNum(), point.getValues(0), 0, nullptr, m_kept);
+  PiPointField::usableEntries(method, point.getNum(), point.getValues(0), -1, nullptr, m_kept);
   SoGroup* group = nullptr;
   if (!m_kept.empty()) {
     m_coords.clear();

@@ -23,14 +23,15 @@ namespace {
 
 const char* const kMethod = "PoValuedMarkerField::rebuild";
 
-// A size field as a fraction: 0 gives @p computed, a bad value is reported and computed too.
-float sizeOf(const char* name, float field, float computed)
+// A size field as a fraction of @p width: 0 gives @p computed, a bad value (or one too large to
+// draw) is reported and computed too.
+float sizeOf(const char* name, float field, float computed, float width)
 {
-  if (!std::isfinite(field) || field < 0.0f) {
+  if (!std::isfinite(field) || field < 0.0f || !std::isfinite(field * width)) {
     PoDebugError::post(kMethod, "%s %g is not a size; %g used", name, field, computed);
-    return computed;
+    return computed * width;
   }
-  return field == 0.0f ? computed : field;
+  return (field == 0.0f ? computed : field) * width;
 }
 
 } // namespace
@@ -90,8 +91,8 @@ void PoValuedMarkerField::rebuild()
   PiPointField::usableEntries(kMethod, point.getNum(), point.getValues(0), value.getNum(),
                               value.getValues(0), m_kept);
   const float width = getDomain()->getDeltaX();
-  const float small = sizeOf("minSize", minSize.getValue(), 0.01f) * width;
-  const float large = sizeOf("maxSize", maxSize.getValue(), 0.03f) * width;
+  const float small = sizeOf("minSize", minSize.getValue(), 0.01f, width);
+  const float large = sizeOf("maxSize", maxSize.getValue(), 0.03f, width);
   const float* values = value.getValues(0);
   PiPointField::linearSizes(m_kept, values, small, large, m_sizes);
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -52,11 +53,17 @@ int PiArrow3::set(const SbVec3f& start, const SbVec3f& end, float headLength, fl
       return 0;
     }
   const SbVec3f d = end - start;
-  m_length = d.length();
-  if (!(m_length > 0.0f)) {
+  // The length in double: points far apart overflow a float's sum of squares.
+  const double length = std::sqrt(double(d[0]) * d[0] + double(d[1]) * d[1] + double(d[2]) * d[2]);
+  if (!(length > 0.0)) {
     PoDebugError::post(method, "the start and end points coincide; nothing is drawn");
     return 0;
   }
+  if (!finite(d) || !(length <= std::numeric_limits<float>::max())) {
+    PoDebugError::post(method, "the start and end points are too far apart; nothing is drawn");
+    return 0;
+  }
+  m_length = float(length);
   m_start = start;
   m_end = end;
   m_dir = d / m_length;
@@ -82,6 +89,11 @@ int PiArrow3::set(const SbVec3f& start, const SbVec3f& end, float headLength, fl
     m_endHead *= m_length / both;
   }
   m_radius = 0.5f * headWidth * m_length;
+  if (!std::isfinite(m_radius) || !std::isfinite(m_startHead + m_endHead)) {
+    PoDebugError::post(method, "head length %g and width %g are too large for an arrow %g long; "
+                       "nothing is drawn", headLength, headWidth, m_length);
+    return 0;
+  }
   m_valid = true;
   return 1;
 }

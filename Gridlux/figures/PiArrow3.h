@@ -22,8 +22,9 @@
  * cylinder of 0.4 times the heads' base radius and every head a closed cone from the shaft's end
  * to the tip; solids have NUM_SIDES sides, faces counter-clockwise seen from outside.
  *
- * set() refuses (with a message, leaving nothing to draw) points that are not finite or that
- * coincide, head fractions that are negative or not finite, and shapes out of range.
+ * set() refuses (with a message, leaving nothing to draw) points that are not finite, that
+ * coincide or that are too far apart for a float length, head fractions that are negative, not
+ * finite or too large for the arrow's length, and shapes out of range.
  *
  * setPlanar() places a flat arrow in the plane z = start z instead, for 2D figures: the head is
  * drawn once, in that plane, a chevron as one V-shaped polyline and a triangle as one face,

@@ -180,7 +180,7 @@ TEST(PiPointFieldTest, UsableEntriesKeepTheShortestListAndDropNonFiniteOnes)
   EXPECT_EQ(errors.severities()[0], 1);
 
   errors.clear();
-  PiPointField::usableEntries("test", 5, points, 0, nullptr, kept); // no value list
+  PiPointField::usableEntries("test", 5, points, -1, nullptr, kept); // no value list
   EXPECT_EQ(kept, (std::vector<int>{0, 2, 3, 4}));
   EXPECT_EQ(errors.count(), 1);
 }
@@ -367,9 +367,23 @@ TEST_F(PointField, BadMarkerListsWarnOncePerRebuildAndDrawTheRest)
 
   errors.clear();
   markers->minSize = -1;
+  markers->maxSize = 1e38f; // times the domain width 10: too large to draw
   ColourProbe computed(root);
   EXPECT_EQ(computed.blobs.size(), 3u);
   EXPECT_TRUE(errors.contains("minSize -1 is not a size"));
+  EXPECT_TRUE(errors.contains("maxSize 1e+38 is not a size"));
+  for (const Blob& b : computed.blobs)
+    EXPECT_TRUE(std::isfinite(b.area));
+
+  // Points without any value: nothing to size or colour by, one warning.
+  markers->minSize = 0;
+  markers->maxSize = 0;
+  errors.clear();
+  markers->value.setNum(0);
+  ColourProbe none(root);
+  EXPECT_TRUE(none.blobs.empty());
+  EXPECT_EQ(errors.count(), 1);
+  EXPECT_TRUE(errors.contains("5 points but 0 values"));
 }
 
 TEST_F(PointField, TextMarkersAreColouredOneByOne)

@@ -173,7 +173,21 @@ TEST_F(Arrow, BadArrowsPostAMessageAndDrawNothing)
   EXPECT_TRUE(probe().empty());
   EXPECT_TRUE(errors.contains("not finite"));
 
+  // Far apart: the length does not fit a float, which would make every vertex NaN.
   errors.clear();
+  arrow->startPoint.setValue(-3e38f, -3e38f);
+  arrow->endPoint.setValue(3e38f, 3e38f);
+  EXPECT_TRUE(probe().empty());
+  EXPECT_TRUE(errors.contains("too far apart"));
+  errors.clear();
+  arrow->startPoint.setValue(0, 0);
+  arrow->endPoint.setValue(1e30f, 0);
+  arrow->headWidth = 1e10f;
+  EXPECT_TRUE(probe().empty());
+  EXPECT_TRUE(errors.contains("too large for an arrow"));
+
+  errors.clear();
+  arrow->startPoint.setValue(2, 3);
   arrow->endPoint.setValue(3, 3);
   arrow->headWidth = -1;
   EXPECT_TRUE(probe().empty());
