@@ -247,18 +247,26 @@ int PiSolidGeometry::ellipsoid(const SbVec3f& centre, const SbVec3f& radii, int 
     return 0;
   const int slices = kSphereSlices, stacks = kSphereStacks;
   const int p0 = int(mesh.points.size()), n0 = int(mesh.normals.size());
+  // The unit sphere's inner rings, made once: markers only scale and move them.
+  static const std::vector<SbVec3f> rings = [] {
+    std::vector<SbVec3f> d;
+    for (int r = 1; r < kSphereStacks; r++) {
+      const double phi = M_PI * r / kSphereStacks;
+      for (int s = 0; s < kSphereSlices; s++) {
+        const double theta = 2.0 * M_PI * s / kSphereSlices;
+        d.emplace_back(float(std::sin(phi) * std::cos(theta)), float(std::cos(phi)),
+                       float(std::sin(phi) * std::sin(theta)));
+      }
+    }
+    return d;
+  }();
+  const SbVec3f inverse(1.0f / radii[0], 1.0f / radii[1], 1.0f / radii[2]);
   mesh.points.push_back(centre + SbVec3f(0, radii[1], 0));
   mesh.normals.push_back(SbVec3f(0, 1, 0));
-  for (int r = 1; r < stacks; r++) {
-    const double phi = M_PI * r / stacks;
-    for (int s = 0; s < slices; s++) {
-      const double theta = 2.0 * M_PI * s / slices;
-      const SbVec3f d(float(std::sin(phi) * std::cos(theta)), float(std::cos(phi)),
-                      float(std::sin(phi) * std::sin(theta)));
-      mesh.points.push_back(centre + times(d, radii));
-      // The surface's normal is the gradient of |p / radii|^2.
-      mesh.normals.push_back(unit(SbVec3f(d[0] / radii[0], d[1] / radii[1], d[2] / radii[2])));
-    }
+  for (const SbVec3f& d : rings) {
+    mesh.points.push_back(centre + times(d, radii));
+    // The surface's normal is the gradient of |p / radii|^2.
+    mesh.normals.push_back(unit(times(d, inverse)));
   }
   mesh.points.push_back(centre - SbVec3f(0, radii[1], 0));
   mesh.normals.push_back(SbVec3f(0, -1, 0));
@@ -285,6 +293,13 @@ int PiSolidGeometry::bars(const Outline& outline, int num, const float* x, const
                           float threshold, float across, float depth, float topRatio, Mesh& mesh, int* numSkipped)
 {
   int skipped = 0, drawn = 0;
+  // Room for every bar at once: a long series then fills the arrays without regrowing them.
+  const size_t n = size_t(outline.size()), triangles = 2 * n + 2 * outline.cap.size() / 3;
+  mesh.points.reserve(mesh.points.size() + size_t(num) * 2 * n);
+  mesh.normals.reserve(mesh.normals.size() + size_t(num) * (2 * n + 2));
+  mesh.coordIndex.reserve(mesh.coordIndex.size() + size_t(num) * 4 * triangles);
+  mesh.normalIndex.reserve(mesh.normalIndex.size() + size_t(num) * 4 * triangles);
+  mesh.solidIndex.reserve(mesh.solidIndex.size() + size_t(num) * triangles);
   for (int i = 0; i < num; i++) {
     if (!std::isfinite(x[i]) || !std::isfinite(y[i])) {
       skipped++;
