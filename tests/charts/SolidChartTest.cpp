@@ -348,6 +348,11 @@ TEST_F(SolidChart, SolidsStayRoundUnderTheDomainTransform)
   EXPECT_NEAR(box.getMax()[0] - box.getMin()[0], 2.0, 1e-5);
   EXPECT_NEAR(box.getMax()[2] - box.getMin()[2], 2.0, 1e-5);
   EXPECT_NEAR(box.getMax()[1], 10.0, 1e-4); // y scaled by 10 / 100
+  // A new depth of the domain rebuilds the bars, still round.
+  domain->max.setValue(10, 100, 4);
+  const SbBox3f deeper = boxOf(solidsAlong(s.root, 0, {0, 10})[1]);
+  EXPECT_NEAR(deeper.getMax()[2] - deeper.getMin()[2], 2.0, 1e-5);
+  domain->max.setValue(10, 100, 1);
 
   s.root->removeChild(bars);
   PoGeneralizedScatter* scatter = new PoGeneralizedScatter;
