@@ -18,6 +18,7 @@
 #include <Inventor/VRMLnodes/SoVRMLGroup.h>
 #include <Inventor/actions/SoGetBoundingBoxAction.h>
 #include <Inventor/actions/SoWriteAction.h>
+#include <Inventor/errors/SoDebugError.h>
 #include <Inventor/misc/SoChildList.h>
 #include <Inventor/nodes/SoBlinker.h>
 #include <Inventor/nodes/SoSeparator.h>
@@ -42,16 +43,83 @@ fail(const std::string & message)
   return 1;
 }
 
-// Reads the scene, passing on what Coin read past as warnings.
+// The messages posted through the library's and the toolkit's error classes while a command
+// runs, each made one line. An error fails the command with that one line (the scene is not
+// what the file meant, so no picture or file should pass for it); warnings are printed when the
+// command succeeds.
+class PostedMessages {
+public:
+  PostedMessages()
+    : previousLibrary_(PoDebugError::getHandlerCallback()), previousLibraryData_(PoDebugError::getHandlerData()),
+      previousToolkit_(SoDebugError::getHandlerCallback()), previousToolkitData_(SoDebugError::getHandlerData())
+  {
+    PoDebugError::setHandlerCallback(collect, this);
+    SoDebugError::setHandlerCallback(collect, this);
+  }
+  ~PostedMessages()
+  {
+    PoDebugError::setHandlerCallback(previousLibrary_, previousLibraryData_);
+    SoDebugError::setHandlerCallback(previousToolkit_, previousToolkitData_);
+  }
+  PostedMessages(const PostedMessages &) = delete;
+  PostedMessages & operator=(const PostedMessages &) = delete;
+
+  bool failed() const { return !firstError_.empty(); }
+  const std::string & firstError() const { return firstError_; }
+  void addWarning(const std::string & line) { warnings_.push_back(line); }
+  void printWarnings() const
+  {
+    for (const std::string & warning : warnings_) std::cerr << "gridlux: warning: " << warning << std::endl;
+  }
+
+private:
+  static void collect(const SoError * error, void * data)
+  {
+    PostedMessages * self = static_cast<PostedMessages *>(data);
+    bool isError = false;
+    if (error->isOfType(PoDebugError::getClassTypeId()))
+      isError = static_cast<const PoDebugError *>(error)->getSeverity() == PoDebugError::ERROR;
+    else if (error->isOfType(SoDebugError::getClassTypeId()))
+      isError = static_cast<const SoDebugError *>(error)->getSeverity() == SoDebugError::ERROR;
+    std::string line;
+    for (const char * c = error->getDebugString().getString(); *c; ++c) {
+      const bool blank = *c == '\n' || *c == '\r' || *c == '\t' || *c == ' ';
+      if (blank && (line.empty() || line.back() == ' ')) continue;
+      line += blank ? ' ' : *c;
+    }
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    if (!isError) self->warnings_.push_back(line);
+    else if (self->firstError_.empty()) self->firstError_ = line.empty() ? std::string("error posted") : line;
+  }
+
+  SoErrorCB * previousLibrary_;
+  void * previousLibraryData_;
+  SoErrorCB * previousToolkit_;
+  void * previousToolkitData_;
+  std::string firstError_;
+  std::vector<std::string> warnings_;
+};
+
+PostedMessages * posted = nullptr;  // set by main() for the command's run
+
+// Reads the scene, keeping what Coin read past as warnings.
 SoSeparator *
 readScene(const std::string & path, std::string & error)
 {
   std::vector<std::string> warnings;
   SoSeparator * root = SceneReader::read(path, error, &warnings);
-  for (const std::string & warning : warnings) {
-    std::cerr << "gridlux: warning: " << warning << std::endl;
-  }
+  for (const std::string & warning : warnings) posted->addWarning(warning);
   return root;
+}
+
+// After a step of a command: the status, or a failure naming the first error posted (the scene
+// is given back) when there was one.
+int
+checkPosted(const CommandLine & line, SoSeparator * root)
+{
+  if (!posted->failed()) return 0;
+  if (root) root->unref();
+  return fail(line.input + ": " + posted->firstError());
 }
 
 // OUT.png with "_" and the three-digit frame number before its extension.
@@ -96,6 +164,7 @@ render(const CommandLine & line)
   std::string error;
   SoSeparator * root = readScene(line.input, error);
   if (!root) return fail(error);
+  if (checkPosted(line, root)) return 1;
 
   gridlux::offscreen::SceneRenderer renderer;
   renderer.setSize(line.width, line.height);
@@ -107,6 +176,7 @@ render(const CommandLine & line)
     const bool drawn = renderer.render(root, image, &error);
     root->unref();
     if (!drawn) return fail(line.input + ": " + error);
+    if (checkPosted(line, nullptr)) return 1;
     if (!gridlux::offscreen::PngFile::write(line.output, image, &error)) return fail(error);
     return 0;
   }
@@ -129,6 +199,7 @@ render(const CommandLine & line)
     }
     const std::string name = frameFileName(line.output, f);
     if (!renderer.render(root, image, &error)) status = fail(line.input + ": " + error);
+    else if (checkPosted(line, nullptr)) status = 1;
     else if (!gridlux::offscreen::PngFile::write(name, image, &error)) status = fail(error);
   }
   for (SoBlinker * blinker : blinkers) blinker->unref();
@@ -142,6 +213,14 @@ expand(const CommandLine & line)
   std::string error;
   SoSeparator * root = readScene(line.input, error);
   if (!root) return fail(error);
+  if (checkPosted(line, root)) return 1;
+
+  PoBase::setNodeWriteFormat(PoBase::WRITE_FORMAT_EXPANDED);
+  // Writing asks only the root to build itself: one traversal first makes
+  // every library node below it build its geometry.
+  SoGetBoundingBoxAction boxes(SbViewportRegion(line.width, line.height));
+  boxes.apply(root);
+  if (checkPosted(line, root)) return 1;
 
   // The file is opened here, not by SoOutput, so that a failure names its
   // reason and a full disk is noticed when the file is closed.
@@ -151,12 +230,6 @@ expand(const CommandLine & line)
     root->unref();
     return fail("cannot write " + line.output + ": " + reason);
   }
-
-  PoBase::setNodeWriteFormat(PoBase::WRITE_FORMAT_EXPANDED);
-  // Writing asks only the root to build itself: one traversal first makes
-  // every library node below it build its geometry.
-  SoGetBoundingBoxAction boxes(SbViewportRegion(line.width, line.height));
-  boxes.apply(root);
 
   {
     SoOutput output;
@@ -181,6 +254,7 @@ vrml(const CommandLine & line)
   std::string error;
   SoSeparator * root = readScene(line.input, error);
   if (!root) return fail(error);
+  if (checkPosted(line, root)) return 1;
 
   FILE * file = std::fopen(line.output.c_str(), "w");
   if (!file) {
@@ -261,14 +335,21 @@ main(int argc, char ** argv)
   // The viewer is another program (see ViewCommand.h), started before the library is.
   if (line.command == CommandLine::VIEW) return gridlux::cli::runViewer(argv);
   PoGridlux::init();
+  PostedMessages messages;
+  posted = &messages;
+  int status = 2;
   switch (line.command) {
   case CommandLine::VERSION:
     std::cout << PoGridlux::getProductName() << " " << PoGridlux::getVersion() << std::endl;
-    return 0;
-  case CommandLine::RENDER: return render(line);
-  case CommandLine::EXPAND: return expand(line);
-  case CommandLine::VRML: return vrml(line);
-  case CommandLine::INFO: return info();
-  default: return 2;
+    status = 0;
+    break;
+  case CommandLine::RENDER: status = render(line); break;
+  case CommandLine::EXPAND: status = expand(line); break;
+  case CommandLine::VRML: status = vrml(line); break;
+  case CommandLine::INFO: status = info(); break;
+  default: break;
   }
+  if (status == 0) messages.printWarnings();
+  posted = nullptr;
+  return status;
 }
