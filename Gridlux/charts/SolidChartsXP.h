@@ -38,9 +38,11 @@ float checkedSize(float value, const char* method, const char* field);
 /**
  * Builds the bars of @p bar over the current series of @p state into @p mesh and returns their
  * group (null when there is nothing to draw). @p outline is the counter-clockwise outline of a bar
- * across its axis, @p size its scale (from the node's field; 0 gives 0.4 of the mean spacing of the
- * points across the bars), @p topRatio the scale of the top. @p material receives the chart's
- * material, referenced, or null.
+ * across its axis, @p size its scale (from the node's field @p sizeField; 0 gives 0.4 of the mean
+ * spacing of the points across the bars, or 0.04 of the domain's extent there for a lone bar),
+ * @p topRatio the scale of the top. A threshold that is not finite posts a message from @p method
+ * and draws nothing; points that are not finite draw no bar, with a warning. @p material receives
+ * the chart's material, referenced, or null.
  */
 SoGroup* buildBars(const PoBar* bar, SoState* state, const SbVec2f* outline, int numOutline, float size,
                    const char* sizeField, float topRatio, const char* method, PiSolidGeometry::Mesh& mesh,
