@@ -49,7 +49,7 @@ void PiSweep::Surface::clear()
   coords.clear();
   coordIndex.clear();
   facePoint.clear();
-  verticesPerPoint = 0;
+  vertexPoint.clear();
 }
 
 int PiSweep::distinctPoints(int n, const SbVec3f* points, std::vector<int>& kept)
@@ -74,8 +74,8 @@ void PiSweep::ribbon(int n, const SbVec2f* points, float width, Surface& out, fl
   out.clear();
   if (n < 2 || !points)
     return;
-  out.verticesPerPoint = 2;
   out.coords.resize(2 * std::size_t(n));
+  out.vertexPoint.resize(2 * std::size_t(n));
   const double half = 0.5 * width;
   const double limit = std::max(1.0, double(mitreLimit));
   auto direction = [&](int k) {
@@ -109,6 +109,7 @@ void PiSweep::ribbon(int n, const SbVec2f* points, float width, Surface& out, fl
     const SbVec2d right = p - offset, left = p + offset;
     out.coords[2 * i].setValue(float(right[0]), float(right[1]), 0.0f);
     out.coords[2 * i + 1].setValue(float(left[0]), float(left[1]), 0.0f);
+    out.vertexPoint[2 * i] = out.vertexPoint[2 * i + 1] = i;
   }
   out.coordIndex.reserve(5 * std::size_t(n - 1));
   out.facePoint.reserve(std::size_t(n - 1));
@@ -164,53 +165,68 @@ void PiSweep::tube(int n, const SbVec3f* path, int m, const SbVec2f* profile, bo
     return;
   std::vector<SbVec3f> u, v;
   frames(n, path, u, v);
-  out.verticesPerPoint = m;
-  out.coords.resize(std::size_t(n) * std::size_t(m));
   const double minCos = 1.0 / std::max(1.0, double(mitreLimit));
-  for (int i = 0; i < n; i++) {
-    // The ring lies in the section of the segment that reaches it, pushed along that segment onto
-    // the mitre plane at inner points.
-    const int k = i == 0 ? 0 : i - 1;
+  out.coords.reserve(std::size_t(n) * std::size_t(m));
+  out.vertexPoint.reserve(std::size_t(n) * std::size_t(m));
+  out.coordIndex.reserve(8 * std::size_t(n) * std::size_t(m) + (caps ? 2 * std::size_t(m) + 2 : 0));
+  // The section of segment k at point i, pushed along the segment onto the plane of normal t
+  // through the point when mitred.
+  auto addRing = [&](int i, int k, const SbVec3d* t) {
     const SbVec3d fu = toD(u[k]), fv = toD(v[k]);
     const SbVec3d p = toD(path[i]);
-    SbVec3d d, t;
-    bool mitre = false;
-    double cosHalf = 1.0;
-    if (i > 0 && i < n - 1) {
-      d = unit(p - toD(path[i - 1]));
-      const SbVec3d next = unit(toD(path[i + 1]) - p);
-      mitre = mitreNormal(d, next, t);
-      if (mitre)
-        cosHalf = std::max(d.dot(t), minCos);
-    }
-    SbVec3f* ring = &out.coords[std::size_t(i) * std::size_t(m)];
+    const SbVec3d d = unit(toD(path[k + 1]) - toD(path[k]));
+    const double cosHalf = t ? d.dot(*t) : 1.0;
     for (int j = 0; j < m; j++) {
       SbVec3d offset = fu * double(profile[j][0]) + fv * double(profile[j][1]);
-      if (mitre)
-        offset -= d * (offset.dot(t) / cosHalf);
-      ring[j] = toF(p + offset);
+      if (t)
+        offset -= d * (offset.dot(*t) / cosHalf);
+      out.coords.push_back(toF(p + offset));
+      out.vertexPoint.push_back(i);
     }
-  }
-  const std::size_t numFaces = std::size_t(n - 1) * std::size_t(m) + (caps ? 2 : 0);
-  out.coordIndex.reserve(5 * numFaces + (caps ? 2 * std::size_t(m) : 0));
-  out.facePoint.reserve(numFaces);
-  for (int k = 0; k < n - 1; k++) {
-    const int a = k * m, b = (k + 1) * m;
+    return int(out.coords.size()) - m;
+  };
+  // The quads from ring a to ring b as two triangles each, taking the colour of point @p point.
+  // Triangles leave the toolkit nothing to tessellate (caps of concave outlines make it tessellate
+  // every polygon of the shape), so every reader of the shape sees the same triangles.
+  auto addBand = [&](int a, int b, int point) {
     for (int j = 0; j < m; j++) {
       const int j1 = j + 1 == m ? 0 : j + 1;
-      const int quad[5] = {a + j, a + j1, b + j1, b + j, -1};
-      out.coordIndex.insert(out.coordIndex.end(), quad, quad + 5);
-      out.facePoint.push_back(k);
+      const int triangles[8] = {a + j, a + j1, b + j1, -1, a + j, b + j1, b + j, -1};
+      out.coordIndex.insert(out.coordIndex.end(), triangles, triangles + 8);
+      out.facePoint.push_back(point);
+      out.facePoint.push_back(point);
+    }
+  };
+  const int first = addRing(0, 0, nullptr);
+  int previous = first;
+  for (int i = 1; i < n - 1; i++) {
+    const SbVec3d d0 = unit(toD(path[i]) - toD(path[i - 1]));
+    const SbVec3d d1 = unit(toD(path[i + 1]) - toD(path[i]));
+    SbVec3d t;
+    if (mitreNormal(d0, d1, t) && d0.dot(t) >= minCos) {
+      const int ring = addRing(i, i - 1, &t);
+      addBand(previous, ring, i - 1);
+      previous = ring;
+    }
+    else {
+      // Bevel: the two sections at the point, their vertices mirror images across the mitre plane.
+      const int in = addRing(i, i - 1, nullptr);
+      addBand(previous, in, i - 1);
+      const int outRing = addRing(i, i, nullptr);
+      addBand(in, outRing, i);
+      previous = outRing;
     }
   }
+  const int last = addRing(n - 1, n - 2, nullptr);
+  addBand(previous, last, n - 2);
   if (caps) {
     // The start faces back along the path: the outline reversed; the end faces forward.
     for (int j = m - 1; j >= 0; j--)
-      out.coordIndex.push_back(j);
+      out.coordIndex.push_back(first + j);
     out.coordIndex.push_back(-1);
     out.facePoint.push_back(0);
     for (int j = 0; j < m; j++)
-      out.coordIndex.push_back((n - 1) * m + j);
+      out.coordIndex.push_back(last + j);
     out.coordIndex.push_back(-1);
     out.facePoint.push_back(n - 1);
   }

@@ -10,17 +10,18 @@
 /**
  * @brief The geometry of ribbons and tubes, free of scene-graph types.
  *
- * Both build a Surface: vertices grouped per path point (`verticesPerPoint` of them for each
- * point, point after point), polygons counter-clockwise seen from the side they face, and for each
- * polygon the path point whose colour it takes (the first point of its segment; a cap takes its
- * end point).
+ * Both build a Surface: vertices point after point along the path, each with the path point it
+ * stands for, polygons counter-clockwise seen from the side they face, and for each polygon the
+ * path point whose colour it takes (the first point of its segment; a cap takes its end point).
  *
  * Joints are mitred: the vertices at an inner point lie where the offset lines (strip) or the
  * prisms (tube) of the two segments meet, so the width measured perpendicular to each segment is
  * kept. A sharp turn would send the mitre far away: its stretch, 1 / cos(half the turn), is
- * limited to `mitreLimit` (4 by default, 4 times the half width), beyond which the joint is
- * narrowed instead. Consecutive vertices of a surface are always shared, so a tube stays closed
- * whatever the turns.
+ * limited to `mitreLimit` (4 by default). Beyond it the strip's joint is narrowed to that stretch
+ * (one quad per segment stays), and the tube's joint is bevelled: the sections of both segments
+ * at the point, joined by a band of quads. Every quad of a tube is planar (trapezoids between
+ * parallel generators, or mirror images across the mitre plane) and neighbouring polygons share
+ * their vertices, so a tube stays closed whatever the turns.
  *
  * Tube frames are rotation-minimising: each segment carries a section frame (u, v) with
  * u x v = the segment's direction, and the frame crosses a joint by the reflection in the mitre
@@ -43,7 +44,8 @@ public:
     std::vector<int> coordIndex;
     /** Per polygon, the path point whose colour it takes. */
     std::vector<int> facePoint;
-    int verticesPerPoint = 0;
+    /** Per vertex, the path point it stands for. */
+    std::vector<int> vertexPoint;
     int numFaces() const { return int(facePoint.size()); }
     void clear();
   };
@@ -69,9 +71,10 @@ public:
 
   /**
    * The outline @p profile (@p m points, counter-clockwise) swept along @p path: a ring of m
-   * vertices per point, the outline point (x, y) at x u + y v from the path; one quad per segment
-   * and outline edge, facing out. With @p caps, each end is closed by the outline polygon facing
-   * away from the tube, so that the surface bounds a solid.
+   * vertices per point (two at a bevelled joint), the outline point (x, y) at x u + y v from the
+   * path; one quad per segment and outline edge, given as its two triangles, facing out. With
+   * @p caps, each end is closed by the outline polygon facing away from the tube, so that the
+   * surface bounds a solid.
    */
   static void tube(int n, const SbVec3f* path, int m, const SbVec2f* profile, bool caps, Surface& out,
                    float mitreLimit = kDefaultMitreLimit);

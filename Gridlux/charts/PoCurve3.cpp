@@ -76,13 +76,20 @@ void PoCurve3::rebuild()
       spline.setValues(num, kept.data(), 10);
       line = spline.getPoints(num);
     }
-    group = new SoGroup;
-    SoCoordinate3* coords = new SoCoordinate3;
-    coords->point.setValues(0, num, line);
-    group->addChild(coords);
-    SoLineSet* set = new SoLineSet;
-    set->numVertices.setValue(num);
-    group->addChild(set);
+    bool finite = true;
+    for (int i = 0; i < num && finite; i++)
+      finite = std::isfinite(line[i][0]) && std::isfinite(line[i][1]) && std::isfinite(line[i][2]);
+    if (finite) {
+      group = new SoGroup;
+      SoCoordinate3* coords = new SoCoordinate3;
+      coords->point.setValues(0, num, line);
+      group->addChild(coords);
+      SoLineSet* set = new SoLineSet;
+      set->numVertices.setValue(num);
+      group->addChild(set);
+    }
+    else
+      PoDebugError::post(method, "the spline through the points overflows; nothing drawn");
   }
   else if (n > 0)
     PoDebugError::postWarning(method, "%d finite point(s), 2 are needed; nothing drawn", int(kept.size()));

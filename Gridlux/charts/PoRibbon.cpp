@@ -70,7 +70,7 @@ void PoRibbon::rebuild()
     if (getPart("appearance.material", FALSE) && getColorSource() != INHERITED_COLOR)
       coloring = colorBinding.getValue() == PER_VERTEX ? SweepShapeXP::PER_VERTEX_COLORS
                                                        : SweepShapeXP::PER_PART_COLORS;
-    group = SweepShapeXP::makeFaceSet(surface, source, coloring, false);
+    group = SweepShapeXP::makeFaceSet(surface, source, coloring, false, method);
   }
   setAnyPart("curve", group);
   postRebuild();

@@ -88,7 +88,7 @@ void PoTube::rebuild()
     if (getPart("appearance.material", FALSE) && getColorSource() != INHERITED_COLOR)
       coloring = colorBinding.getValue() == PER_VERTEX ? SweepShapeXP::PER_VERTEX_COLORS
                                                        : SweepShapeXP::PER_PART_COLORS;
-    group = SweepShapeXP::makeFaceSet(surface, source, coloring, closed);
+    group = SweepShapeXP::makeFaceSet(surface, source, coloring, closed, method);
   }
   setAnyPart("curve", group);
   postRebuild();

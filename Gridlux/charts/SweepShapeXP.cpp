@@ -62,10 +62,15 @@ void applyScale(std::vector<SbVec3f>& points, const SbVec3f& scale, bool inverse
 }
 
 SoGroup* makeFaceSet(const PiSweep::Surface& surface, const std::vector<int>& source, Coloring coloring,
-                     bool closed)
+                     bool closed, const char* method)
 {
-  if (surface.numFaces() == 0 || surface.verticesPerPoint <= 0)
+  if (surface.numFaces() == 0 || surface.vertexPoint.size() != surface.coords.size())
     return nullptr;
+  for (const SbVec3f& c : surface.coords)
+    if (!std::isfinite(c[0]) || !std::isfinite(c[1]) || !std::isfinite(c[2])) {
+      PoDebugError::post(method, "the size overflows the coordinates; nothing drawn");
+      return nullptr;
+    }
   SoGroup* group = new SoGroup;
   SoShapeHints* hints = new SoShapeHints;
   hints->vertexOrdering = SoShapeHints::COUNTERCLOCKWISE;
@@ -83,7 +88,7 @@ SoGroup* makeFaceSet(const PiSweep::Surface& surface, const std::vector<int>& so
       binding->value = SoMaterialBinding::PER_VERTEX_INDEXED;
       materialIndex.reserve(surface.coordIndex.size());
       for (int c : surface.coordIndex)
-        materialIndex.push_back(c < 0 ? -1 : source[c / surface.verticesPerPoint]);
+        materialIndex.push_back(c < 0 ? -1 : source[surface.vertexPoint[c]]);
     }
     else {
       binding->value = SoMaterialBinding::PER_FACE_INDEXED;

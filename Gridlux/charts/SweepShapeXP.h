@@ -43,10 +43,11 @@ void applyScale(std::vector<SbVec3f>& points, const SbVec3f& scale, bool inverse
  * The group of @p surface: shape hints (counter-clockwise; when @p closed a solid whose faces may
  * be concave, as a cap of a concave outline is, else a two-sided surface of convex faces), a
  * material binding after @p coloring, the coordinates and one indexed face set whose material
- * indices map the surface's points through @p source.
+ * indices map the surface's points through @p source. Null, with a message from @p method, when a
+ * size too large for single precision sent a vertex to infinity.
  */
 SoGroup* makeFaceSet(const PiSweep::Surface& surface, const std::vector<int>& source, Coloring coloring,
-                     bool closed);
+                     bool closed, const char* method);
 
 } // namespace SweepShapeXP
 

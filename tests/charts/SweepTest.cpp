@@ -113,7 +113,7 @@ TEST(SweepGeometry, StraightRibbonIsWidthTimesLengthFacingUp)
   PiSweep::Surface s;
   PiSweep::ribbon(3, p, 0.5f, s);
   ASSERT_EQ(s.numFaces(), 2);
-  EXPECT_EQ(s.verticesPerPoint, 2);
+  EXPECT_EQ(s.vertexPoint, (std::vector<int>{0, 0, 1, 1, 2, 2}));
   double area = 0, signedArea = 0;
   for (const GeometryProbe::Triangle& t : trianglesOf(s)) {
     area += t.area();
@@ -176,7 +176,7 @@ TEST(SweepGeometry, CappedTubeAlongABentPathIsAClosedSolidOfSectionTimesLength)
   for (const std::vector<SbVec3f>& path : paths) {
     PiSweep::Surface s;
     PiSweep::tube(int(path.size()), path.data(), 24, circle.data(), true, s);
-    EXPECT_EQ(s.numFaces(), int(path.size() - 1) * 24 + 2);
+    EXPECT_EQ(s.numFaces(), 2 * int(path.size() - 1) * 24 + 2);
     const SolidReport solid = checkSolid(trianglesOf(s));
     EXPECT_TRUE(solid.closed()) << solid.openEdges << " open, " << solid.misorientedEdges << " misoriented";
     EXPECT_NEAR(solid.volume, section * polylineLength(path), 1e-5 * solid.volume);
@@ -184,6 +184,41 @@ TEST(SweepGeometry, CappedTubeAlongABentPathIsAClosedSolidOfSectionTimesLength)
     PiSweep::tube(int(path.size()), path.data(), 24, circle.data(), false, s);
     EXPECT_EQ(checkSolid(trianglesOf(s)).openEdges, 2 * 24);
   }
+}
+
+TEST(SweepGeometry, SharpTurnsAreBevelledWithPlanarQuads)
+{
+  // Turns of 170 and 150 degrees (stretches of 11.5 and 3.9) and a full turn back: the first and
+  // last are bevelled, the middle one mitred; every quad stays planar and the tube closed.
+  const double a = 170 * M_PI / 180;
+  const SbVec3f p1(1, 0, 0);
+  const SbVec3f p2 = p1 + SbVec3f(float(std::cos(a)), float(std::sin(a)), 0);
+  const SbVec3f p3 = p2 + SbVec3f(float(std::cos(a - 150 * M_PI / 180)), float(std::sin(a - 150 * M_PI / 180)), 0.3f);
+  const SbVec3f p4 = p3 + (p3 - p2) * 2.0f;
+  const SbVec3f p5 = p4 - (p4 - p3) * 0.5f;
+  const std::vector<SbVec3f> path = {{0, 0, 0}, p1, p2, p3, p4, p5};
+  std::vector<SbVec2f> square = {{-0.05f, -0.05f}, {0.05f, -0.05f}, {0.05f, 0.05f}, {-0.05f, 0.05f}};
+  PiSweep::Surface s;
+  PiSweep::tube(int(path.size()), path.data(), 4, square.data(), true, s);
+  EXPECT_EQ(int(s.coords.size()), 4 * (6 + 2)); // two joints with two sections each
+  EXPECT_EQ(s.numFaces(), 2 * 4 * (5 + 2) + 2);
+  // The lateral faces come in pairs of triangles a b c, a c d: the quad a b c d is planar.
+  const std::vector<GeometryProbe::Triangle> triangles = trianglesOf(s);
+  ASSERT_EQ(triangles.size(), 2u * 4u * 7u + 4u);
+  for (int q = 0; q < 4 * 7; q++) {
+    const GeometryProbe::Triangle& abc = triangles[2 * q];
+    const SbVec3f& d = triangles[2 * q + 1].v[2];
+    SbVec3f normal = (abc.v[1] - abc.v[0]).cross(abc.v[2] - abc.v[0]);
+    if (normal.length() > 1e-6f) {
+      normal.normalize();
+      EXPECT_NEAR(normal.dot(d - abc.v[0]), 0.0f, 1e-5) << "quad " << q;
+    }
+  }
+  const SolidReport solid = checkSolid(trianglesOf(s));
+  EXPECT_TRUE(solid.closed()) << solid.openEdges << " open, " << solid.misorientedEdges << " misoriented";
+  // No vertex strays further from its point than the section's corner would at the mitre limit.
+  for (std::size_t k = 0; k < s.coords.size(); k++)
+    EXPECT_LE((s.coords[k] - path[s.vertexPoint[k]]).length(), 0.0707f * PiSweep::kDefaultMitreLimit) << k;
 }
 
 TEST(SweepGeometry, PlanarPathKeepsTheFrameUpright)
@@ -388,11 +423,12 @@ TEST_F(Sweep, SweptSolidsTakeTheSeriesColours)
   part = tube->getPart("curve", FALSE);
   EXPECT_EQ(findIn<SoMaterialBinding>(part)->value.getValue(), SoMaterialBinding::PER_FACE_INDEXED);
   faces = findIn<SoIndexedFaceSet>(part);
-  ASSERT_EQ(faces->materialIndex.getNum(), 2 * m + 2);
+  ASSERT_EQ(faces->materialIndex.getNum(), 4 * m + 2);
   EXPECT_EQ(faces->materialIndex[0], 0);
-  EXPECT_EQ(faces->materialIndex[m], 1);
-  EXPECT_EQ(faces->materialIndex[2 * m], 0);
-  EXPECT_EQ(faces->materialIndex[2 * m + 1], 2);
+  EXPECT_EQ(faces->materialIndex[2 * m - 1], 0);
+  EXPECT_EQ(faces->materialIndex[2 * m], 1);
+  EXPECT_EQ(faces->materialIndex[4 * m], 0);
+  EXPECT_EQ(faces->materialIndex[4 * m + 1], 2);
 
   // A repeated point is swept once; the indices still name the line's points.
   const float x4[] = {0, 0, 1, 2};
