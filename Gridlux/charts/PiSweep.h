@@ -38,6 +38,7 @@ class PiSweep {
 public:
   static constexpr float kDefaultMitreLimit = 4.0f;
 
+  /** @brief A swept surface: its vertices, polygons and the path points they stand for. */
   struct Surface {
     std::vector<SbVec3f> coords;
     /** Polygons as vertex indices, each closed by -1. */
