@@ -39,8 +39,10 @@
 
 #include "ClassTable.h"
 
+#include <cctype>
 #include <memory>
 #include <set>
+#include <string>
 
 namespace {
 
@@ -71,6 +73,17 @@ TEST(Registration, EveryClassOnceWithItsParentAndInitIsIdempotent)
   EXPECT_LT(PoChartwork::getClassTypeId().getKey(), PoFieldwork::getClassTypeId().getKey());
   EXPECT_LT(PoFieldwork::getClassTypeId().getKey(), PoDomainElement::getClassTypeId().getKey());
   EXPECT_LT(PoMiscTextAttrElement::getClassTypeId().getKey(), PoNode::getClassTypeId().getKey());
+  // With the error type the table makes the whole list, and no library class is missing from it.
+  EXPECT_EQ(std::size(kClasses) + 1, 183u);
+  EXPECT_EQ(PoDebugError::getClassTypeId().getName(), SbName("DebugError"));
+  std::set<std::string> listed;
+  for (const ClassRow& row : kClasses)
+    listed.insert(row.name);
+  for (int key = 0; key < SoType::getNumTypes(); ++key) {
+    const std::string name = SoType::fromKey(uint16_t(key)).getName().getString();
+    if (name.size() > 2 && name.rfind("Po", 0) == 0 && std::isupper(static_cast<unsigned char>(name[2])))
+      EXPECT_TRUE(listed.count(name)) << name << " is registered but not listed";
+  }
   // The table lists the classes in start-up order.
   for (size_t i = 1; i < std::size(kClasses); ++i)
     EXPECT_LT(SoType::fromName(kClasses[i - 1].name).getKey(),
