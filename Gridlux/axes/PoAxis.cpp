@@ -6,6 +6,7 @@
 #include <Gridlux/attributes/PoNumericDisplayFormatElement.h>
 #include <Gridlux/axes/PiAxisLayout.h>
 #include <Gridlux/axes/PiGradList.h>
+#include <Gridlux/base/FieldDataXP.h>
 #include <Gridlux/base/PoDebugError.h>
 #include <Gridlux/text/PiNumericFormat.h>
 
@@ -228,41 +229,42 @@ const PbMiscTextAttr* PoAxis::currentTextAttr() const
 
 void PoAxis::saveAxisAttr()
 {
+  static const char* kSaveMethod = "PoAxis::saveAxisAttr";
   AxisAttr& a = m_axisAttr;
   const PbMiscTextAttr* textAttr = currentTextAttr();
-  a.gradVisibility = Visibility(gradVisibility.getValue());
-  a.gradPosition = GradPosition(gradPosition.getValue());
-  a.gradPath = TextPath(gradPath.getValue());
+  a.gradVisibility = Visibility(namedEnumValue(gradVisibility, "gradVisibility", kSaveMethod));
+  a.gradPosition = GradPosition(namedEnumValue(gradPosition, "gradPosition", kSaveMethod));
+  a.gradPath = TextPath(namedEnumValue(gradPath, "gradPath", kSaveMethod));
   a.gradFontName = gradFontName.getValue().getLength() > 0 ? gradFontName.getValue()
                                                            : textAttr->getFontName();
   a.gradFontSize = gradFontSize.getValue();
   a.gradDistAxis = gradDistAxis.getValue();
-  a.marginType = MarginType(marginType.getValue());
+  a.marginType = MarginType(namedEnumValue(marginType, "marginType", kSaveMethod));
   a.marginStart = marginStart.getValue();
   a.marginEnd = marginEnd.getValue();
-  a.titleVisibility = Visibility(titleVisibility.getValue());
-  a.titlePosition = TitlePosition(titlePosition.getValue());
-  a.titlePath = TextPath(titlePath.getValue());
+  a.titleVisibility = Visibility(namedEnumValue(titleVisibility, "titleVisibility", kSaveMethod));
+  a.titlePosition = TitlePosition(namedEnumValue(titlePosition, "titlePosition", kSaveMethod));
+  a.titlePath = TextPath(namedEnumValue(titlePath, "titlePath", kSaveMethod));
   a.titleFontName = titleFontName.getValue().getLength() > 0 ? titleFontName.getValue()
                                                              : textAttr->getFontName();
   a.titleFontSize = titleFontSize.getValue();
   a.titleDistAxis = titleDistAxis.getValue();
   a.titleString = titleString.getValue();
-  a.gridVisibility = Visibility(gridVisibility.getValue());
+  a.gridVisibility = Visibility(namedEnumValue(gridVisibility, "gridVisibility", kSaveMethod));
   a.gridLengthGradSide = gridLengthGradSide.getValue();
   a.gridLengthGradOtherSide = gridLengthGradOtherSide.getValue();
-  a.arrowVisibility = Visibility(arrowVisibility.getValue());
+  a.arrowVisibility = Visibility(namedEnumValue(arrowVisibility, "arrowVisibility", kSaveMethod));
   a.arrowHeight = arrowHeight.getValue();
   a.arrowLength = arrowLength.getValue();
-  a.tickVisibility = Visibility(tickVisibility.getValue());
-  a.tickPosition = TickPosition(tickPosition.getValue());
+  a.tickVisibility = Visibility(namedEnumValue(tickVisibility, "tickVisibility", kSaveMethod));
+  a.tickPosition = TickPosition(namedEnumValue(tickPosition, "tickPosition", kSaveMethod));
   a.tickMainLength = tickMainLength.getValue();
   a.tickSubLength = tickSubLength.getValue();
-  a.tickSubDef = TickSubDef(tickSubDef.getValue());
+  a.tickSubDef = TickSubDef(namedEnumValue(tickSubDef, "tickSubDef", kSaveMethod));
   a.tickNumOrPeriod = tickNumOrPeriod.getValue();
   a.tickFirstGrad = tickFirstGrad.getValue();
   a.tickLastGrad = tickLastGrad.getValue();
-  a.reverseFlag = AxisReverse(reverseFlag.getValue());
+  a.reverseFlag = AxisReverse(namedEnumValue(reverseFlag, "reverseFlag", kSaveMethod));
   textAttr->getLineLength(a.endLineChar, a.lineLength);
   a.profile = textAttr->isProfileEnabled();
   a.predefinedProfile = textAttr->isPredefinedProfileEnabled();

@@ -1,10 +1,13 @@
-// Keeps a class's field list whole while an instance is read; internal, not installed.
+// Keeps a class's field list whole while an instance is read, and its enum fields within their
+// names; internal, not installed.
 #include <Gridlux/base/FieldDataXP.h>
 
 #include <Gridlux/base/PoDebugError.h>
 
+#include <Inventor/SbName.h>
 #include <Inventor/fields/SoField.h>
 #include <Inventor/fields/SoFieldContainer.h>
+#include <Inventor/fields/SoSFEnum.h>
 
 FieldDataGuard::FieldDataGuard(SoFieldContainer* container, const char* methodName)
   : m_container(container), m_methodName(methodName),
@@ -23,4 +26,18 @@ FieldDataGuard::~FieldDataGuard()
     delete m_fields->getField(m_container, i);
   }
   m_fields->copy(&m_saved);
+}
+
+int namedEnumValue(const SoSFEnum& field, const char* fieldName, const char* methodName)
+{
+  const int value = field.getValue();
+  SbName name;
+  for (int i = 0; i < field.getNumEnums(); i++)
+    if (field.getEnum(i, name) == value)
+      return value;
+  if (field.getNumEnums() == 0)
+    return value;
+  const int first = field.getEnum(0, name);
+  PoDebugError::post(methodName, "%s %d is none of its names; %s is used", fieldName, value, name.getString());
+  return first;
 }

@@ -1,10 +1,12 @@
-// Keeps a class's field list whole while an instance is read; internal, not installed.
+// Keeps a class's field list whole while an instance is read, and its enum fields within their
+// names; internal, not installed.
 #ifndef GRIDLUX_FIELDDATAXP_H
 #define GRIDLUX_FIELDDATAXP_H
 
 #include <Inventor/fields/SoFieldData.h>
 
 class SoFieldContainer;
+class SoSFEnum;
 
 /**
  * A file may declare fields that a class does not have ("fields [ SFFloat foo ]"). The toolkit
@@ -25,5 +27,13 @@ private:
   SoFieldData* m_fields;
   SoFieldData m_saved;
 };
+
+/**
+ * The value of @p field when it is one of the field's names, else its first name, with a message
+ * from @p methodName naming @p fieldName. The toolkit takes any integer through setValue(int), and
+ * such a value cast to the class's enumeration is undefined behaviour: read enum fields that are
+ * cast through this.
+ */
+int namedEnumValue(const SoSFEnum& field, const char* fieldName, const char* methodName);
 
 #endif

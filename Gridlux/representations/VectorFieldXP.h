@@ -5,6 +5,7 @@
 
 #include <Gridlux/attributes/PbDataMapping.h>
 #include <Gridlux/attributes/PoDataMappingElement.h>
+#include <Gridlux/base/FieldDataXP.h>
 #include <Gridlux/base/PoDebugError.h>
 #include <Gridlux/mesh/PbMesh.h>
 #include <Gridlux/representations/algorithms/PiVectorField.h>
@@ -44,16 +45,16 @@ bool readSettings(const Node& node, bool hasModuleMapping, bool hasScalars, cons
   s.elimination = node.eliminationStatus.getValue();
   s.minLength = node.minLength.getValue();
   s.maxLength = node.maxLength.getValue();
-  s.bodyShape = PiArrow::BodyType(node.bodyShape.getValue());
+  s.bodyShape = PiArrow::BodyType(namedEnumValue(node.bodyShape, "bodyShape", method));
   s.bodyLengthType = node.bodyLengthType.getValue();
   s.bodyLengthFactor = node.bodyLengthFactor.getValue();
   s.bodyRadiusType = node.bodyRadiusType.getValue();
   s.bodyRadiusFactor = node.bodyRadiusFactor.getValue();
-  s.shape[PiVectorField::START] = PiArrow::PatternType(node.startArrowShape.getValue());
+  s.shape[PiVectorField::START] = PiArrow::PatternType(namedEnumValue(node.startArrowShape, "startArrowShape", method));
   s.heightType[PiVectorField::START] = node.startArrowHeightType.getValue();
   s.heightFactor[PiVectorField::START] = node.startArrowHeightFactor.getValue();
   s.radiusFactor[PiVectorField::START] = node.startArrowRadiusFactor.getValue();
-  s.shape[PiVectorField::END] = PiArrow::PatternType(node.endArrowShape.getValue());
+  s.shape[PiVectorField::END] = PiArrow::PatternType(namedEnumValue(node.endArrowShape, "endArrowShape", method));
   s.heightType[PiVectorField::END] = node.endArrowHeightType.getValue();
   s.heightFactor[PiVectorField::END] = node.endArrowHeightFactor.getValue();
   s.radiusFactor[PiVectorField::END] = node.endArrowRadiusFactor.getValue();

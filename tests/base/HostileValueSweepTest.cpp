@@ -669,8 +669,10 @@ protected:
   {
     SoSeparator* part = readFromString("#Inventor V2.1 ascii\n" + text);
     ASSERT_NE(part, nullptr) << text;
+    part->ref();
     for (int i = 0; i < part->getNumChildren(); i++)
       root->addChild(part->getChild(i));
+    part->unref();
   }
 
   // Every action over the scene, and the node through a file and back.
@@ -793,11 +795,12 @@ const NaNRow kNaNDrawsNothing[] = {
   {"PoRectangle", "p"},               {"PoParallelogram3", "r"},
   {"PoCircleArcCtrRadTwoAngle", "startAngle"}, {"PoCircleArcCtrRadTwoAngle", "radius"},
   {"PoLinearBar", "threshold"},       {"PoDomain", "max"},
+  {"PoSingleHistogram", "start"},     {"PoMultipleHistogram", "end"},
 };
 
-class NaNDrawsNothing : public HostileValueSweep {};
+class HostileValues : public HostileValueSweep {};
 
-TEST_F(NaNDrawsNothing, FiguresAndBarsSayWhyAndDrawNoVertex)
+TEST_F(HostileValues, FiguresAndBarsSayWhyAndDrawNoVertex)
 {
   for (const NaNRow& row : kNaNDrawsNothing) {
     const SoType type = SoType::fromName(row.className);
@@ -837,7 +840,7 @@ TEST_F(NaNDrawsNothing, FiguresAndBarsSayWhyAndDrawNoVertex)
 }
 
 // The faults the sweep found, each checked for what it must now do.
-TEST_F(NaNDrawsNothing, UnknownScatterMarkersAreLeftOutWithAWarning)
+TEST_F(HostileValues, UnknownScatterMarkersAreLeftOutWithAWarning)
 {
   SoNode* node = nullptr;
   SoSeparator* root = makeScene(SoType::fromName("PoScatter"), node);
@@ -866,7 +869,7 @@ TEST_F(NaNDrawsNothing, UnknownScatterMarkersAreLeftOutWithAWarning)
   root->unref();
 }
 
-TEST_F(NaNDrawsNothing, InfiniteDomainKeepsThePreviousOne)
+TEST_F(HostileValues, InfiniteDomainKeepsThePreviousOne)
 {
   SoSeparator* root = new SoSeparator;
   root->ref();
@@ -886,6 +889,31 @@ TEST_F(NaNDrawsNothing, InfiniteDomainKeepsThePreviousOne)
                               "not of finite size; the previous one is kept"));
   EXPECT_EQ(after.getMin(), before.getMin());
   EXPECT_EQ(after.getMax(), before.getMax());
+  root->unref();
+}
+
+TEST_F(HostileValues, UnnamedAxisEnumValuesAreReadAsTheFirstName)
+{
+  SoNode* node = nullptr;
+  SoSeparator* root = makeScene(SoType::fromName("PoLinearAxis"), node);
+  SoSFEnum* visibility = static_cast<SoSFEnum*>(node->getField("gradVisibility"));
+  ASSERT_NE(visibility, nullptr);
+  SbName first;
+  visibility->getEnum(0, first);
+  ErrorCatcher errors;
+  visibility->setValue(99);
+  SoCallbackAction callback;
+  callback.apply(root);
+  ASSERT_EQ(errors.count(), 1);
+  EXPECT_EQ(errors.messages()[0], std::string("Arvanta error in PoAxis::saveAxisAttr(): gradVisibility 99 is none "
+                                              "of its names; ") +
+                                    first.getString() + " is used");
+  // The field keeps what was set; named values say nothing.
+  EXPECT_EQ(visibility->getValue(), 99);
+  errors.clear();
+  visibility->setValue(1);
+  callback.apply(root);
+  EXPECT_EQ(errors.count(), 0);
   root->unref();
 }
 
