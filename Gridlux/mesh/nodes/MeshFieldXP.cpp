@@ -319,6 +319,15 @@ int countProduct(int a, int b, int c)
   return int(p);
 }
 
+SbBool checkImplicitNodes(int numNodes, const char* method)
+{
+  if (numNodes <= kMaxImplicitNodes)
+    return TRUE;
+  PoDebugError::post(method, "%d nodes declared by counts alone, more than %d; nothing read", numNodes,
+                     kMaxImplicitNodes);
+  return FALSE;
+}
+
 namespace {
 
 // What writeSetName() wrote, with the comment after the name.
@@ -457,7 +466,8 @@ SbBool readGridArrays(SoInput* in, const char* method, int dims, int perNode, in
     if (hasZ && !readFloats(in, numNodes, z2D))
       return FALSE;
   }
-  return TRUE;
+  // Per-node coordinates or z were read, one number per node; axis lists alone are few numbers.
+  return perNode || hasZ || checkImplicitNodes(numNodes, method);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -56,6 +56,14 @@ SbString readCommentString(SoInput* in);
 SbBool readZFlag(SoInput* in, int& flag, const char* method);
 /** The product of counts when it fits a node or cell count, else -1. */
 int countProduct(int a, int b, int c = 1);
+/**
+ * Most nodes a structured mesh may declare by its counts alone, without a coordinate or z per
+ * node in the file (regular grids, grids of axis lists): a file of a few numbers must not make
+ * the representations build geometry for billions of nodes. 2^24: 4096 x 4096, 256^3.
+ */
+const int kMaxImplicitNodes = 1 << 24;
+/** Whether @p numNodes, declared by counts alone, is at most kMaxImplicitNodes; else posts why. */
+SbBool checkImplicitNodes(int numNodes, const char* method);
 /** Reads the value sets written by writeValueSets() into @p mesh, whose geometry is set. */
 SbBool readValueSets(SoInput* in, PbMesh& mesh, const char* method);
 

@@ -77,6 +77,8 @@ SbBool PoSFRegularCartesianGrid2D::readGeometry(SoInput* in, PbRegularCartesianG
   std::vector<float> z;
   if (hasZ && !MeshFieldIO::readFloats(in, numNodes, z))
     return FALSE;
+  if (!hasZ && !MeshFieldIO::checkImplicitNodes(numNodes, kMethod))
+    return FALSE;
   if (b.counts[0] == 0 && b.counts[1] == 0)
     return TRUE; // an empty grid
   return hasZ ? mesh.setGeometry(b.counts[0], b.counts[1], b.min[0], b.min[1], b.max[0], b.max[1], z.data())

@@ -66,10 +66,13 @@ SbBool PoSFRegularCartesianGrid3D::readGeometry(SoInput* in, PbRegularCartesianG
   for (int k = 0; k < 3; k++)
     if (!MeshFieldIO::readFloat(in, b.max[k]))
       return FALSE;
-  if (MeshFieldIO::countProduct(b.counts[0], b.counts[1], b.counts[2]) < 0) {
+  const int numNodes = MeshFieldIO::countProduct(b.counts[0], b.counts[1], b.counts[2]);
+  if (numNodes < 0) {
     PoDebugError::post(kMethod, "too many nodes");
     return FALSE;
   }
+  if (!MeshFieldIO::checkImplicitNodes(numNodes, kMethod))
+    return FALSE;
   if (b.counts[0] == 0 && b.counts[1] == 0 && b.counts[2] == 0)
     return TRUE; // an empty grid
   return setBox(mesh, b);

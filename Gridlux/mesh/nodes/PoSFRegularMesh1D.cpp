@@ -35,6 +35,8 @@ SbBool PoSFRegularMesh1D::readGeometry(SoInput* in, PbRegularMesh1D& mesh)
   if (!MeshFieldIO::readCount(in, numX, kMethod, "size") || !MeshFieldIO::readFloat(in, xmin) ||
       !MeshFieldIO::readFloat(in, xmax))
     return FALSE;
+  if (!MeshFieldIO::checkImplicitNodes(numX, kMethod))
+    return FALSE;
   return mesh.setGeometry(numX, xmin, xmax);
 }
 
