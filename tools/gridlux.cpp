@@ -109,6 +109,8 @@ readScene(const std::string & path, std::string & error)
   std::vector<std::string> warnings;
   SoSeparator * root = SceneReader::read(path, error, &warnings);
   for (const std::string & warning : warnings) posted->addWarning(warning);
+  // The toolkit names where the read stopped, the library's message why.
+  if (!root && posted->failed()) error += " (" + posted->firstError() + ")";
   return root;
 }
 
