@@ -20,6 +20,7 @@
 #include <Inventor/errors/SoReadError.h>
 #include <Inventor/nodes/SoSeparator.h>
 
+#include <cctype>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -63,6 +64,31 @@ std::string writeScene(SoNode* root)
   return text;
 }
 
+// Known toolkit defect, not the library's: a "fields [ ... ]" declaration on one of the
+// toolkit's own nodes adds to that class's shared field list and a later read crashes. The
+// library's nodes protect themselves from it (and their files declare their mesh fields so), so
+// only a declaration whose nearest opening brace follows a library class name ("Po...") is kept.
+bool declaresToolkitFields(const char* text, size_t size)
+{
+  const char* end = text + size;
+  for (const char* at = text; (at = static_cast<const char*>(memmem(at, end - at, "fields", 6))); at += 6) {
+    const char* p = at;
+    while (p > text && p[-1] != '{')
+      --p;
+    if (p == text)
+      return true;
+    --p; // the brace
+    while (p > text && (p[-1] == ' ' || p[-1] == '\t' || p[-1] == '\n' || p[-1] == '\r'))
+      --p;
+    const char* wordEnd = p;
+    while (p > text && (std::isalnum(static_cast<unsigned char>(p[-1])) || p[-1] == '_'))
+      --p;
+    if (wordEnd - p < 3 || p[0] != 'P' || p[1] != 'o')
+      return true;
+  }
+  return false;
+}
+
 } // namespace
 
 // What the toolkit, OSMesa and the font library keep for the whole process (the same list as
@@ -97,9 +123,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
   const char* text = reinterpret_cast<const char*>(data);
-  // Known toolkit defect, not the library's: a "fields [ ... ]" declaration on one of the
-  // toolkit's own nodes adds to that class's shared field list and a later read crashes.
-  if (memmem(text, size, "fields", 6) != nullptr)
+  if (declaresToolkitFields(text, size))
     return 0;
 
   SoSeparator* root = readScene(text, size);
