@@ -2,6 +2,7 @@
 #include <Gridlux/attributes/PoBevelEdge.h>
 
 #include <Gridlux/attributes/PoBevelEdgeElement.h>
+#include <Gridlux/base/FieldDataXP.h>
 
 #include <Inventor/actions/SoAction.h>
 
@@ -31,5 +32,6 @@ void PoBevelEdge::doAction(SoAction* action)
   if (radius.isIgnored() || bevelAngle.isIgnored())
     return;
   PoBevelEdgeElement::set(action->getState(), this, on.getValue(), radius.getValue(),
-                          RadiusFlag(radiusFlag.getValue()), bevelAngle.getValue());
+                          RadiusFlag(namedEnumValue(radiusFlag, "radiusFlag", "PoBevelEdge::doAction")),
+                          bevelAngle.getValue());
 }

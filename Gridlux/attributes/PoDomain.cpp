@@ -2,6 +2,7 @@
 #include <Gridlux/attributes/PoDomain.h>
 
 #include <Gridlux/attributes/PoDomainElement.h>
+#include <Gridlux/base/FieldDataXP.h>
 #include <Gridlux/base/PoDebugError.h>
 
 #include <Inventor/actions/SoAction.h>
@@ -67,8 +68,10 @@ void PoDomain::updateDomain()
   }
   if (m_typeChanged) {
     m_typeChanged = FALSE;
-    if (PbDomain::TransformType(transformType.getValue()) != m_domain->getTransformType())
-      m_domain->setTransformType(PbDomain::TransformType(transformType.getValue()));
+    const PbDomain::TransformType type =
+        PbDomain::TransformType(namedEnumValue(transformType, "transformType", "PoDomain::updateDomain"));
+    if (type != m_domain->getTransformType())
+      m_domain->setTransformType(type);
   }
 }
 

@@ -2,6 +2,7 @@
 #include <Gridlux/attributes/PoLabelHints.h>
 
 #include <Gridlux/attributes/PoLabelHintsElement.h>
+#include <Gridlux/base/FieldDataXP.h>
 
 #include <Inventor/actions/SoAction.h>
 
@@ -36,8 +37,9 @@ PoLabelHints::~PoLabelHints() = default;
 
 void PoLabelHints::doAction(SoAction* action)
 {
-  PoLabelHintsElement::set(action->getState(), this, LabelPath(labelPath.getValue()),
-                           Justification(justification.getValue()),
+  static const char* method = "PoLabelHints::doAction";
+  PoLabelHintsElement::set(action->getState(), this, LabelPath(namedEnumValue(labelPath, "labelPath", method)),
+                           Justification(namedEnumValue(justification, "justification", method)),
                            addString.getValue().getString(), addString.isIgnored(),
                            isLabelLineVisible.getValue());
 }

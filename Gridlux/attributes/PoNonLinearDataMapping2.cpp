@@ -1,6 +1,7 @@
 // Level-based data-mapping node: checks the colour count, then installs the levels.
 #include <Gridlux/attributes/PoNonLinearDataMapping2.h>
 
+#include <Gridlux/base/FieldDataXP.h>
 #include <Gridlux/base/PoDebugError.h>
 
 PO_NODE_SOURCE(PoNonLinearDataMapping2);
@@ -31,7 +32,8 @@ void PoNonLinearDataMapping2::updateDataMapping()
     return;
   m_valuesChanged = FALSE;
 
-  const PbNonLinearDataMapping2::Type kind = PbNonLinearDataMapping2::Type(type.getValue());
+  const PbNonLinearDataMapping2::Type kind =
+      PbNonLinearDataMapping2::Type(namedEnumValue(type, "type", "PoNonLinearDataMapping2::updateDataMapping"));
   const int numValues = value.getNum();
   const int numColors = color.getNum();
   if (kind == PbNonLinearDataMapping2::NON_LINEAR_PER_LEVEL && numColors < numValues + 1) {

@@ -2,6 +2,7 @@
 #include <Gridlux/attributes/PoNumericDisplayFormat.h>
 
 #include <Gridlux/attributes/PoNumericDisplayFormatElement.h>
+#include <Gridlux/base/FieldDataXP.h>
 
 #include <Inventor/actions/SoAction.h>
 
@@ -41,8 +42,9 @@ void PoNumericDisplayFormat::updateFormat()
   if (!m_changed)
     return;
   m_changed = FALSE;
-  m_format->setFormat(PbNumericDisplayFormat::FormatType(formatType.getValue()),
-                      tenPower.getValue(), numDecimal.getValue());
+  const PbNumericDisplayFormat::FormatType kind = PbNumericDisplayFormat::FormatType(
+      namedEnumValue(formatType, "formatType", "PoNumericDisplayFormat::updateFormat"));
+  m_format->setFormat(kind, tenPower.getValue(), numDecimal.getValue());
 }
 
 const PbNumericDisplayFormat* PoNumericDisplayFormat::getFormat()

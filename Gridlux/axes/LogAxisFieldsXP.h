@@ -5,6 +5,7 @@
 
 #include <Gridlux/axes/PiLogGraduation.h>
 #include <Gridlux/axes/PoAxis.h>
+#include <Gridlux/base/FieldDataXP.h>
 #include <Gridlux/base/PoDebugError.h>
 
 #include <Inventor/lists/SoFieldList.h>
@@ -60,9 +61,9 @@ template <class Axis, class Attr>
 void saveFields(const Axis& axis, Attr& l, const SbString& textFont, const char* method)
 {
   typedef typename Axis::DecadeListDef ListDef;
-  l.decadeListDef = ListDef(axis.decadeListDef.getValue());
-  l.tenPowerRep = typename Axis::TenPowGradRep(axis.tenPowerRep.getValue());
-  l.decadeRep = typename Axis::DecadeRep(axis.decadeRep.getValue());
+  l.decadeListDef = ListDef(namedEnumValue(axis.decadeListDef, "decadeListDef", method));
+  l.tenPowerRep = typename Axis::TenPowGradRep(namedEnumValue(axis.tenPowerRep, "tenPowerRep", method));
+  l.decadeRep = typename Axis::DecadeRep(namedEnumValue(axis.decadeRep, "decadeRep", method));
   l.decadeFontName =
       axis.decadeFontName.getValue().getLength() > 0 ? axis.decadeFontName.getValue() : textFont;
   l.decadeFontSize = axis.decadeFontSize.getValue();

@@ -3,6 +3,7 @@
 
 #include <Gridlux/attributes/PbDomain.h>
 #include <Gridlux/axes/PiAxisLayout.h>
+#include <Gridlux/base/FieldDataXP.h>
 #include <Gridlux/base/PoDebugError.h>
 #include <Gridlux/figures/FigureShapesXP.h>
 #include <Gridlux/figures/PiCircleArc2.h>
@@ -160,10 +161,12 @@ void PoAngularAxis::rebuild()
   if (rangeDegrees / stepDegrees > kMaxGrads)
     PoDebugError::post(method, "a step of %g degrees makes more than %d graduations; none built",
                        stepDegrees, kMaxGrads);
-  else
-    PiAngularGraduation::getGrads(PiAngularGraduation::GradFit(gradFit.getValue()), lo, hi,
-                                  stepDegrees, rangeDegrees >= 360.0 - 1e-4, angles, degrees,
+  else {
+    const PiAngularGraduation::GradFit fit =
+        PiAngularGraduation::GradFit(namedEnumValue(gradFit, "gradFit", method));
+    PiAngularGraduation::getGrads(fit, lo, hi, stepDegrees, rangeDegrees >= 360.0 - 1e-4, angles, degrees,
                                   kMaxGrads);
+  }
   m_angleStep = float(stepDegrees / kDegrees);
 
   const int num = int(angles.size());

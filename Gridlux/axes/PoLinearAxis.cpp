@@ -4,6 +4,7 @@
 #include <Gridlux/attributes/PbNumericDisplayFormat.h>
 #include <Gridlux/attributes/PoNumericDisplayFormatElement.h>
 #include <Gridlux/axes/PiAxisLayout.h>
+#include <Gridlux/base/FieldDataXP.h>
 
 #include <Inventor/nodekits/SoAppearanceKit.h>
 #include <Inventor/nodes/SoFont.h>
@@ -129,8 +130,9 @@ void PoLinearAxis::saveAxisAttr()
 {
   inherited::saveAxisAttr();
   m_linAttr.step = step.getValue();
-  m_linAttr.gradFit = GradFit(gradFit.getValue());
-  m_linAttr.multFactorPosition = MultFactorPosition(multFactorPosition.getValue());
+  m_linAttr.gradFit = GradFit(namedEnumValue(gradFit, "gradFit", "PoLinearAxis::saveAxisAttr"));
+  m_linAttr.multFactorPosition =
+      MultFactorPosition(namedEnumValue(multFactorPosition, "multFactorPosition", "PoLinearAxis::saveAxisAttr"));
   m_linAttr.multFactorDistAxis = multFactorDistAxis.getValue();
   if (!std::isfinite(m_linAttr.multFactorDistAxis))
     m_linAttr.multFactorDistAxis = 0.0f;

@@ -3,6 +3,7 @@
 
 #include <Gridlux/attributes/PbMiscTextAttr.h>
 #include <Gridlux/axes/LogAxisFieldsXP.h>
+#include <Gridlux/base/FieldDataXP.h>
 #include <Gridlux/base/PoDebugError.h>
 
 #include <Inventor/nodekits/SoAppearanceKit.h>
@@ -105,7 +106,8 @@ void PoLogAxis::saveAxisAttr()
   LogAxisAttr& l = m_logAttr;
   LogAxisFieldsXP::saveFields(*this, l, currentTextAttr()->getFontName(),
                               "PoLogAxis::saveAxisAttr");
-  l.multFactorPosition = MultFactorPosition(multFactorPosition.getValue());
+  l.multFactorPosition =
+      MultFactorPosition(namedEnumValue(multFactorPosition, "multFactorPosition", "PoLogAxis::saveAxisAttr"));
   l.multFactorDistAxis = multFactorDistAxis.getValue();
   if (!std::isfinite(l.multFactorDistAxis))
     l.multFactorDistAxis = 0.0f;

@@ -3,6 +3,7 @@
 #include <Gridlux/axes/PoPolarAxis.h>
 
 #include <Gridlux/attributes/PbDomain.h>
+#include <Gridlux/base/FieldDataXP.h>
 #include <Gridlux/base/PoDebugError.h>
 #include <Gridlux/figures/FigureShapesXP.h>
 #include <Gridlux/figures/PiCircleArc2.h>
@@ -78,7 +79,8 @@ void PoPolarAxis::getMultFactor(MultFactorPosition& position, float& distAxis) c
 void PoPolarAxis::saveAxisAttr()
 {
   inherited::saveAxisAttr();
-  m_multFactorPosition = MultFactorPosition(multFactorPosition.getValue());
+  m_multFactorPosition =
+      MultFactorPosition(namedEnumValue(multFactorPosition, "multFactorPosition", "PoPolarAxis::saveAxisAttr"));
   m_multFactorDistAxis = multFactorDistAxis.getValue();
   if (!std::isfinite(m_multFactorDistAxis))
     m_multFactorDistAxis = 0.0f;

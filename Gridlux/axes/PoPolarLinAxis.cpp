@@ -3,6 +3,7 @@
 
 #include <Gridlux/attributes/PbNumericDisplayFormat.h>
 #include <Gridlux/attributes/PoNumericDisplayFormatElement.h>
+#include <Gridlux/base/FieldDataXP.h>
 #include <Gridlux/base/PoDebugError.h>
 
 #include <cmath>
@@ -97,9 +98,11 @@ void PoPolarLinAxis::rebuild()
   }
   float first = lo;
   int num = 0;
-  if (lo != hi)
-    PiLinearGraduation::getGrads(PiLinearGraduation::GradFit(gradFit.getValue()), lo, hi,
-                                 gradStep, first, num);
+  if (lo != hi) {
+    const PiLinearGraduation::GradFit fit =
+        PiLinearGraduation::GradFit(namedEnumValue(gradFit, "gradFit", "PoPolarLinAxis::rebuild"));
+    PiLinearGraduation::getGrads(fit, lo, hi, gradStep, first, num);
+  }
   m_step = gradStep;
 
   std::vector<float> grads;

@@ -6,6 +6,7 @@
 #include <Gridlux/attributes/PbNumericDisplayFormat.h>
 #include <Gridlux/attributes/PoMiscTextAttrElement.h>
 #include <Gridlux/attributes/PoNumericDisplayFormatElement.h>
+#include <Gridlux/base/FieldDataXP.h>
 #include <Gridlux/base/PoDebugError.h>
 #include <Gridlux/charts/PiPieSlices.h>
 #include <Gridlux/figures/PiCircleArc2.h>
@@ -525,6 +526,10 @@ void PoPieChart::buildPie(const SbVec3f& center, float zBottom, float zTop, int 
     clearParts();
     return;
   }
+  const PiPieSlices::ExtPosition extPosition =
+      PiPieSlices::ExtPosition(namedEnumValue(extAnnotPosition, "extAnnotPosition", method));
+  const PiPieSlices::IntPosition intPosition =
+      PiPieSlices::IntPosition(namedEnumValue(intAnnotPosition, "intAnnotPosition", method));
   const float r = radius.getValue();
   if (!std::isfinite(r) || !(r > 0.0f) || !std::isfinite(center[0]) || !std::isfinite(center[1]) ||
       !std::isfinite(zBottom) || !std::isfinite(zTop)) {
@@ -729,7 +734,7 @@ void PoPieChart::buildPie(const SbVec3f& center, float zBottom, float zTop, int 
 
     if (extShown) {
       const PiPieSlices::Leader leader =
-          PiPieSlices::externalLeader(PiPieSlices::ExtPosition(extAnnotPosition.getValue()), o, mid,
+          PiPieSlices::externalLeader(extPosition, o, mid,
                                       attr.extDistance1, attr.extDistance2, attr.extDistance3);
       layoutAnnotation(annotLines(false), textAttr, SbVec3f(leader.p3[0], leader.p3[1], zText),
                        leader.rotation, leader.side, extAnnotAlignment.getValue(), false, zBox, zText,
@@ -763,8 +768,7 @@ void PoPieChart::buildPie(const SbVec3f& center, float zBottom, float zTop, int 
     if (intShown) {
       int side = 0;
       float rotation = 0.0f;
-      PiPieSlices::internalPlacement(PiPieSlices::IntPosition(intAnnotPosition.getValue()), mid, side,
-                                     rotation);
+      PiPieSlices::internalPlacement(intPosition, mid, side, rotation);
       const float d = attr.intDistance + (t > 0.0f ? t : 0.0f);
       const SbVec2f anchor = c + d * u;
       layoutAnnotation(annotLines(true), textAttr, SbVec3f(anchor[0], anchor[1], zText), rotation, side,

@@ -319,7 +319,9 @@ void PbMesh1D::filteredGeometry(const PoChart* chart, SoState* state, int& numPo
       PoDebugError::post(method, "the period of PoPeriodIndexFilter is %d; it must be 1 or more", period);
       return;
     }
-    for (int q = 0; q < (n + period - 1) / period; q++)
+    // Counted without n + period, which overflows for a period near the largest int.
+    const int count = n / period + (n % period != 0 ? 1 : 0);
+    for (int q = 0; q < count; q++)
       kept.push_back(q * period);
   }
   else if (filter->isOfType(PoIndexListFilter::getClassTypeId())) {

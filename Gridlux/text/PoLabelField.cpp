@@ -5,6 +5,7 @@
 #include <Gridlux/attributes/PbNumericDisplayFormat.h>
 #include <Gridlux/attributes/PoMiscTextAttrElement.h>
 #include <Gridlux/attributes/PoNumericDisplayFormatElement.h>
+#include <Gridlux/base/FieldDataXP.h>
 #include <Gridlux/base/PoDebugError.h>
 #include <Gridlux/text/PiNumericFormat.h>
 #include <Gridlux/text/PiText.h>
@@ -186,8 +187,9 @@ void PoLabelField::rebuild()
   PiText text;
   text.setTextAttributes(textAttr);
   text.setFontSize(size);
-  text.setAlignment(PiText::HorAlignment(justification.getValue()),
-                    PiText::VertAlignment(verticalJustification.getValue()));
+  static const char* method = "PoLabelField::rebuild";
+  text.setAlignment(PiText::HorAlignment(namedEnumValue(justification, "justification", method)),
+                    PiText::VertAlignment(namedEnumValue(verticalJustification, "verticalJustification", method)));
   text.setPath(PiText::PATH_RIGHT);
   text.setGroup(group);
 
