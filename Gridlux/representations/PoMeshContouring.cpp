@@ -7,6 +7,7 @@
 #include <Gridlux/attributes/PoIsovaluesListElement.h>
 #include <Gridlux/attributes/PoMiscTextAttrElement.h>
 #include <Gridlux/attributes/PoNumericDisplayFormatElement.h>
+#include <Gridlux/base/FieldDataXP.h>
 #include <Gridlux/mesh/PbMesh2D.h>
 #include <Gridlux/text/PiNumericFormat.h>
 #include <Gridlux/text/PiText.h>
@@ -271,8 +272,10 @@ void PoMeshContouring::computeContourLineAnnot()
   const float scale = std::max(dx, dy) > 0 ? std::max(dx, dy) : 1.0f;
   const float fontSize = (annotFontSize.getValue() > 0 ? annotFontSize.getValue() : 0.04f) * scale;
   m_annotator.setGap(annotGap.getValue() * scale);
-  m_annotator.setPath(static_cast<PiContouringAnnot::Path>(annotPath.getValue()));
-  m_annotator.setCrossStatus(static_cast<PiContouringAnnot::CrossStatus>(annotCrossStatus.getValue()));
+  static const char* method = "PoMeshContouring::computeContourLineAnnot";
+  m_annotator.setPath(static_cast<PiContouringAnnot::Path>(namedEnumValue(annotPath, "annotPath", method)));
+  m_annotator.setCrossStatus(
+    static_cast<PiContouringAnnot::CrossStatus>(namedEnumValue(annotCrossStatus, "annotCrossStatus", method)));
   m_annotator.setClippingPolygon(annotClippingPolygon.getNum(), annotClippingPolygon.getValues(0));
 
   PiNumericFormat formatter;
