@@ -92,3 +92,20 @@ TEST_F(DeclaredCount, AxisListsBoundTheirProduct)
   ASSERT_TRUE(readsWithin(grid3->mesh, "4 3 2 " + axis(4) + axis(3) + axis(2) + "0 0", 0));
   EXPECT_EQ(grid3->mesh.getValue().getNumNodes(), 24);
 }
+
+TEST_F(DeclaredCount, CountsWhoseProductOverflowsAreRefused)
+{
+  // Three counts near 2^31: their product overflows even 64 bits, which must be seen before it
+  // is made (the undefined-behaviour sanitizer stops on it otherwise).
+  Ref<PoParalCartesianGrid3D> grid3(new PoParalCartesianGrid3D);
+  for (const char* counts : {"2000000000 2000000000 2000000000 ", "111111111 11111 11111111 ", "1 1 2147483647 "}) {
+    ErrorCatcher errors(ErrorCatcher::ALL);
+    EXPECT_FALSE(grid3->mesh.set((std::string(counts) + "0 1 0 1 0 1 0 0").c_str())) << counts;
+    EXPECT_TRUE(errors.contains("too many nodes")) << counts;
+  }
+  // One count 0: no nodes, whatever the others (an empty grid).
+  Ref<PoRegularCartesianGrid3D> regular(new PoRegularCartesianGrid3D);
+  ErrorCatcher errors(ErrorCatcher::ALL);
+  regular->mesh.set("0 2000000000 2000000000 0 0 0 1 1 1 0 0");
+  EXPECT_FALSE(errors.contains("too many nodes"));
+}

@@ -313,10 +313,17 @@ SbBool readZFlag(SoInput* in, int& flag, const char* method)
 
 int countProduct(int a, int b, int c)
 {
-  const long long p = (long long)a * b * c;
-  if (a < 0 || b < 0 || c < 0 || p > INT_MAX / 3) // node vectors hold three floats per node
+  if (a < 0 || b < 0 || c < 0)
     return -1;
-  return int(p);
+  if (a == 0 || b == 0 || c == 0)
+    return 0;
+  // Node vectors hold three floats per node. a * b fits in 64 bits; the product with c is
+  // checked before it is made, since three counts near 2^31 overflow even 64 bits.
+  const long long limit = INT_MAX / 3;
+  const long long ab = (long long)a * b;
+  if (ab > limit || ab > limit / c)
+    return -1;
+  return int(ab * c);
 }
 
 SbBool checkImplicitNodes(int numNodes, const char* method)
