@@ -280,7 +280,34 @@ SoNode* PoBase::copy(SbBool copyConnections) const
 SbBool PoBase::readInstance(SoInput* in, unsigned short flags)
 {
   const FieldDataGuard guard(this, "PoBase::readInstance");
-  return inherited::readInstance(in, flags);
+  // Leaf parts the file gives tell an expanded file, which holds the geometry the node had built but
+  // not the property nodes it was built from: a rebuild at the first traversal would replace the
+  // picture with one from defaults. The reader makes the inner parts on its own and the callback
+  // parts are the node's own, so neither counts; library nodes as parts (the members of axis groups)
+  // are in compact files too, and count only when they kept parts of their own from the file.
+  const SoNodekitCatalog* catalog = getNodekitCatalog();
+  std::vector<const SoNode*> before(catalog->getNumEntries(), nullptr);
+  for (int i = 1; i < catalog->getNumEntries(); ++i) {
+    const SoSFNode* part = static_cast<const SoSFNode*>(getField(catalog->getName(i)));
+    before[i] = part ? part->getValue() : nullptr;
+  }
+  if (!inherited::readInstance(in, flags))
+    return FALSE;
+  for (int i = 1; i < catalog->getNumEntries(); ++i) {
+    const SbName& name = catalog->getName(i);
+    if (name == "catchActionCallback" || name == "catchActionLevel2Callback")
+      continue;
+    const SoSFNode* part = static_cast<const SoSFNode*>(getField(name));
+    SoNode* value = part ? part->getValue() : nullptr;
+    if (!catalog->isLeaf(i) || !value || value == before[i])
+      continue;
+    if (!value->isOfType(PoBase::getClassTypeId()) || static_cast<PoBase*>(value)->m_keepReadParts) {
+      m_keepReadParts = 1;
+      m_isModified = 0; // reading fields is not a change either
+      break;
+    }
+  }
+  return TRUE;
 }
 
 void PoBase::copyContents(const SoFieldContainer* from, SbBool copyConnections)
@@ -336,6 +363,7 @@ void PoBase::quietRebuild()
 
 void PoBase::rebuildRequest()
 {
+  m_keepReadParts = 0;
   if (m_updateMethod == UPDATE_AT_CHANGE) {
     if (m_isRebuilding)
       return; // a rebuild that changes what it follows must not start itself again
@@ -363,6 +391,7 @@ void PoBase::fieldSensorCB(void* data, SoSensor* sensor)
   // Fields written by the node's own rebuild are not a new request.
   if (node->m_isRebuilding)
     return;
+  node->m_keepReadParts = 0;
   if (node->m_storeFieldsChanged && sensor) {
     SoField* field = static_cast<SoFieldSensor*>(sensor)->getAttachedField();
     if (field)
@@ -629,7 +658,7 @@ void PoBase::runRebuildCheck(SoAction* action)
   // Actions that do not enable the library's elements cannot give the node its inputs.
   if (!state || !state->isElementEnabled(PoDomainElement::getClassStackIndex()))
     return;
-  if (m_isRebuilding)
+  if (m_isRebuilding || m_keepReadParts)
     return;
 
   SbThreadAutoWriteLock lock(PoBase::classMutex);

@@ -236,6 +236,8 @@ protected:
   UpdateMethodType m_updateMethod = UPDATE_AT_TRAVERSAL;
   int m_isModified = 0;
   int m_isBuilt = 0;
+  /** Set when a file gave the node its built parts: they stand until a field of the node changes. */
+  int m_keepReadParts = 0;
   int m_isDomainTransformEnabled = 0;
   int m_isDomainUsedForRebuild = 0;
   int m_fieldsChangedFlag = 0;

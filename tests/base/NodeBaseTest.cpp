@@ -288,6 +288,16 @@ TEST_F(NodeBase, ExpandedFormatWritesBuiltPartsAndLeavesPropertyNodesOut)
   EXPECT_NE(read->part("alternateRep"), nullptr);
   ASSERT_NE(read->part("body"), nullptr);
   EXPECT_EQ(static_cast<SoSeparator*>(read->part("body"))->getNumChildren(), 1);
+
+  // What was read is what is drawn: the property nodes are not in the file, so rebuilding would
+  // lose the picture. A change of the node's own fields rebuilds it as usual.
+  SoNode* body = read->part("body");
+  traverse(back.node);
+  EXPECT_EQ(read->rebuilds, 0);
+  EXPECT_EQ(read->part("body"), body);
+  read->size = 7;
+  traverse(back.node);
+  EXPECT_EQ(read->rebuilds, 1);
 }
 
 TEST_F(NodeBase, CopyIsBuiltAndCallsItselfBack)
