@@ -1,55 +1,12 @@
 #!/usr/bin/env python3
 """Writes the curve, filling, line bar and scatter scenes from Microsoft's daily closing prices
 of mid 2003, as matplotlib's sample data ships them (python3-matplotlib)."""
-import csv
-import datetime
 import os
+
+from msft_sample import frame, numbers, series
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 SCENES = os.path.join(HERE, "..", "examples", "scenes")
-SOURCE = "/usr/share/matplotlib/mpl-data/sample_data/msft.csv"
-
-
-def series():
-    with open(SOURCE) as f:
-        rows = list(csv.DictReader(f))
-    rows.sort(key=lambda r: datetime.datetime.strptime(r["Date"], "%d-%b-%y"))
-    first = datetime.datetime.strptime(rows[0]["Date"], "%d-%b-%y")
-    return first, [float(r["Close"]) for r in rows], [float(r["Volume"]) / 1e6 for r in rows]
-
-
-def numbers(values, fmt="%.4g"):
-    values = [fmt % v for v in values]
-    return "\n".join("      " + " ".join(values[i:i + 12]) for i in range(0, len(values), 12))
-
-
-def frame(n, lo, hi, first):
-    start = first.strftime("%d %b %Y").lstrip("0")
-    return """  PoDomain { min 0 %(lo)g 0  max %(n)d %(hi)g 1 }
-  Separator {
-    BaseColor { rgb 0.85 0.85 0.85 }
-    PoLinearAxis {
-      start 0 %(lo)g 0
-      end %(n)d
-      type XY
-      gridVisibility VISIBILITY_ON
-      gridLengthGradOtherSide %(span)g
-      titleVisibility VISIBILITY_ON
-      titleString "trading days from %(start)s"
-      mainGradGridApp AppearanceKit { material Material { diffuseColor 0.3 0.35 0.4 } }
-    }
-    PoLinearAxis {
-      start 0 %(lo)g 0
-      end %(hi)g
-      type YX
-      gridVisibility VISIBILITY_ON
-      gridLengthGradOtherSide %(n)d
-      titleVisibility VISIBILITY_ON
-      titleString "MSFT close (USD)"
-      mainGradGridApp AppearanceKit { material Material { diffuseColor 0.3 0.35 0.4 } }
-    }
-  }
-""" % {"lo": lo, "hi": hi, "n": n, "span": hi - lo, "start": start}
 
 
 def mesh(closes, volumes):

@@ -1,40 +1,31 @@
 #!/usr/bin/env python3
 """Writes the gallery scene of valued markers over point bars (examples/scenes/valued_markers.iv)
 from Microsoft's daily closes and volumes of mid 2003, as matplotlib's sample data ships them
-(python3-matplotlib). The data and the axis frame come from scripts/make-curve-scenes.py.
+(python3-matplotlib). The data and the axis frame are those of the other price scenes (scripts/msft_sample.py).
 
 usage: scripts/make-point-field-scenes.py [OUTPUT_DIR]   (default: examples/scenes of this tree)
 """
 
-import importlib.util
 import os
 import sys
+
+import msft_sample
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
 
-def curve_helpers():
-    """scripts/make-curve-scenes.py as a module (its name is not importable as it stands)."""
-    spec = importlib.util.spec_from_file_location("make_curve_scenes",
-                                                  os.path.join(HERE, "make-curve-scenes.py"))
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
-    return module
-
-
 def main():
-    curves = curve_helpers()
     out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(HERE, "..", "examples", "scenes")
     os.makedirs(out, exist_ok=True)
-    first, closes, volumes = curves.series()
+    first, closes, volumes = msft_sample.series()
     n = len(closes) - 1
     lo, hi = int(min(closes)) - 0.5, int(max(closes)) + 1
     start = closes[0]
     entries = ["%d %.2f" % (i, c) for i, c in enumerate(closes)]
     point_text = ",\n      ".join(", ".join(entries[i:i + 8]) for i in range(0, len(entries), 8))
-    volume_text = curves.numbers(volumes, "%.1f")
+    volume_text = msft_sample.numbers(volumes, "%.1f")
     name = "valued_markers.iv"
-    body = curves.frame(n, lo, hi, first) + """  # Thin bars from the first close (%(start)g USD) to each day's close.
+    body = msft_sample.frame(n, lo, hi, first) + """  # Thin bars from the first close (%(start)g USD) to each day's close.
   BaseColor { rgb 0.55 0.6 0.68 }
   PoPointsFieldBars {
     point [

@@ -1,57 +1,18 @@
 #!/usr/bin/env python3
 """Writes the error bar, error band and high-low-close scenes from Microsoft's daily prices of
 mid 2003 (open, high, low, close), as matplotlib's sample data ships them (python3-matplotlib)."""
-import csv
-import datetime
 import math
 import os
 
+import msft_sample
+from msft_sample import frame
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 SCENES = os.path.join(HERE, "..", "examples", "scenes")
-SOURCE = "/usr/share/matplotlib/mpl-data/sample_data/msft.csv"
-
-
-def series():
-    with open(SOURCE) as f:
-        rows = list(csv.DictReader(f))
-    for r in rows:
-        r["day"] = datetime.datetime.strptime(r["Date"], "%d-%b-%y")
-    rows.sort(key=lambda r: r["day"])
-    return rows
 
 
 def numbers(values, fmt="%.2f"):
-    values = [fmt % v for v in values]
-    return "\n".join("      " + " ".join(values[i:i + 12]) for i in range(0, len(values), 12))
-
-
-def frame(n, lo, hi, first, title):
-    start = first.strftime("%d %b %Y").lstrip("0")
-    return """  PoDomain { min 0 %(lo)g 0  max %(n)d %(hi)g 1 }
-  Separator {
-    BaseColor { rgb 0.85 0.85 0.85 }
-    PoLinearAxis {
-      start 0 %(lo)g 0
-      end %(n)d
-      type XY
-      gridVisibility VISIBILITY_ON
-      gridLengthGradOtherSide %(span)g
-      titleVisibility VISIBILITY_ON
-      titleString "trading days from %(start)s"
-      mainGradGridApp AppearanceKit { material Material { diffuseColor 0.3 0.35 0.4 } }
-    }
-    PoLinearAxis {
-      start 0 %(lo)g 0
-      end %(hi)g
-      type YX
-      gridVisibility VISIBILITY_ON
-      gridLengthGradOtherSide %(n)d
-      titleVisibility VISIBILITY_ON
-      titleString "%(title)s"
-      mainGradGridApp AppearanceKit { material Material { diffuseColor 0.3 0.35 0.4 } }
-    }
-  }
-""" % {"lo": lo, "hi": hi, "n": n, "span": hi - lo, "start": start, "title": title}
+    return msft_sample.numbers(values, fmt)
 
 
 def write(name, comment, body):
@@ -63,7 +24,7 @@ def write(name, comment, body):
 
 
 def main():
-    rows = series()
+    rows = msft_sample.rows()
     first = rows[0]["day"]
     n = len(rows) - 1
     opens = [float(r["Open"]) for r in rows]

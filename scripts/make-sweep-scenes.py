@@ -1,28 +1,14 @@
 #!/usr/bin/env python3
 """Writes the tube and ribbon scenes of Microsoft's daily closes of mid 2003 and the 3D curve scene of the
 twisted cubic, from matplotlib's sample data (python3-matplotlib)."""
-import csv
-import datetime
 import math
 import os
 
+from msft_sample import frame, numbers, series
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 SCENES = os.path.join(HERE, "..", "examples", "scenes")
-SOURCE = "/usr/share/matplotlib/mpl-data/sample_data/msft.csv"
 CUBIC = "/usr/share/matplotlib/mpl-data/sample_data/data_x_x2_x3.csv"
-
-
-def series():
-    with open(SOURCE) as f:
-        rows = list(csv.DictReader(f))
-    rows.sort(key=lambda r: datetime.datetime.strptime(r["Date"], "%d-%b-%y"))
-    first = datetime.datetime.strptime(rows[0]["Date"], "%d-%b-%y")
-    return first, [float(r["Close"]) for r in rows], [float(r["Volume"]) / 1e6 for r in rows]
-
-
-def numbers(values, fmt="%.4g"):
-    values = [fmt % v for v in values]
-    return "\n".join("      " + " ".join(values[i:i + 12]) for i in range(0, len(values), 12))
 
 
 def mesh(ordinates, colors, names=("close", "volume")):
@@ -86,36 +72,6 @@ def camera(center, distance, azimuth, elevation, height_angle=0.5, height=None):
 """ % (position + (q[0] / s, q[1] / s, q[2] / s, angle, distance * 0.2, distance * 3, height_angle))
 
 
-def frame(n, lo, hi, first):
-    start = first.strftime("%d %b %Y").lstrip("0")
-    return """  PoDomain { min 0 %(lo)g 0  max %(n)d %(hi)g 1 }
-  Separator {
-    LightModel { model BASE_COLOR }
-    BaseColor { rgb 0.85 0.85 0.85 }
-    PoLinearAxis {
-      start 0 %(lo)g 0
-      end %(n)d
-      type XY
-      gridVisibility VISIBILITY_ON
-      gridLengthGradOtherSide %(span)g
-      titleVisibility VISIBILITY_ON
-      titleString "trading days from %(start)s"
-      mainGradGridApp AppearanceKit { material Material { diffuseColor 0.3 0.35 0.4 } }
-    }
-    PoLinearAxis {
-      start 0 %(lo)g 0
-      end %(hi)g
-      type YX
-      gridVisibility VISIBILITY_ON
-      gridLengthGradOtherSide %(n)d
-      titleVisibility VISIBILITY_ON
-      titleString "MSFT close (USD)"
-      mainGradGridApp AppearanceKit { material Material { diffuseColor 0.3 0.35 0.4 } }
-    }
-  }
-""" % {"lo": lo, "hi": hi, "n": n, "span": hi - lo, "start": start}
-
-
 def write(name, comment, body, source="msft.csv"):
     path = os.path.join(SCENES, name)
     with open(path, "w") as f:
@@ -134,13 +90,13 @@ def main():
     light = "  DirectionalLight { direction 0.3 -0.6 -0.75 }\n"
 
     write("tube_closes.iv", "Daily closes as a tube coloured by the day's volume (millions), the chart tilted back.",
-          camera((center[0], center[1] - 0.06 * n, 0), 2.5 * n, 0.0, -0.55, height=1.35 * n) + light + frame(n, lo, hi, first) + mesh(closes, volumes) + VOLUME_COLORS
+          camera((center[0], center[1] - 0.06 * n, 0), 2.5 * n, 0.0, -0.55, height=1.35 * n) + light + frame(n, lo, hi, first, unlit=True) + mesh(closes, volumes) + VOLUME_COLORS
           + """  PoTube { tubeRadius 0.9  colorBinding PER_VERTEX }
 """)
 
     write("ribbon_closes.iv", "Daily closes as a ribbon along the smooth curve sampled every quarter day, each band "
           "coloured by its day's volume (millions).",
-          frame(n, lo, hi, first) + mesh(closes, volumes) + VOLUME_COLORS + """  PoMesh1DHints { geomInterpretation SMOOTH }
+          frame(n, lo, hi, first, unlit=True) + mesh(closes, volumes) + VOLUME_COLORS + """  PoMesh1DHints { geomInterpretation SMOOTH }
   PoPeriodFilter { period 0.25 }
   LightModel { model BASE_COLOR }
   PoRibbon { ribbonWidth 1.2  colorBinding PER_PART }
