@@ -57,8 +57,10 @@
 #include <Inventor/nodes/SoMaterial.h>
 #include <Inventor/nodes/SoMaterialBinding.h>
 #include <Inventor/nodes/SoMatrixTransform.h>
+#include <Inventor/nodes/SoGroup.h>
 #include <Inventor/nodes/SoQuadMesh.h>
 #include <Inventor/nodes/SoSeparator.h>
+#include <Inventor/nodes/SoShape.h>
 #include <Inventor/misc/SoChildList.h>
 #include <Inventor/sensors/SoFieldSensor.h>
 
@@ -280,11 +282,13 @@ SoNode* PoBase::copy(SbBool copyConnections) const
 SbBool PoBase::readInstance(SoInput* in, unsigned short flags)
 {
   const FieldDataGuard guard(this, "PoBase::readInstance");
-  // Leaf parts the file gives tell an expanded file, which holds the geometry the node had built but
+  // Built geometry the file gives tells an expanded file, which holds what the node had built but
   // not the property nodes it was built from: a rebuild at the first traversal would replace the
-  // picture with one from defaults. The reader makes the inner parts on its own and the callback
-  // parts are the node's own, so neither counts; library nodes as parts (the members of axis groups)
-  // are in compact files too, and count only when they kept parts of their own from the file.
+  // picture with one from defaults. Built geometry is a group or a shape in a leaf part, or the
+  // domain transform. Compact files give
+  // leaf parts too, but of other kinds (appearance kits, transforms), or library nodes (the members
+  // of axis groups), which count only when they kept parts of their own from the file; the reader
+  // makes the inner parts on its own, and the callback parts are the node's own.
   const SoNodekitCatalog* catalog = getNodekitCatalog();
   std::vector<const SoNode*> before(catalog->getNumEntries(), nullptr);
   for (int i = 1; i < catalog->getNumEntries(); ++i) {
@@ -301,7 +305,11 @@ SbBool PoBase::readInstance(SoInput* in, unsigned short flags)
     SoNode* value = part ? part->getValue() : nullptr;
     if (!catalog->isLeaf(i) || !value || value == before[i])
       continue;
-    if (!value->isOfType(PoBase::getClassTypeId()) || static_cast<PoBase*>(value)->m_keepReadParts) {
+    const bool built = value->isOfType(PoBase::getClassTypeId())
+                         ? static_cast<PoBase*>(value)->m_keepReadParts != 0
+                         : value->isOfType(SoGroup::getClassTypeId()) || value->isOfType(SoShape::getClassTypeId()) ||
+                             name == "domainTransform";
+    if (built) {
       m_keepReadParts = 1;
       m_isModified = 0; // reading fields is not a change either
       break;

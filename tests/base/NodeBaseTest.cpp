@@ -298,6 +298,15 @@ TEST_F(NodeBase, ExpandedFormatWritesBuiltPartsAndLeavesPropertyNodesOut)
   read->size = 7;
   traverse(back.node);
   EXPECT_EQ(read->rebuilds, 1);
+
+  // A compact file that sets an appearance part is no snapshot: the node builds itself from it.
+  PoBase::setNodeWriteFormat(PoBase::WRITE_FORMAT_COMPACT);
+  Ref<SoSeparator> styled(readFromString("#Inventor V2.1 ascii\n TestKit { appearance AppearanceKit { } size 3 }"));
+  ASSERT_NE(styled.node, nullptr);
+  TestKit* styledKit = static_cast<TestKit*>(styled->getChild(0));
+  traverse(styled.node);
+  EXPECT_EQ(styledKit->rebuilds, 1);
+  EXPECT_NE(styledKit->part("body"), nullptr);
 }
 
 TEST_F(NodeBase, CopyIsBuiltAndCallsItselfBack)
