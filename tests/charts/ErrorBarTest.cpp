@@ -137,7 +137,8 @@ std::vector<SbVec2f> markerPoints(const Scene& scene, SoBaseKit* kit)
   SoNode* part = kit->getPart("marker", FALSE);
   if (!part)
     return out;
-  for (const SbVec3f& p : GeometryProbe(part).points())
+  const GeometryProbe markers(part); // the range-for must not take a temporary's points
+  for (const SbVec3f& p : markers.points())
     out.emplace_back(p[0], p[1]);
   return out;
 }
