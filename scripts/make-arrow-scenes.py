@@ -20,10 +20,10 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 
 def sides_helpers():
     """scripts/make-sides-scenes.py as a module (its name is not importable as it stands)."""
-    spec = importlib.util.spec_from_file_location("make_sides_scenes",
+    source = importlib.util.spec_from_file_location("make_sides_scenes",
                                                   os.path.join(HERE, "make-sides-scenes.py"))
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
+    module = importlib.util.module_from_spec(source)
+    source.loader.exec_module(module)
     return module
 
 

@@ -248,6 +248,17 @@ void expectSameGeometry(const Measure& original, const Measure& converted, const
   EXPECT_EQ(converted.points, original.points) << what;
 }
 
+// Every scene of the gallery, in name order.
+std::vector<std::string> galleryScenes()
+{
+  std::vector<std::string> scenes;
+  for (const auto& entry : std::filesystem::directory_iterator(GRIDLUX_EXAMPLES "/scenes"))
+    if (entry.path().extension() == ".iv")
+      scenes.push_back(entry.path().string());
+  std::sort(scenes.begin(), scenes.end());
+  return scenes;
+}
+
 class VrmlConversion : public ::testing::Test {
 protected:
   static void SetUpTestSuite() { PoGridlux::init(); }
@@ -255,11 +266,7 @@ protected:
 
 TEST_F(VrmlConversion, EveryGallerySceneReadsBackWithTheSameGeometry)
 {
-  std::vector<std::string> scenes;
-  for (const auto& entry : std::filesystem::directory_iterator(GRIDLUX_EXAMPLES "/scenes"))
-    if (entry.path().extension() == ".iv")
-      scenes.push_back(entry.path().string());
-  std::sort(scenes.begin(), scenes.end());
+  const std::vector<std::string> scenes = galleryScenes();
   ASSERT_FALSE(scenes.empty());
 
   for (const std::string& path : scenes) {
@@ -294,11 +301,7 @@ TEST_F(VrmlConversion, EveryGallerySceneReadsBackWithTheSameGeometry)
 // property nodes the kits were built from are not in it.
 TEST_F(VrmlConversion, EveryGallerySceneReadsBackExpandedWithTheSameGeometry)
 {
-  std::vector<std::string> scenes;
-  for (const auto& entry : std::filesystem::directory_iterator(GRIDLUX_EXAMPLES "/scenes"))
-    if (entry.path().extension() == ".iv")
-      scenes.push_back(entry.path().string());
-  std::sort(scenes.begin(), scenes.end());
+  const std::vector<std::string> scenes = galleryScenes();
   ASSERT_FALSE(scenes.empty());
 
   for (const std::string& path : scenes) {
